@@ -1,0 +1,24 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+BUILD ?= build
+
+.PHONY: run test bench deps build clean
+
+deps:
+	./scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja
+	cmake --build $(BUILD)
+
+run: build
+	$(BUILD)/app/norvel
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j2
+
+bench: build
+	cmake --build $(BUILD) --target benches
+	for b in $(BUILD)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+clean:
+	rm -rf $(BUILD)

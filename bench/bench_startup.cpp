@@ -1,0 +1,71 @@
+// Start-up to a shown main window (without the splash wait), and the text lookups every
+// window's translation makes.
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "app/scripteddialogs.h"
+#include "app/startup.h"
+#include "lang/language.h"
+#include "lang/objectnode.h"
+#include "support/programfolder.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+using namespace norvel;
+
+namespace {
+
+test::ProgramFolder *folder;
+
+void StartupToMainWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        ScriptedDialogs dialogs;
+        StartupOptions options;
+        options.programPath = folder->programPath();
+        options.dialogs = &dialogs;
+        options.splashMilliseconds = -1;
+        if (startProgram(options) != StartupResult::Running)
+            state.SkipWithError("start-up failed");
+        QApplication::processEvents();
+        state.PauseTiming();
+        delete appState().mainWindow.data();
+        resetAppState();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StartupToMainWindow)->Unit(benchmark::kMillisecond);
+
+void LanguageLookup(benchmark::State &state)
+{
+    resetAppState();
+    appState().languageFilePath = folder->file(QStringLiteral("Data/French.lng"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            GetLangString(QStringLiteral("frmCotalmira-Msg"), QStringLiteral("FormatDate")));
+}
+BENCHMARK(LanguageLookup)->Unit(benchmark::kMicrosecond);
+
+void TranslateMainWindow(benchmark::State &state)
+{
+    resetAppState();
+    appState().programDir = folder->path();
+    appState().languageFilePath = folder->file(QStringLiteral("Data/French.lng"));
+    MainWindow window;
+    for (auto _ : state)
+        TranslateForm(static_cast<QObject *>(&window));
+}
+BENCHMARK(TranslateMainWindow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    test::ProgramFolder programFolder;
+    folder = &programFolder;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

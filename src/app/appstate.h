@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+namespace norvel {
+
+class Dialogs;
+class RateDatabase;
+class MainWindow;
+
+// What the whole program keeps for its run, in one place.
+struct AppState {
+    QString programDir;      // folder of the executable, without a trailing separator
+    QString exeBaseName;     // executable name without extension ("norvel")
+    QString settingsFilePath;
+    QString languageFilePath; // empty until a language file has been found
+    QString province = QStringLiteral("quebec");
+    QString appTitle;
+    QString versionText;
+    std::unique_ptr<RateDatabase> rateDatabase;
+    float monthlyFactor = 0.0f;
+    bool quoteFormOpen = false;
+    bool modified = false;
+    bool saveCancelled = false;
+
+    Dialogs *dialogs = nullptr;
+    QPointer<MainWindow> mainWindow;
+    QPointer<QWidget> quoteForm;
+
+    AppState();
+    ~AppState();
+};
+
+// The program's one instance.
+AppState &appState();
+
+// Starts the global state afresh (tests, and each run of the headless tool).
+void resetAppState();
+
+} // namespace norvel

@@ -1,0 +1,65 @@
+#include "app/desktopdialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace norvel {
+
+namespace {
+
+QMessageBox::Icon boxIcon(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
+    case Dialogs::Icon::Critical: return QMessageBox::Critical;
+    case Dialogs::Icon::Question: return QMessageBox::Question;
+    case Dialogs::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton boxButton(Dialogs::Answer answer)
+{
+    switch (answer) {
+    case Dialogs::Answer::Yes: return QMessageBox::Yes;
+    case Dialogs::Answer::No: return QMessageBox::No;
+    case Dialogs::Answer::Cancel: return QMessageBox::Cancel;
+    case Dialogs::Answer::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+Dialogs::Answer DesktopDialogs::ask(const Message &message)
+{
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    if (message.buttons == Buttons::YesNo)
+        buttons = QMessageBox::Yes | QMessageBox::No;
+    else if (message.buttons == Buttons::YesNoCancel)
+        buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+
+    QString text = message.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString title =
+        message.title.isEmpty() ? QApplication::applicationName() : message.title;
+    QMessageBox box(boxIcon(message.icon), title, text, buttons, QApplication::activeWindow());
+    box.setDefaultButton(boxButton(message.defaultAnswer));
+    if (message.buttons == Buttons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return Answer::Ok;
+    }
+}
+
+void DesktopDialogs::beep()
+{
+    QApplication::beep();
+}
+
+} // namespace norvel

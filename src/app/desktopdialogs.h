@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+class QWidget;
+
+namespace norvel {
+
+// Real message boxes, owned by the program's active window.
+class DesktopDialogs : public Dialogs {
+public:
+    Answer ask(const Message &message) override;
+    void beep() override;
+};
+
+} // namespace norvel

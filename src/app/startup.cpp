@@ -1,0 +1,117 @@
+#include "app/startup.h"
+
+#include "app/appstate.h"
+#include "app/dialogs.h"
+#include "app/mainwindow.h"
+#include "app/splashwindow.h"
+#include "common/profile.h"
+#include "lang/language.h"
+#include "lang/province.h"
+#include "platform/instancelock.h"
+#include "platform/settingsstore.h"
+#include "pricing/ratedatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace norvel {
+
+namespace {
+
+const QString kMessages = QStringLiteral("modCotalmira-Msg");
+
+QString causeKey(RateDatabase::Error error)
+{
+    switch (error) {
+    case RateDatabase::Error::NotADatabase: return QStringLiteral("BaseErrChiffre");
+    case RateDatabase::Error::Locked: return QStringLiteral("BaseErrVerrou");
+    case RateDatabase::Error::NoGeneralTable: return QStringLiteral("BaseErrTable");
+    case RateDatabase::Error::BadMonthlyFactor: return QStringLiteral("BaseErrMensuel");
+    case RateDatabase::Error::Access:
+    case RateDatabase::Error::None: break;
+    }
+    return QStringLiteral("BaseErrAcces");
+}
+
+void reportDatabaseFailure(const QString &path, const RateDatabase::Status &status)
+{
+    AppState &state = appState();
+    const QString message = GetLangString(kMessages, QStringLiteral("BaseErr_1")) + QDir::toNativeSeparators(path)
+        + GetLangString(kMessages, QStringLiteral("BaseErr_2")) + GetLangString(kMessages, causeKey(status.error))
+        + QStringLiteral("\r\n\r\n(") + status.detail + QLatin1Char(')');
+    state.dialogs->tell(message, state.appTitle, Dialogs::Icon::Critical);
+}
+
+// Opens the rate database and reads what every quote needs from it.
+bool openRates(const QString &path)
+{
+    AppState &state = appState();
+    auto database = std::make_unique<RateDatabase>();
+    RateDatabase::Status status = database->open(path);
+    if (status)
+        status = database->ensureGeneralRow();
+    float factor = 0;
+    if (status)
+        status = database->readMonthlyFactor(factor);
+    if (!status) {
+        reportDatabaseFailure(path, status);
+        return false;
+    }
+    state.rateDatabase = std::move(database);
+    state.monthlyFactor = factor;
+    return true;
+}
+
+} // namespace
+
+StartupResult startProgram(const StartupOptions &options)
+{
+    AppState &state = appState();
+    state.dialogs = options.dialogs;
+    const QFileInfo program(options.programPath);
+    state.programDir = program.absolutePath();
+    state.exeBaseName = program.completeBaseName();
+    state.settingsFilePath =
+        QDir(state.programDir).filePath(state.exeBaseName + QStringLiteral(".ini"));
+
+    SetProvince(ReadSetting(state.settingsFilePath, QStringLiteral("systeme"),
+                            QStringLiteral("province")));
+
+    if (options.lock && !options.lock->acquire(program.absoluteFilePath())) {
+        state.dialogs->tell(GetLangString(kMessages, QStringLiteral("AppDejaLancer_1")) + state.exeBaseName + GetLangString(kMessages, QStringLiteral("AppDejaLancer_2")),
+                            GetLangString(kMessages, QStringLiteral("Avertissement")), Dialogs::Icon::Exclamation);
+        return StartupResult::AlreadyRunning;
+    }
+
+    if (options.splashMilliseconds >= 0) {
+        SplashWindow splash(options.splashMilliseconds);
+        splash.showUntilTimeout();
+    }
+
+    state.appTitle = GetLangString(kMessages, QStringLiteral("Norvel"));
+
+    const QString databasePath = QDir(state.programDir).filePath(QStringLiteral("Data/Illustra.mdb"));
+    if (!FileExists(databasePath)) {
+        state.dialogs->tell(GetLangString(kMessages, QStringLiteral("NotFound_1")) + QStringLiteral("ILLUSTRA.MDB") + GetLangString(kMessages, QStringLiteral("NotFound_2")),
+                            state.appTitle, Dialogs::Icon::Critical);
+        return StartupResult::Failed;
+    }
+
+    if (options.store)
+        options.store->deleteApplication(QStringLiteral("Belmonde"));
+
+    if (!openRates(databasePath))
+        return StartupResult::Failed;
+
+    state.versionText = GetLangString(kMessages, QStringLiteral("Version")) + QLatin1Char(' ')
+        + GetLangString(kMessages, QStringLiteral("NoVersion") + state.province);
+
+    auto *window = new MainWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    state.mainWindow = window;
+    window->load();
+    window->show();
+    return StartupResult::Running;
+}
+
+} // namespace norvel

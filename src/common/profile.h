@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace norvel {
+
+// Private-profile (INI) files with the Windows rules: section and key names without regard to
+// case, blanks around names and values dropped, one pair of surrounding double quotes dropped,
+// CR LF, LF or CR line ends, ";" comment lines, the first of duplicate sections or keys wins.
+
+// The stored value of a key (quotes removed, cut at a NUL), or nothing when the section or key
+// is missing.
+std::optional<QByteArray> profileValue(const QByteArray &content, const QString &section,
+                                       const QString &key);
+
+// The content with the key set: a value replaced in place, a new key appended at the end of
+// its section, a new section at the end of the file; every other line is kept as it was.
+// Lines end with CR LF. Line breaks inside the value become spaces.
+QByteArray profileWithValue(const QByteArray &content, const QString &section,
+                            const QString &key, const QString &value);
+
+// Reads a key of an INI file: empty when the file, section or key is missing or the value is
+// empty; at most 254 characters.
+QString ReadSetting(const QString &file, const QString &section, const QString &key);
+
+// Writes a key of an INI file, creating what is missing. The file is replaced as a whole
+// (written beside it, then renamed over it), so a failed write leaves the old file intact.
+// Returns false when nothing could be written.
+bool WriteSetting(const QString &file, const QString &section, const QString &key,
+                  const QString &value);
+
+// Longest value a read returns: the classic 255-character buffer less its terminating NUL.
+constexpr int kProfileValueMax = 254;
+
+} // namespace norvel

@@ -1,0 +1,89 @@
+#include "lang/province.h"
+
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "common/profile.h"
+#include "lang/language.h"
+#include "lang/objectnode.h"
+#include "lang/paths.h"
+#include "quote/amountformat.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace norvel {
+
+namespace {
+
+void showItem(QWidget *window, const char *name, bool visible)
+{
+    if (QAction *action = window->findChild<QAction *>(QLatin1String(name)))
+        action->setVisible(visible);
+}
+
+void reformatAmount(QWidget *form, const char *name)
+{
+    auto *box = form->findChild<QLineEdit *>(QLatin1String(name));
+    if (!box)
+        return;
+    box->setText(ChiffresSeulement(box->text()));
+    FormatCashChamp(box);
+}
+
+} // namespace
+
+void SetProvince(const QString &province)
+{
+    AppState &state = appState();
+    QString p = province;
+    if (p != QLatin1String("quebec") && p != QLatin1String("ontario")
+        && p != QLatin1String("dev"))
+        p = QStringLiteral("quebec");
+
+    QString file;
+    if (p == QLatin1String("ontario")) {
+        file = QLatin1String(kEnglishFile);
+    } else {
+        file = ReadSetting(state.settingsFilePath, QStringLiteral("systeme"),
+                           QStringLiteral("langage"));
+        if (file.isEmpty())
+            file = QLatin1String(kFrenchFile);
+    }
+    SetLanguageFile(ResolvePath(file, state.programDir));
+    state.province = p;
+}
+
+void ChangeLanguage(const QString &file)
+{
+    AppState &state = appState();
+    if (!file.isEmpty())
+        SetLanguageFile(ResolvePath(file, state.programDir));
+    if (state.mainWindow)
+        TranslateForm(static_cast<QObject *>(state.mainWindow.data()));
+    if (QWidget *form = state.quoteForm) {
+        TranslateForm(static_cast<QObject *>(form));
+        reformatAmount(form, "txtHypotheque");
+        reformatAmount(form, "txtVersement");
+    }
+    // A province switch passes no file: the saved choice stays as the broker made it.
+    if (!file.isEmpty() && state.province != QLatin1String("ontario"))
+        WriteSetting(state.settingsFilePath, QStringLiteral("systeme"),
+                     QStringLiteral("langage"), file);
+}
+
+void ApplyProvinceMenus(QWidget *window, const QString &province)
+{
+    const QString p = province.isEmpty() ? appState().province : province;
+    if (!window || window->objectName() != QLatin1String("frmMDI"))
+        return;
+    const bool shown = p != QLatin1String("ontario");
+    showItem(window, "indLangage", shown);
+    showItem(window, "mnu_docFran", shown);
+    showItem(window, "sep4", shown);
+    // Developer mode only ever adds the province menu; nothing hides it again.
+    if (p == QLatin1String("dev"))
+        showItem(window, "mnuVersion", true);
+}
+
+} // namespace norvel

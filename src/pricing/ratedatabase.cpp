@@ -1,0 +1,150 @@
+#include "pricing/ratedatabase.h"
+
+#include <sqlite3.h>
+
+#include <cmath>
+
+namespace norvel {
+
+namespace {
+
+struct Statement {
+    sqlite3_stmt *stmt = nullptr;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+RateDatabase::Error errorOf(int code)
+{
+    switch (code & 0xFF) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return RateDatabase::Error::NotADatabase;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return RateDatabase::Error::Locked;
+    default:
+        return RateDatabase::Error::Access;
+    }
+}
+
+QByteArray quotedKey(const QByteArray &password)
+{
+    QByteArray escaped = password;
+    escaped.replace('\'', "''");
+    return "PRAGMA key = '" + escaped + "';";
+}
+
+} // namespace
+
+RateDatabase::~RateDatabase()
+{
+    close();
+}
+
+RateDatabase::Status RateDatabase::failure(int code) const
+{
+    const char *message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
+    return {errorOf(code), QString::fromUtf8(message)};
+}
+
+RateDatabase::Status RateDatabase::openWith(const QString &path, const QByteArray &password,
+                                            int flags)
+{
+    close();
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_busy_timeout(db_, 2000);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db_, quotedKey(password).constData(), nullptr, nullptr, nullptr);
+    // The key is only tried by the first read.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        const Status status = failure(rc);
+        close();
+        return status;
+    }
+    return {};
+}
+
+RateDatabase::Status RateDatabase::open(const QString &path, const QByteArray &password)
+{
+    return openWith(path, password, SQLITE_OPEN_READWRITE);
+}
+
+RateDatabase::Status RateDatabase::create(const QString &path, const QByteArray &password)
+{
+    return openWith(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+void RateDatabase::close()
+{
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+}
+
+RateDatabase::Status RateDatabase::exec(const QString &sql)
+{
+    if (!db_)
+        return {Error::Access, QStringLiteral("database not open")};
+    const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK ? Status{} : failure(rc);
+}
+
+RateDatabase::Status RateDatabase::ensureGeneralRow()
+{
+    if (!db_)
+        return {Error::Access, QStringLiteral("database not open")};
+    Statement count;
+    int rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM General_Cotalmira;", -1, &count.stmt,
+                                nullptr);
+    if (rc != SQLITE_OK) {
+        const Status status = failure(rc);
+        // A missing table is a damaged database, not an access problem.
+        return status.error == Error::Access ? Status{Error::NoGeneralTable, status.detail}
+                                             : status;
+    }
+    rc = sqlite3_step(count.stmt);
+    if (rc != SQLITE_ROW)
+        return failure(rc);
+    if (sqlite3_column_int64(count.stmt, 0) > 0)
+        return {};
+    const Status inserted = exec(QStringLiteral(
+        "INSERT INTO General_Cotalmira (MENSUEL, FRAISCONTRAT, MCADULTE, MCENFANT, DEF_AGE) "
+        "VALUES (0.08333, 100, 90, 75, 35);"));
+    if (!inserted && inserted.detail.contains(QLatin1String("no column"), Qt::CaseInsensitive))
+        return {Error::NoGeneralTable, inserted.detail};
+    return inserted;
+}
+
+RateDatabase::Status RateDatabase::readMonthlyFactor(float &factor)
+{
+    if (!db_)
+        return {Error::Access, QStringLiteral("database not open")};
+    Statement first;
+    int rc = sqlite3_prepare_v2(db_, "SELECT Mensuel FROM General_Cotalmira LIMIT 1;", -1,
+                                &first.stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        const Status status = failure(rc);
+        return status.error == Error::Access ? Status{Error::NoGeneralTable, status.detail}
+                                             : status;
+    }
+    rc = sqlite3_step(first.stmt);
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE ? Status{Error::NoGeneralTable, QStringLiteral("no row")}
+                                 : failure(rc);
+    const int type = sqlite3_column_type(first.stmt, 0);
+    const double value = sqlite3_column_double(first.stmt, 0);
+    // Every premium is divided by this factor: anything but a positive number would price
+    // every quote wrongly.
+    if ((type != SQLITE_FLOAT && type != SQLITE_INTEGER) || !std::isfinite(value) || value <= 0)
+        return {Error::BadMonthlyFactor, QStringLiteral("Mensuel = %1")
+                                             .arg(QString::fromUtf8(reinterpret_cast<const char *>(
+                                                 sqlite3_column_text(first.stmt, 0))))};
+    factor = float(value);
+    return {};
+}
+
+} // namespace norvel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+
+namespace norvel {
+
+// The password-protected rate database (SQLCipher), open for the whole run.
+class RateDatabase {
+public:
+    enum class Error {
+        None,
+        NotADatabase,  // not a database, or the password is wrong (the engine cannot tell)
+        Locked,
+        Access,        // cannot be opened, read or written
+        NoGeneralTable,
+        BadMonthlyFactor,
+    };
+    struct Status {
+        Error error = Error::None;
+        QString detail; // the engine's own words, for support
+        explicit operator bool() const { return error == Error::None; }
+    };
+
+    static constexpr const char *kPassword = "qrlbmzatsoki";
+    static constexpr const char *kGeneralTable = "General_Cotalmira";
+
+    RateDatabase() = default;
+    ~RateDatabase();
+    RateDatabase(const RateDatabase &) = delete;
+    RateDatabase &operator=(const RateDatabase &) = delete;
+
+    // Opens an existing file, shared and read-write, and proves the password by reading it.
+    Status open(const QString &path, const QByteArray &password = kPassword);
+    // Creates a new encrypted file (the build tool).
+    Status create(const QString &path, const QByteArray &password = kPassword);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+
+    // Gives the general parameters their default row when the table is empty; a table that
+    // holds a row is left as it is.
+    Status ensureGeneralRow();
+    // Field Mensuel of the first row of the general parameters.
+    Status readMonthlyFactor(float &factor);
+
+    // Runs statements that return no rows.
+    Status exec(const QString &sql);
+
+    sqlite3 *handle() const { return db_; }
+
+private:
+    Status openWith(const QString &path, const QByteArray &password, int flags);
+    Status failure(int code) const;
+
+    sqlite3 *db_ = nullptr;
+};
+
+} // namespace norvel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace norvel::test {
+
+// A throw-away copy of the built program folder (Data/ with the language files and the rate
+// database), so a test may break any file of it.
+class ProgramFolder {
+public:
+    ProgramFolder();
+    bool isValid() const { return dir_.isValid(); }
+    QString path() const { return dir_.path(); }
+    QString file(const QString &relative) const;
+    // The path the program would have if it were run from this folder.
+    QString programPath() const { return file(QStringLiteral("norvel")); }
+    void writeFile(const QString &relative, const QByteArray &content) const;
+    void remove(const QString &relative) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The built program folder and the repository, as the build knows them.
+QString builtProgramDir();
+QString sourceDir();
+
+} // namespace norvel::test

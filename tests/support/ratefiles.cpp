@@ -1,0 +1,30 @@
+#include "support/ratefiles.h"
+
+#include "pricing/ratedatabase.h"
+
+#include <QFile>
+
+namespace norvel::test {
+
+bool makeDatabase(const QString &path, const QByteArray &password, const QStringList &statements)
+{
+    QFile::remove(path);
+    RateDatabase db;
+    if (!db.create(path, password))
+        return false;
+    for (const QString &sql : statements)
+        if (!db.exec(sql))
+            return false;
+    return true;
+}
+
+QStringList generalTable(const QStringList &rows)
+{
+    QStringList sql{QStringLiteral("CREATE TABLE General_Cotalmira (MENSUEL REAL, FRAISCONTRAT "
+                                   "INTEGER, MCADULTE INTEGER, MCENFANT INTEGER, DEF_AGE INTEGER);")};
+    for (const QString &row : rows)
+        sql << QStringLiteral("INSERT INTO General_Cotalmira VALUES (%1);").arg(row);
+    return sql;
+}
+
+} // namespace norvel::test

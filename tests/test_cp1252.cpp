@@ -1,0 +1,87 @@
+// Every file the program reads or writes is Windows-1252; a byte that changes on the way
+// through corrupts a broker's name or a language text.
+#include "common/cp1252.h"
+
+#include <QtTest>
+
+using namespace norvel;
+
+class Cp1252Test : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyByteRoundTrips()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = fromCp1252(all);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(toCp1252(text), all);
+        QVERIFY(fitsCp1252(text));
+    }
+
+    void mapping_data()
+    {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("unicode");
+        QTest::newRow("euro") << 0x80 << 0x20AC;
+        QTest::newRow("undefined 0x81") << 0x81 << 0x81;
+        QTest::newRow("ellipsis") << 0x85 << 0x2026;
+        QTest::newRow("S caron") << 0x8A << 0x0160;
+        QTest::newRow("OE") << 0x8C << 0x0152;
+        QTest::newRow("undefined 0x9D") << 0x9D << 0x9D;
+        QTest::newRow("right quote") << 0x92 << 0x2019;
+        QTest::newRow("oe") << 0x9C << 0x0153;
+        QTest::newRow("Y diaeresis") << 0x9F << 0x0178;
+        QTest::newRow("nbsp") << 0xA0 << 0xA0;
+        QTest::newRow("e acute") << 0xE9 << 0xE9;
+        QTest::newRow("y diaeresis") << 0xFF << 0xFF;
+    }
+    void mapping()
+    {
+        QFETCH(int, byte);
+        QFETCH(int, unicode);
+        const QString decoded = fromCp1252(QByteArray(1, char(byte)));
+        QCOMPARE(int(decoded.at(0).unicode()), unicode);
+        QCOMPARE(toCp1252(QString(QChar(char16_t(unicode)))), QByteArray(1, char(byte)));
+    }
+
+    void unencodable_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("polish") << QString::fromUtf8("Łukasz") << QByteArray("?ukasz");
+        QTest::newRow("emoji is one ?") << QString::fromUtf8("a😀b") << QByteArray("a?b");
+        QTest::newRow("narrow nbsp") << QString(QChar(0x202F)) << QByteArray("?");
+    }
+    void unencodable()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(toCp1252(text), bytes);
+        QVERIFY(!fitsCp1252(text));
+    }
+
+    void folding_data()
+    {
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("lower");
+        QTest::newRow("A") << int('A') << int('a');
+        QTest::newRow("E acute") << 0xC9 << 0xE9;
+        QTest::newRow("C cedilla") << 0xC7 << 0xE7;
+        QTest::newRow("OE") << 0x8C << 0x9C;
+        QTest::newRow("Y diaeresis") << 0x9F << 0xFF;
+        QTest::newRow("multiplication sign is no letter") << 0xD7 << 0xD7;
+        QTest::newRow("digit") << int('7') << int('7');
+    }
+    void folding()
+    {
+        QFETCH(int, upper);
+        QFETCH(int, lower);
+        QCOMPARE(int(foldCp1252(upper)), lower);
+        QCOMPARE(int(foldCp1252(lower)), lower);
+    }
+};
+
+QTEST_GUILESS_MAIN(Cp1252Test)
+#include "test_cp1252.moc"

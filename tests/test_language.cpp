@@ -1,0 +1,149 @@
+// Text lookup in the current language file, and the paths stored in the settings.
+#include "app/appstate.h"
+#include "app/scripteddialogs.h"
+#include "lang/language.h"
+#include "lang/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace norvel;
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    ScriptedDialogs dialogs_;
+
+    QString writeLanguage(const QString &name, const QByteArray &content)
+    {
+        const QString path = dir_.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(content);
+        return path;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetAppState();
+        dialogs_.messages.clear();
+        appState().dialogs = &dialogs_;
+    }
+
+    void lookup_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << QByteArray("Norvel") << "Norvel";
+        QTest::newRow("one character reads empty") << QByteArray("F") << "";
+        QTest::newRow("two characters") << QByteArray("Fr") << "Fr";
+        QTest::newRow("escapes") << QByteArray("a\\sb\\nc") << "a b\r\nc";
+        QTest::newRow("space escape at both ends") << QByteArray("\\sMois\\s") << " Mois ";
+        QTest::newRow("only the backslash-letter pair") << QByteArray("x\\\\ny") << "x\\\r\ny";
+        QTest::newRow("capital escapes are text") << QByteArray("a\\Sb\\N") << "a\\Sb\\N";
+        QTest::newRow("blanks around dropped") << QByteArray("   Aide   ") << "Aide";
+        QTest::newRow("accents") << QByteArray("R\xe9sum\xe9") << QString::fromUtf8("Résumé");
+        QTest::newRow("escape is counted before it is replaced") << QByteArray("\\s") << " ";
+        QTest::newRow("cut at 254 before escapes")
+            << (QByteArray(253, 'a') + "\\n") << (QString(253, QLatin1Char('a')) + QLatin1Char('\\'));
+    }
+    void lookup()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, expected);
+        appState().languageFilePath =
+            writeLanguage(QStringLiteral("t.lng"), "[modCotalmira-Msg]\r\nKey=" + value + "\r\n");
+        QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Key")), expected);
+    }
+
+    void namesWithoutCase()
+    {
+        appState().languageFilePath =
+            writeLanguage(QStringLiteral("c.lng"), "[frmMDI]\r\nfrmMDI-Caption=Norvel\r\n");
+        QCOMPARE(GetLangString(QStringLiteral("FRMMDI"), QStringLiteral("FrmMdi-caption")),
+                 QStringLiteral("Norvel"));
+    }
+
+    void noCurrentFileReadsEmpty()
+    {
+        QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Norvel")), QString());
+        QVERIFY(dialogs_.messages.isEmpty());
+    }
+
+    void changesOnDiskShowAtOnce()
+    {
+        const QString path = writeLanguage(QStringLiteral("live.lng"), "[a]\r\nk=one\r\n");
+        appState().languageFilePath = path;
+        QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("one"));
+        writeLanguage(QStringLiteral("live.lng"), "[a]\r\nk=two\r\n");
+        QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("two"));
+    }
+
+    void missingFileIsReportedAndOldOneKept()
+    {
+        const QString good = writeLanguage(QStringLiteral("good.lng"), "[a]\r\nk=ok\r\n");
+        SetLanguageFile(good);
+        QCOMPARE(appState().languageFilePath, good);
+        QVERIFY(dialogs_.messages.isEmpty());
+
+        const QString missing = dir_.filePath(QStringLiteral("Data/English.lng"));
+        SetLanguageFile(missing);
+        QCOMPARE(appState().languageFilePath, good);
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QCOMPARE(dialogs_.messages.at(0).text, missing + QStringLiteral(" not found"));
+        QCOMPARE(dialogs_.messages.at(0).title, QString());
+        QCOMPARE(dialogs_.messages.at(0).icon, Dialogs::Icon::Critical);
+        QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("ok"));
+    }
+
+    void fileExists_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("ordinary file") << "good.lng" << true;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("hidden file") << ".hidden.lng" << false;
+        QTest::newRow("missing") << "none.lng" << false;
+        QTest::newRow("empty path") << "" << false;
+    }
+    void fileExists()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        writeLanguage(QStringLiteral("good.lng"), "x");
+        writeLanguage(QStringLiteral(".hidden.lng"), "x");
+        QDir(dir_.path()).mkdir(QStringLiteral("folder"));
+        QCOMPARE(FileExists(name.isEmpty() ? name : dir_.filePath(name)), exists);
+    }
+
+    void resolvePath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("dot") << ".\\Data\\French.lng" << "/opt/norvel" << "/opt/norvel/Data/French.lng";
+        QTest::newRow("dot with slashes") << "./Data/French.lng" << "/opt/norvel" << "/opt/norvel/Data/French.lng";
+        QTest::newRow("base ending with separator") << ".\\Img\\a.jpg" << "/opt/norvel/" << "/opt/norvel/Img/a.jpg";
+        QTest::newRow("root base") << ".\\Data\\x.lng" << "/" << "/Data/x.lng";
+        QTest::newRow("one up") << "..\\Data\\x.jpg" << "/opt/norvel/bin" << "/opt/norvel/Data/x.jpg";
+        QTest::newRow("two up") << "..\\..\\x.jpg" << "/opt/norvel/bin" << "/opt/x.jpg";
+        QTest::newRow("more up than the base has") << "..\\..\\..\\..\\x.jpg" << "/a/b" << "x.jpg";
+        QTest::newRow("absolute unchanged") << "/usr/share/x.lng" << "/opt/norvel" << "/usr/share/x.lng";
+        QTest::newRow("plain name unchanged") << "French.lng" << "/opt/norvel" << "French.lng";
+        QTest::newRow("dot without separator unchanged") << ".hidden" << "/opt/norvel" << ".hidden";
+    }
+    void resolvePath()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, base);
+        QFETCH(QString, expected);
+        QCOMPARE(ResolvePath(path, base), QDir::toNativeSeparators(expected));
+    }
+};
+
+QTEST_GUILESS_MAIN(LanguageTest)
+#include "test_language.moc"

@@ -1,0 +1,245 @@
+// The main window's menus: province rules, language and province switching, shortcuts.
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "app/scripteddialogs.h"
+#include "app/startup.h"
+#include "common/profile.h"
+#include "lang/language.h"
+#include "lang/objectnode.h"
+#include "lang/province.h"
+#include "support/programfolder.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace norvel;
+using namespace norvel::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramFolder> folder_;
+    ScriptedDialogs dialogs_;
+
+    MainWindow *startWith(const QByteArray &settings)
+    {
+        if (!settings.isEmpty())
+            folder_->writeFile(QStringLiteral("norvel.ini"), settings);
+        StartupOptions options;
+        options.programPath = folder_->programPath();
+        options.dialogs = &dialogs_;
+        options.splashMilliseconds = -1;
+        if (startProgram(options) != StartupResult::Running)
+            return nullptr;
+        return appState().mainWindow;
+    }
+    QString saved(const char *key) const
+    {
+        return ReadSetting(folder_->file(QStringLiteral("norvel.ini")), QStringLiteral("systeme"),
+                           QLatin1String(key));
+    }
+    QString text(const char *language, const QString &section, const QString &key) const
+    {
+        const QString saved = appState().languageFilePath;
+        appState().languageFilePath = folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language)));
+        const QString t = GetLangString(section, key);
+        appState().languageFilePath = saved;
+        return t;
+    }
+    static bool shown(MainWindow *w, const char *name) { return w->item(name)->isVisible(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetAppState();
+        folder_ = std::make_unique<ProgramFolder>();
+        dialogs_ = ScriptedDialogs();
+    }
+    void cleanup()
+    {
+        delete appState().mainWindow.data();
+        delete appState().quoteForm.data();
+        resetAppState();
+    }
+
+    void menusFollowTheProvince_data()
+    {
+        QTest::addColumn<QString>("province");
+        QTest::addColumn<bool>("languageMenus");
+        QTest::addColumn<bool>("versionMenu");
+        QTest::newRow("quebec") << "quebec" << true << false;
+        QTest::newRow("ontario") << "ontario" << false << false;
+        QTest::newRow("dev") << "dev" << true << true;
+    }
+    void menusFollowTheProvince()
+    {
+        QFETCH(QString, province);
+        QFETCH(bool, languageMenus);
+        QFETCH(bool, versionMenu);
+        MainWindow *w = startWith("[systeme]\r\nprovince=" + province.toLatin1() + "\r\n");
+        QVERIFY(w);
+        QCOMPARE(shown(w, "indLangage"), languageMenus);
+        QCOMPARE(shown(w, "mnu_docFran"), languageMenus);
+        QCOMPARE(shown(w, "sep4"), languageMenus);
+        QCOMPARE(shown(w, "mnuVersion"), versionMenu);
+        for (const char *always : {"indCourtier", "sep3", "mun_docAng", "indQuitter", "indAProposDe"})
+            QVERIFY2(shown(w, always), always);
+    }
+
+    void provinceSwitchInDeveloperMode()
+    {
+        MainWindow *w = startWith("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\French.lng\r\n");
+        QVERIFY(w);
+        w->item("indProvOntario")->trigger();
+        QCOMPARE(appState().province, QStringLiteral("ontario"));
+        QVERIFY(!shown(w, "indLangage"));
+        QVERIFY(!shown(w, "mnu_docFran"));
+        QCOMPARE(w->item("mnuFichier")->text(), text("English", "frmMDI", "mnuFichier-Caption"));
+
+        w->item("indProvQuebec")->trigger();
+        QCOMPARE(appState().province, QStringLiteral("quebec"));
+        QVERIFY(shown(w, "indLangage"));
+        QVERIFY(shown(w, "mnuVersion")); // nothing hides it again
+        QCOMPARE(w->item("mnuFichier")->text(), text("French", "frmMDI", "mnuFichier-Caption"));
+        // The province is for this run only, and the saved language stays the broker's.
+        QCOMPARE(saved("province"), QStringLiteral("dev"));
+        QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\French.lng"));
+    }
+
+    void provinceSwitchKeepsTheSavedLanguage()
+    {
+        MainWindow *w = startWith("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\English.lng\r\n");
+        QVERIFY(w);
+        w->item("indProvQuebec")->trigger();
+        QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\English.lng"));
+        QCOMPARE(appState().languageFilePath, folder_->file(QStringLiteral("Data/English.lng")));
+    }
+
+    void languageChoiceIsSaved()
+    {
+        MainWindow *w = startWith(QByteArray());
+        QVERIFY(w);
+        w->item("indLangAnglais")->trigger();
+        QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\English.lng"));
+        QCOMPARE(w->windowTitle(), text("English", "frmMDI", "frmMDI-Caption"));
+        QCOMPARE(w->item("indQuitter")->text(), text("English", "frmMDI", "indQuitter-Caption"));
+        QVERIFY(w->item("indQuitter")->text() != text("French", "frmMDI", "indQuitter-Caption"));
+
+        w->item("indLangFrancais")->trigger();
+        QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\French.lng"));
+        QCOMPARE(w->item("indQuitter")->text(), text("French", "frmMDI", "indQuitter-Caption"));
+    }
+
+    void nextStartUsesTheChosenLanguage()
+    {
+        MainWindow *w = startWith(QByteArray());
+        QVERIFY(w);
+        w->item("indLangAnglais")->trigger();
+        delete w;
+        resetAppState();
+        w = startWith(QByteArray());
+        QVERIFY(w);
+        QCOMPARE(appState().languageFilePath, folder_->file(QStringLiteral("Data/English.lng")));
+    }
+
+    void ontarioNeverSavesALanguage()
+    {
+        QVERIFY(startWith("[systeme]\r\nprovince=ontario\r\n"));
+        ChangeLanguage(QLatin1String(kFrenchFile));
+        QCOMPARE(saved("langage"), QString());
+    }
+
+    void missingLanguageFileKeepsTheCurrentOne()
+    {
+        MainWindow *w = startWith(QByteArray());
+        QVERIFY(w);
+        folder_->remove(QStringLiteral("Data/English.lng"));
+        w->item("indLangAnglais")->trigger();
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QVERIFY(dialogs_.messages.at(0).text.endsWith(QLatin1String("English.lng not found")));
+        QCOMPARE(appState().languageFilePath, folder_->file(QStringLiteral("Data/French.lng")));
+        QCOMPARE(w->item("indQuitter")->text(), text("French", "frmMDI", "indQuitter-Caption"));
+    }
+
+    void languageChangeRepresentsTheAmounts()
+    {
+        QVERIFY(startWith(QByteArray()));
+        // The two amount boxes of the quote form, as the form names them.
+        QWidget form;
+        form.setObjectName(QStringLiteral("frmCotalmira"));
+        markAsForm(&form);
+        auto *loan = new QLineEdit(QStringLiteral("150 000 $"), &form);
+        loan->setObjectName(QStringLiteral("txtHypotheque"));
+        auto *payment = new QLineEdit(QStringLiteral("1 250 $"), &form);
+        payment->setObjectName(QStringLiteral("txtVersement"));
+        appState().quoteForm = &form;
+
+        ChangeLanguage(QLatin1String(kEnglishFile));
+        QCOMPARE(loan->text(), QStringLiteral("$150,000"));
+        QCOMPARE(payment->text(), QStringLiteral("$1,250"));
+        ChangeLanguage(QLatin1String(kFrenchFile));
+        QCOMPARE(loan->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(payment->text(), QStringLiteral("1 250 $"));
+        appState().quoteForm = nullptr;
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("new") << "indNouveau" << QKeySequence(Qt::CTRL | Qt::Key_N);
+        QTest::newRow("open") << "indOuvrir" << QKeySequence(Qt::CTRL | Qt::Key_O);
+        QTest::newRow("save") << "indEnregistrer" << QKeySequence(Qt::CTRL | Qt::Key_R);
+        QTest::newRow("broker") << "indCourtier" << QKeySequence(Qt::CTRL | Qt::Key_C);
+        QTest::newRow("help") << "indSommaire" << QKeySequence(Qt::Key_F1);
+    }
+    void shortcuts()
+    {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, keys);
+        MainWindow *w = startWith(QByteArray());
+        QVERIFY(w);
+        QCOMPARE(w->item(item.toLatin1().constData())->shortcut(), keys);
+    }
+
+    void f1ShowsTheHelpNotice()
+    {
+        MainWindow *w = startWith(QByteArray());
+        QVERIFY(w);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w, Qt::Key_F1);
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QCOMPARE(dialogs_.messages.at(0).text, text("French", "frmMDI-Msg", "ConsulBrochSpecPoli"));
+        QCOMPARE(dialogs_.messages.at(0).title, text("French", "frmMDI-Msg", "Aide"));
+        QCOMPARE(dialogs_.messages.at(0).icon, Dialogs::Icon::Information);
+    }
+
+    void everyMenuItemIsTranslatedInBothLanguages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("French") << "French";
+        QTest::newRow("English") << "English";
+    }
+    void everyMenuItemIsTranslatedInBothLanguages()
+    {
+        QFETCH(QString, language);
+        MainWindow *w = startWith("[systeme]\r\nlangage=.\\Data\\" + language.toLatin1() + ".lng\r\n");
+        QVERIFY(w);
+        int items = 0;
+        for (QAction *action : w->findChildren<QAction *>()) {
+            const QString name = action->objectName();
+            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || action->isSeparator())
+                continue;
+            ++items;
+            const QString caption = GetLangString(QStringLiteral("frmMDI"), name + QStringLiteral("-Caption"));
+            QVERIFY2(!caption.isEmpty(), qPrintable(name));
+            QCOMPARE(action->text(), caption);
+        }
+        QCOMPARE(items, 26);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"

@@ -1,0 +1,282 @@
+// The start-up sequence, driven with scripted dialogs in a throw-away program folder.
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "app/scripteddialogs.h"
+#include "app/splashwindow.h"
+#include "app/startup.h"
+#include "common/profile.h"
+#include "lang/language.h"
+#include "platform/instancelock.h"
+#include "platform/settingsstore.h"
+#include "pricing/ratedatabase.h"
+#include "support/programfolder.h"
+#include "support/ratefiles.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+#include <sqlite3.h>
+
+using namespace norvel;
+using namespace norvel::test;
+
+namespace {
+
+class RecordingStore : public SettingsStore {
+public:
+    void deleteApplication(const QString &application) override { cleared << application; }
+    QStringList cleared;
+};
+
+class RefusingLock : public InstanceLock {
+public:
+    bool acquire(const QString &) override { return false; }
+};
+
+QString french(const char *section, const char *key)
+{
+    const QString saved = appState().languageFilePath;
+    appState().languageFilePath = builtProgramDir() + QStringLiteral("/Data/French.lng");
+    const QString text = GetLangString(QLatin1String(section), QLatin1String(key));
+    appState().languageFilePath = saved;
+    return text;
+}
+
+int generalRows(const QString &path)
+{
+    RateDatabase db;
+    if (!db.open(path))
+        return -1;
+    sqlite3_stmt *stmt = nullptr;
+    sqlite3_prepare_v2(db.handle(), "SELECT count(*) FROM General_Cotalmira", -1, &stmt, nullptr);
+    sqlite3_step(stmt);
+    const int rows = sqlite3_column_int(stmt, 0);
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgramFolder> folder_;
+    ScriptedDialogs dialogs_;
+    RecordingStore store_;
+
+    StartupResult start(InstanceLock *lock = nullptr, int splash = -1)
+    {
+        StartupOptions options;
+        options.programPath = folder_->programPath();
+        options.dialogs = &dialogs_;
+        options.lock = lock;
+        options.store = &store_;
+        options.splashMilliseconds = splash;
+        return startProgram(options);
+    }
+    QString settings() const { return folder_->file(QStringLiteral("norvel.ini")); }
+    QString database() const { return folder_->file(QStringLiteral("Data/Illustra.mdb")); }
+
+private Q_SLOTS:
+    void init()
+    {
+        resetAppState();
+        folder_ = std::make_unique<ProgramFolder>();
+        dialogs_ = ScriptedDialogs();
+        store_.cleared.clear();
+    }
+    void cleanup()
+    {
+        delete appState().mainWindow.data();
+        resetAppState();
+    }
+
+    void startsToTheMainWindow()
+    {
+        QCOMPARE(start(), StartupResult::Running);
+        const AppState &state = appState();
+        QVERIFY(dialogs_.messages.isEmpty());
+        QCOMPARE(state.settingsFilePath, settings());
+        QCOMPARE(state.province, QStringLiteral("quebec"));
+        QCOMPARE(state.languageFilePath, folder_->file(QStringLiteral("Data/French.lng")));
+        QCOMPARE(state.appTitle, french("modCotalmira-Msg", "Norvel"));
+        QVERIFY(!state.appTitle.isEmpty());
+        QCOMPARE(state.monthlyFactor, 0.08333f);
+        QCOMPARE(state.versionText, french("modCotalmira-Msg", "Version") + QLatin1Char(' ')
+                                        + french("modCotalmira-Msg", "NoVersionquebec"));
+        QVERIFY(state.rateDatabase && state.rateDatabase->isOpen());
+        QCOMPARE(store_.cleared, QStringList{QStringLiteral("Belmonde")});
+        QVERIFY(state.mainWindow && state.mainWindow->isVisible());
+        QVERIFY(!state.modified);
+        // Start-up reads the settings file; it never creates it.
+        QVERIFY(!QFile::exists(settings()));
+    }
+
+    void splashComesBeforeTheMainWindow()
+    {
+        bool splashSeenAlone = false;
+        QTimer::singleShot(20, [&] {
+            const auto *splash = qobject_cast<SplashWindow *>(QApplication::activeModalWidget());
+            splashSeenAlone = splash && splash->isVisible() && !appState().mainWindow;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(start(nullptr, 200), StartupResult::Running);
+        QVERIFY(splashSeenAlone);
+        QVERIFY(clock.elapsed() >= 200);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void province_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("province");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("none") << QByteArray() << "quebec" << "French.lng";
+        QTest::newRow("capital O is not ontario")
+            << QByteArray("[systeme]\r\nprovince=Ontario\r\n") << "quebec" << "French.lng";
+        QTest::newRow("ontario is always English")
+            << QByteArray("[systeme]\r\nprovince=ontario\r\nlangage=.\\Data\\French.lng\r\n") << "ontario" << "English.lng";
+        QTest::newRow("dev chooses like quebec")
+            << QByteArray("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\English.lng\r\n") << "dev" << "English.lng";
+        QTest::newRow("saved language")
+            << QByteArray("[SYSTEME]\r\nLangage = \".\\Data\\English.lng\"\r\n") << "quebec" << "English.lng";
+    }
+    void province()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, province);
+        QFETCH(QString, language);
+        if (!settings.isEmpty())
+            folder_->writeFile(QStringLiteral("norvel.ini"), settings);
+        QCOMPARE(start(), StartupResult::Running);
+        QCOMPARE(appState().province, province);
+        QCOMPARE(appState().languageFilePath, folder_->file(QStringLiteral("Data/") + language));
+        if (province == QLatin1String("dev"))
+            QVERIFY(appState().mainWindow->item("mnuVersion")->isVisible());
+    }
+
+    void missingLanguageFileIsToldAndStartGoesOn()
+    {
+        folder_->writeFile(QStringLiteral("norvel.ini"),
+                           "[systeme]\r\nlangage=.\\Data\\Klingon.lng\r\n");
+        QCOMPARE(start(), StartupResult::Running);
+        QCOMPARE(dialogs_.messages.size(), 1);
+        QCOMPARE(dialogs_.messages.at(0).text,
+                 QDir::toNativeSeparators(folder_->file(QStringLiteral("Data/Klingon.lng")))
+                     + QStringLiteral(" not found"));
+        QVERIFY(appState().languageFilePath.isEmpty());
+        QVERIFY(appState().appTitle.isEmpty());
+        // The windows keep their design texts.
+        QCOMPARE(appState().mainWindow->windowTitle(), QStringLiteral("Norvel"));
+    }
+
+    void secondCopyIsRefused()
+    {
+        RefusingLock lock;
+        QCOMPARE(start(&lock, 10000), StartupResult::AlreadyRunning);
+        QCOMPARE(dialogs_.messages.size(), 1);
+        const Dialogs::Message &m = dialogs_.messages.at(0);
+        QCOMPARE(m.text, french("modCotalmira-Msg", "AppDejaLancer_1") + QStringLiteral("norvel")
+                             + french("modCotalmira-Msg", "AppDejaLancer_2"));
+        QCOMPARE(m.title, french("modCotalmira-Msg", "Avertissement"));
+        QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
+        QVERIFY(!appState().mainWindow);
+        QVERIFY(store_.cleared.isEmpty());
+        QVERIFY(!appState().rateDatabase);
+    }
+
+    void missingDatabaseEndsTheProgram()
+    {
+        folder_->remove(QStringLiteral("Data/Illustra.mdb"));
+        QCOMPARE(start(), StartupResult::Failed);
+        QCOMPARE(dialogs_.messages.size(), 1);
+        const Dialogs::Message &m = dialogs_.messages.at(0);
+        QCOMPARE(m.text, french("modCotalmira-Msg", "NotFound_1") + QStringLiteral("ILLUSTRA.MDB")
+                             + french("modCotalmira-Msg", "NotFound_2"));
+        QCOMPARE(m.title, french("modCotalmira-Msg", "Norvel"));
+        QCOMPARE(m.icon, Dialogs::Icon::Critical);
+        QVERIFY(store_.cleared.isEmpty());
+        QVERIFY(!appState().mainWindow);
+    }
+
+    void unusableDatabase_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("not a database") << 0 << "BaseErrChiffre";
+        QTest::newRow("wrong password") << 1 << "BaseErrChiffre";
+        QTest::newRow("plain unencrypted database") << 2 << "BaseErrChiffre";
+        QTest::newRow("no general table") << 3 << "BaseErrTable";
+        QTest::newRow("empty file") << 4 << "BaseErrTable";
+        QTest::newRow("monthly factor missing") << 5 << "BaseErrMensuel";
+        QTest::newRow("monthly factor zero") << 6 << "BaseErrMensuel";
+        QTest::newRow("folder in place of the file") << 7 << "BaseErrAcces";
+    }
+    void unusableDatabase()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, cause);
+        const QString path = database();
+        switch (kind) {
+        case 0: folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), QByteArray(4096, 'x')); break;
+        case 1: QVERIFY(makeDatabase(path, "notthepassword", generalTable({"0.08333,100,90,75,35"}))); break;
+        case 2: QVERIFY(makeDatabase(path, "", generalTable({"0.08333,100,90,75,35"}))); break;
+        case 3: QVERIFY(makeDatabase(path, RateDatabase::kPassword, {"CREATE TABLE Autre (x);"})); break;
+        case 4: folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), QByteArray()); break;
+        case 5: QVERIFY(makeDatabase(path, RateDatabase::kPassword, generalTable({"NULL,100,90,75,35"}))); break;
+        case 6: QVERIFY(makeDatabase(path, RateDatabase::kPassword, generalTable({"0,100,90,75,35"}))); break;
+        case 7: folder_->remove(QStringLiteral("Data/Illustra.mdb")); QDir().mkpath(path); break;
+        }
+        const StartupResult result = start();
+        if (kind == 7) {
+            // A folder is no file: the database is reported missing.
+            QCOMPARE(result, StartupResult::Failed);
+            QVERIFY(dialogs_.messages.at(0).text.contains(QLatin1String("ILLUSTRA.MDB")));
+            return;
+        }
+        QCOMPARE(result, StartupResult::Failed);
+        QCOMPARE(dialogs_.messages.size(), 1);
+        const Dialogs::Message &m = dialogs_.messages.at(0);
+        QVERIFY2(m.text.startsWith(french("modCotalmira-Msg", "BaseErr_1") + QDir::toNativeSeparators(path)
+                                   + french("modCotalmira-Msg", "BaseErr_2")
+                                   + french("modCotalmira-Msg", cause.toLatin1())),
+                 qPrintable(m.text));
+        QCOMPARE(m.title, french("modCotalmira-Msg", "Norvel"));
+        QCOMPARE(m.icon, Dialogs::Icon::Critical);
+        QVERIFY(!appState().mainWindow);
+        QVERIFY(!appState().rateDatabase);
+    }
+
+    void emptyGeneralTableGetsItsDefaultRow()
+    {
+        QVERIFY(makeDatabase(database(), RateDatabase::kPassword, generalTable({})));
+        QCOMPARE(start(), StartupResult::Running);
+        QCOMPARE(appState().monthlyFactor, 0.08333f);
+        delete appState().mainWindow.data();
+        resetAppState();
+        QCOMPARE(generalRows(database()), 1);
+    }
+
+    void existingRowIsLeftAsItIs()
+    {
+        QVERIFY(makeDatabase(database(), RateDatabase::kPassword,
+                             generalTable({"0.09,1,2,3,4", "0.5,1,2,3,4"})));
+        QCOMPARE(start(), StartupResult::Running);
+        QCOMPARE(appState().monthlyFactor, 0.09f);
+        delete appState().mainWindow.data();
+        resetAppState();
+        QCOMPARE(generalRows(database()), 2);
+    }
+
+    void closingTheMainWindowClosesTheDatabase()
+    {
+        QCOMPARE(start(), StartupResult::Running);
+        QPointer<MainWindow> window = appState().mainWindow;
+        QVERIFY(window->close());
+        QVERIFY(!appState().rateDatabase);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"
