@@ -44,8 +44,8 @@ Keys readKeys(const QString &path, QStringList &problems)
     if (bytes.isEmpty())
         problems << path + QStringLiteral(": missing or empty");
     const QString text = fromCp1252(bytes);
-    if (text.count(QLatin1Char('\r')) != text.count(QLatin1Char('\n'))
-        || text.count(QLatin1Char('\n')) != text.count(QLatin1String("\r\n")))
+    if (text.count(QLatin1Char('\r')) != text.count(QLatin1Char('\n')) ||
+        text.count(QLatin1Char('\n')) != text.count(QLatin1String("\r\n")))
         problems << path + QStringLiteral(": line ends are not all CR LF");
     QString section;
     int number = 0;
@@ -69,7 +69,8 @@ Keys readKeys(const QString &path, QStringList &problems)
         if (!keys[section].insert(key).second)
             problems << where + QStringLiteral("duplicate key ") + key;
         if (value.size() < 2 || value.size() > 254)
-            problems << where + QStringLiteral("value of %1 characters reads empty or cut").arg(value.size());
+            problems << where + QStringLiteral("value of %1 characters reads empty or cut")
+                                    .arg(value.size());
     }
     return keys;
 }
@@ -79,9 +80,9 @@ std::set<std::pair<QString, QString>> keysInCode(QStringList &problems)
 {
     static const QRegularExpression constant(
         QStringLiteral("const\\s+QString\\s+(\\w+)\\s*=\\s*QStringLiteral\\(\"([^\"]+)\"\\)"));
-    static const QRegularExpression lookup(QStringLiteral(
-        "GetLangString\\(\\s*(?:(\\w+)|QStringLiteral\\(\"([^\"]+)\"\\))\\s*,\\s*"
-        "QStringLiteral\\(\"([^\"]+)\"\\)\\s*\\)"));
+    static const QRegularExpression lookup(
+        QStringLiteral("GetLangString\\(\\s*(?:(\\w+)|QStringLiteral\\(\"([^\"]+)\"\\))\\s*,\\s*"
+                       "QStringLiteral\\(\"([^\"]+)\"\\)\\s*\\)"));
     std::set<std::pair<QString, QString>> keys;
     QDirIterator it(sourceDir() + QStringLiteral("/src"), {QStringLiteral("*.cpp")}, QDir::Files,
                     QDirIterator::Subdirectories);
@@ -99,7 +100,8 @@ std::set<std::pair<QString, QString>> keysInCode(QStringList &problems)
             if (section.isEmpty()) {
                 const auto found = sections.find(match.captured(1));
                 if (found == sections.end()) {
-                    problems << path + QStringLiteral(": section ") + match.captured(1) + QStringLiteral(" unknown");
+                    problems << path + QStringLiteral(": section ") + match.captured(1) +
+                                    QStringLiteral(" unknown");
                     continue;
                 }
                 section = found->second;
@@ -118,7 +120,8 @@ std::set<std::pair<QString, QString>> builtKeys()
     const QString values = QStringLiteral("modCotalmira-Val");
     for (const char *province : {"quebec", "ontario", "dev"})
         keys.insert({messages, QStringLiteral("NoVersion") + QLatin1String(province)});
-    for (const char *cause : {"BaseErrChiffre", "BaseErrVerrou", "BaseErrAcces", "BaseErrTable", "BaseErrMensuel"})
+    for (const char *cause :
+         {"BaseErrChiffre", "BaseErrVerrou", "BaseErrAcces", "BaseErrTable", "BaseErrMensuel"})
         keys.insert({messages, QLatin1String(cause)});
     for (int n = 1; n <= 8; ++n)
         keys.insert({values, QStringLiteral("FormatCash%1").arg(n)});
@@ -142,7 +145,8 @@ private Q_SLOTS:
             for (const auto &[section, keys] : a)
                 for (const QString &key : keys)
                     if (!b.count(section) || !b.at(section).count(key))
-                        problems << QStringLiteral("[%1] %2 missing from %3").arg(section, key, missingFrom);
+                        problems << QStringLiteral("[%1] %2 missing from %3")
+                                        .arg(section, key, missingFrom);
         };
         compare(french, english, QStringLiteral("English"));
         compare(english, french, QStringLiteral("French"));

@@ -49,7 +49,8 @@ private Q_SLOTS:
         QTest::newRow("accents") << QByteArray("R\xe9sum\xe9") << QString::fromUtf8("Résumé");
         QTest::newRow("escape is counted before it is replaced") << QByteArray("\\s") << " ";
         QTest::newRow("cut at 254 before escapes")
-            << (QByteArray(253, 'a') + "\\n") << (QString(253, QLatin1Char('a')) + QLatin1Char('\\'));
+            << (QByteArray(253, 'a') + "\\n")
+            << (QString(253, QLatin1Char('a')) + QLatin1Char('\\'));
     }
     void lookup()
     {
@@ -57,7 +58,8 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         appState().languageFilePath =
             writeLanguage(QStringLiteral("t.lng"), "[modCotalmira-Msg]\r\nKey=" + value + "\r\n");
-        QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Key")), expected);
+        QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Key")),
+                 expected);
     }
 
     void namesWithoutCase()
@@ -70,7 +72,8 @@ private Q_SLOTS:
 
     void noCurrentFileReadsEmpty()
     {
-        QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Norvel")), QString());
+        QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Norvel")),
+                 QString());
         QVERIFY(dialogs_.messages.isEmpty());
     }
 
@@ -125,16 +128,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("dot") << ".\\Data\\French.lng" << "/opt/norvel" << "/opt/norvel/Data/French.lng";
-        QTest::newRow("dot with slashes") << "./Data/French.lng" << "/opt/norvel" << "/opt/norvel/Data/French.lng";
-        QTest::newRow("base ending with separator") << ".\\Img\\a.jpg" << "/opt/norvel/" << "/opt/norvel/Img/a.jpg";
-        QTest::newRow("root base") << ".\\Data\\x.lng" << "/" << "/Data/x.lng";
-        QTest::newRow("one up") << "..\\Data\\x.jpg" << "/opt/norvel/bin" << "/opt/norvel/Data/x.jpg";
-        QTest::newRow("two up") << "..\\..\\x.jpg" << "/opt/norvel/bin" << "/opt/x.jpg";
-        QTest::newRow("more up than the base has") << "..\\..\\..\\..\\x.jpg" << "/a/b" << "x.jpg";
-        QTest::newRow("absolute unchanged") << "/usr/share/x.lng" << "/opt/norvel" << "/usr/share/x.lng";
-        QTest::newRow("plain name unchanged") << "French.lng" << "/opt/norvel" << "French.lng";
-        QTest::newRow("dot without separator unchanged") << ".hidden" << "/opt/norvel" << ".hidden";
+        QTest::newRow("dot") << ".\\Data\\French.lng"
+                             << "/opt/norvel"
+                             << "/opt/norvel/Data/French.lng";
+        QTest::newRow("dot with slashes") << "./Data/French.lng"
+                                          << "/opt/norvel"
+                                          << "/opt/norvel/Data/French.lng";
+        QTest::newRow("base ending with separator") << ".\\Img\\a.jpg"
+                                                    << "/opt/norvel/"
+                                                    << "/opt/norvel/Img/a.jpg";
+        QTest::newRow("root base") << ".\\Data\\x.lng"
+                                   << "/"
+                                   << "/Data/x.lng";
+        QTest::newRow("one up") << "..\\Data\\x.jpg"
+                                << "/opt/norvel/bin"
+                                << "/opt/norvel/Data/x.jpg";
+        QTest::newRow("two up") << "..\\..\\x.jpg"
+                                << "/opt/norvel/bin"
+                                << "/opt/x.jpg";
+        QTest::newRow("more up than the base has") << "..\\..\\..\\..\\x.jpg"
+                                                   << "/a/b"
+                                                   << "x.jpg";
+        QTest::newRow("absolute unchanged") << "/usr/share/x.lng"
+                                            << "/opt/norvel"
+                                            << "/usr/share/x.lng";
+        QTest::newRow("plain name unchanged") << "French.lng"
+                                              << "/opt/norvel"
+                                              << "French.lng";
+        QTest::newRow("dot without separator unchanged") << ".hidden"
+                                                         << "/opt/norvel"
+                                                         << ".hidden";
     }
     void resolvePath()
     {

@@ -42,7 +42,8 @@ class MainWindowTest : public QObject {
     QString text(const char *language, const QString &section, const QString &key) const
     {
         const QString saved = appState().languageFilePath;
-        appState().languageFilePath = folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language)));
+        appState().languageFilePath =
+            folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language)));
         const QString t = GetLangString(section, key);
         appState().languageFilePath = saved;
         return t;
@@ -83,7 +84,8 @@ private Q_SLOTS:
         QCOMPARE(shown(w, "mnu_docFran"), languageMenus);
         QCOMPARE(shown(w, "sep4"), languageMenus);
         QCOMPARE(shown(w, "mnuVersion"), versionMenu);
-        for (const char *always : {"indCourtier", "sep3", "mun_docAng", "indQuitter", "indAProposDe"})
+        for (const char *always :
+             {"indCourtier", "sep3", "mun_docAng", "indQuitter", "indAProposDe"})
             QVERIFY2(shown(w, always), always);
     }
 
@@ -225,7 +227,8 @@ private Q_SLOTS:
     void everyMenuItemIsTranslatedInBothLanguages()
     {
         QFETCH(QString, language);
-        MainWindow *w = startWith("[systeme]\r\nlangage=.\\Data\\" + language.toLatin1() + ".lng\r\n");
+        MainWindow *w =
+            startWith("[systeme]\r\nlangage=.\\Data\\" + language.toLatin1() + ".lng\r\n");
         QVERIFY(w);
         int items = 0;
         for (QAction *action : w->findChildren<QAction *>()) {
@@ -233,7 +236,8 @@ private Q_SLOTS:
             if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || action->isSeparator())
                 continue;
             ++items;
-            const QString caption = GetLangString(QStringLiteral("frmMDI"), name + QStringLiteral("-Caption"));
+            const QString caption =
+                GetLangString(QStringLiteral("frmMDI"), name + QStringLiteral("-Caption"));
             QVERIFY2(!caption.isEmpty(), qPrintable(name));
             QCOMPARE(action->text(), caption);
         }

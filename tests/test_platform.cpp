@@ -43,7 +43,8 @@ private Q_SLOTS:
         const QString lockFile = probe.lockFilePath(programPath());
         QProcess holder;
         // -o: only flock itself holds the lock, so killing it frees the lock.
-        holder.start(flock, {QStringLiteral("-o"), lockFile, QStringLiteral("sleep"), QStringLiteral("5")});
+        holder.start(
+            flock, {QStringLiteral("-o"), lockFile, QStringLiteral("sleep"), QStringLiteral("5")});
         QVERIFY(holder.waitForStarted());
         QTRY_VERIFY(QFile::exists(lockFile));
         QTest::qWait(100);
@@ -57,20 +58,28 @@ private Q_SLOTS:
     void settingsStoreIsClearedForItsApplicationOnly()
     {
         {
-            QSettings old(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Belmonde"));
+            QSettings old(QSettings::NativeFormat, QSettings::UserScope,
+                          QStringLiteral("Belmonde"));
             old.setValue(QStringLiteral("Options/Langue"), 2);
             QSettings other(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Autre"));
             other.setValue(QStringLiteral("x"), 1);
         }
         NativeSettingsStore store;
         store.deleteApplication(QStringLiteral("Belmonde"));
-        QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Belmonde")).allKeys().isEmpty());
-        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Autre")).value(QStringLiteral("x")).toInt(), 1);
+        QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Belmonde"))
+                    .allKeys()
+                    .isEmpty());
+        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Autre"))
+                     .value(QStringLiteral("x"))
+                     .toInt(),
+                 1);
     }
 
     void clearingAnEmptyStoreLeavesNoFile()
     {
-        const QString file = QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vide")).fileName();
+        const QString file =
+            QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vide"))
+                .fileName();
         QFile::remove(file);
         NativeSettingsStore().deleteApplication(QStringLiteral("Vide"));
         QVERIFY(!QFile::exists(file));

@@ -37,47 +37,83 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
 
         const QByteArray basic = "[systeme]\r\nprovince=quebec\r\nlangage=.\\Data\\English.lng\r\n";
-        QTest::newRow("plain") << basic << "systeme" << "province" << "quebec";
-        QTest::newRow("backslashes kept") << basic << "systeme" << "langage" << ".\\Data\\English.lng";
-        QTest::newRow("names without case") << basic << "SYSTEME" << "Province" << "quebec";
-        QTest::newRow("missing key") << basic << "systeme" << "acrobat" << "";
-        QTest::newRow("missing section") << basic << "courtier" << "nom" << "";
+        QTest::newRow("plain") << basic << "systeme"
+                               << "province"
+                               << "quebec";
+        QTest::newRow("backslashes kept") << basic << "systeme"
+                                          << "langage"
+                                          << ".\\Data\\English.lng";
+        QTest::newRow("names without case") << basic << "SYSTEME"
+                                            << "Province"
+                                            << "quebec";
+        QTest::newRow("missing key") << basic << "systeme"
+                                     << "acrobat"
+                                     << "";
+        QTest::newRow("missing section") << basic << "courtier"
+                                         << "nom"
+                                         << "";
         QTest::newRow("blanks around everything")
             << QByteArray("  [ courtier ]  \r\n\t nom \t=   Jean Tremblay  \r\n") << "courtier"
-            << "nom" << "Jean Tremblay";
+            << "nom"
+            << "Jean Tremblay";
         QTest::newRow("surrounding quotes dropped")
-            << QByteArray("[c]\r\nnom=\"  Jean  \"\r\n") << "c" << "nom" << "  Jean  ";
-        QTest::newRow("one quote kept") << QByteArray("[c]\r\nnom=\"Jean\r\n") << "c" << "nom" << "\"Jean";
+            << QByteArray("[c]\r\nnom=\"  Jean  \"\r\n") << "c"
+            << "nom"
+            << "  Jean  ";
+        QTest::newRow("one quote kept") << QByteArray("[c]\r\nnom=\"Jean\r\n") << "c"
+                                        << "nom"
+                                        << "\"Jean";
         QTest::newRow("inner quotes kept")
-            << QByteArray("[c]\r\nnom=Jean \"Ti-Jean\" Roy\r\n") << "c" << "nom" << "Jean \"Ti-Jean\" Roy";
-        QTest::newRow("CR-only line ends")
-            << QByteArray("[a]\rx=1\r[b]\rx=2\r") << "b" << "x" << "2";
-        QTest::newRow("LF-only line ends")
-            << QByteArray("[a]\nx=1\n[b]\nx=2") << "b" << "x" << "2";
+            << QByteArray("[c]\r\nnom=Jean \"Ti-Jean\" Roy\r\n") << "c"
+            << "nom"
+            << "Jean \"Ti-Jean\" Roy";
+        QTest::newRow("CR-only line ends") << QByteArray("[a]\rx=1\r[b]\rx=2\r") << "b"
+                                           << "x"
+                                           << "2";
+        QTest::newRow("LF-only line ends") << QByteArray("[a]\nx=1\n[b]\nx=2") << "b"
+                                           << "x"
+                                           << "2";
         QTest::newRow("first of duplicate keys")
-            << QByteArray("[a]\r\nx=first\r\nx=second\r\n") << "a" << "x" << "first";
+            << QByteArray("[a]\r\nx=first\r\nx=second\r\n") << "a"
+            << "x"
+            << "first";
         QTest::newRow("first of duplicate sections")
-            << QByteArray("[a]\r\nx=1\r\n[b]\r\n[a]\r\nx=2\r\ny=3\r\n") << "a" << "y" << "";
-        QTest::newRow("comment line is no key")
-            << QByteArray("[a]\r\n;x=1\r\nx=2\r\n") << "a" << "x" << "2";
-        QTest::newRow("commented key not found")
-            << QByteArray("[a]\r\n; x=1\r\n") << "a" << "; x" << "";
-        QTest::newRow("empty value") << QByteArray("[a]\r\nx=\r\n") << "a" << "x" << "";
-        QTest::newRow("equals in value")
-            << QByteArray("[a]\r\nx=a=b\r\n") << "a" << "x" << "a=b";
-        QTest::newRow("key of another section")
-            << QByteArray("[a]\r\n[b]\r\nx=1\r\n") << "a" << "x" << "";
-        QTest::newRow("keys before any section ignored")
-            << QByteArray("x=0\r\n[a]\r\n") << "a" << "x" << "";
-        QTest::newRow("accented value")
-            << QByteArray("[a]\r\nx=Qu\xe9" "bec\r\n") << "a" << "x" << QString::fromUtf8("Québec");
+            << QByteArray("[a]\r\nx=1\r\n[b]\r\n[a]\r\nx=2\r\ny=3\r\n") << "a"
+            << "y"
+            << "";
+        QTest::newRow("comment line is no key") << QByteArray("[a]\r\n;x=1\r\nx=2\r\n") << "a"
+                                                << "x"
+                                                << "2";
+        QTest::newRow("commented key not found") << QByteArray("[a]\r\n; x=1\r\n") << "a"
+                                                 << "; x"
+                                                 << "";
+        QTest::newRow("empty value") << QByteArray("[a]\r\nx=\r\n") << "a"
+                                     << "x"
+                                     << "";
+        QTest::newRow("equals in value") << QByteArray("[a]\r\nx=a=b\r\n") << "a"
+                                         << "x"
+                                         << "a=b";
+        QTest::newRow("key of another section") << QByteArray("[a]\r\n[b]\r\nx=1\r\n") << "a"
+                                                << "x"
+                                                << "";
+        QTest::newRow("keys before any section ignored") << QByteArray("x=0\r\n[a]\r\n") << "a"
+                                                         << "x"
+                                                         << "";
+        QTest::newRow("accented value") << QByteArray("[a]\r\nx=Qu\xe9"
+                                                      "bec\r\n")
+                                        << "a"
+                                        << "x" << QString::fromUtf8("Québec");
         QTest::newRow("accented names without case")
-            << QByteArray("[\xc9t\xe9]\r\nCL\xc9=1\r\n") << QString::fromUtf8("été") << QString::fromUtf8("clé") << "1";
-        QTest::newRow("value cut at NUL") << QByteArray("[a]\r\nx=ab\0cd\r\n", 14) << "a" << "x" << "ab";
-        QTest::newRow("254 characters kept")
-            << ("[a]\r\nx=" + QByteArray(254, 'v') + "\r\n") << "a" << "x" << QString(254, QLatin1Char('v'));
+            << QByteArray("[\xc9t\xe9]\r\nCL\xc9=1\r\n") << QString::fromUtf8("été")
+            << QString::fromUtf8("clé") << "1";
+        QTest::newRow("value cut at NUL") << QByteArray("[a]\r\nx=ab\0cd\r\n", 14) << "a"
+                                          << "x"
+                                          << "ab";
+        QTest::newRow("254 characters kept") << ("[a]\r\nx=" + QByteArray(254, 'v') + "\r\n") << "a"
+                                             << "x" << QString(254, QLatin1Char('v'));
         QTest::newRow("longer values cut to 254")
-            << ("[a]\r\nx=" + QByteArray(300, 'v') + "\r\n") << "a" << "x" << QString(254, QLatin1Char('v'));
+            << ("[a]\r\nx=" + QByteArray(300, 'v') + "\r\n") << "a"
+            << "x" << QString(254, QLatin1Char('v'));
     }
     void reads()
     {
@@ -92,8 +128,9 @@ private Q_SLOTS:
 
     void missingFileReadsEmpty()
     {
-        QCOMPARE(ReadSetting(path(QStringLiteral("none.ini")), QStringLiteral("a"), QStringLiteral("x")),
-                 QString());
+        QCOMPARE(
+            ReadSetting(path(QStringLiteral("none.ini")), QStringLiteral("a"), QStringLiteral("x")),
+            QString());
     }
 
     void writes_data()
@@ -104,36 +141,47 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
 
-        QTest::newRow("new file") << QByteArray() << "courtier" << "nom" << "Jean"
-                                  << QByteArray("[courtier]\r\nnom=Jean\r\n");
+        QTest::newRow("new file") << QByteArray() << "courtier"
+                                  << "nom"
+                                  << "Jean" << QByteArray("[courtier]\r\nnom=Jean\r\n");
         QTest::newRow("replace in place, other lines kept")
             << QByteArray("; mine\r\n[courtier]\r\n  NOM = Old \r\ntelephone=5145551234\r\n")
-            << "courtier" << "nom" << "New"
-            << QByteArray("; mine\r\n[courtier]\r\nNOM=New\r\ntelephone=5145551234\r\n");
+            << "courtier"
+            << "nom"
+            << "New" << QByteArray("; mine\r\n[courtier]\r\nNOM=New\r\ntelephone=5145551234\r\n");
         QTest::newRow("new key at end of its section, before the blank line")
             << QByteArray("[systeme]\r\nprovince=quebec\r\n\r\n[courtier]\r\nnom=J\r\n")
-            << "systeme" << "langage" << ".\\Data\\English.lng"
-            << QByteArray("[systeme]\r\nprovince=quebec\r\nlangage=.\\Data\\English.lng\r\n\r\n[courtier]\r\nnom=J\r\n");
-        QTest::newRow("new key in an empty section")
-            << QByteArray("[a]\r\n[b]\r\n") << "a" << "x" << "1"
-            << QByteArray("[a]\r\nx=1\r\n[b]\r\n");
+            << "systeme"
+            << "langage"
+            << ".\\Data\\English.lng"
+            << QByteArray("[systeme]\r\nprovince=quebec\r\nlangage=.\\Data\\English.lng\r\n\r\n["
+                          "courtier]\r\nnom=J\r\n");
+        QTest::newRow("new key in an empty section") << QByteArray("[a]\r\n[b]\r\n") << "a"
+                                                     << "x"
+                                                     << "1" << QByteArray("[a]\r\nx=1\r\n[b]\r\n");
         QTest::newRow("new section at end of file")
-            << QByteArray("[a]\r\nx=1") << "b" << "y" << "2"
-            << QByteArray("[a]\r\nx=1\r\n[b]\r\ny=2\r\n");
-        QTest::newRow("CR-only file written with CR LF")
-            << QByteArray("[a]\rx=1\r") << "a" << "x" << "2"
-            << QByteArray("[a]\r\nx=2\r\n");
+            << QByteArray("[a]\r\nx=1") << "b"
+            << "y"
+            << "2" << QByteArray("[a]\r\nx=1\r\n[b]\r\ny=2\r\n");
+        QTest::newRow("CR-only file written with CR LF") << QByteArray("[a]\rx=1\r") << "a"
+                                                         << "x"
+                                                         << "2" << QByteArray("[a]\r\nx=2\r\n");
         QTest::newRow("first of duplicate keys replaced")
-            << QByteArray("[a]\r\nx=1\r\nx=2\r\n") << "a" << "x" << "3"
-            << QByteArray("[a]\r\nx=3\r\nx=2\r\n");
-        QTest::newRow("empty value") << QByteArray("[a]\r\nx=1\r\n") << "a" << "x" << ""
-                                     << QByteArray("[a]\r\nx=\r\n");
+            << QByteArray("[a]\r\nx=1\r\nx=2\r\n") << "a"
+            << "x"
+            << "3" << QByteArray("[a]\r\nx=3\r\nx=2\r\n");
+        QTest::newRow("empty value") << QByteArray("[a]\r\nx=1\r\n") << "a"
+                                     << "x"
+                                     << "" << QByteArray("[a]\r\nx=\r\n");
         QTest::newRow("characters outside the code page become ?")
-            << QByteArray() << "a" << "x" << QString::fromUtf8("Łódź €")
-            << QByteArray("[a]\r\nx=?\xf3" "d? \x80\r\n");
+            << QByteArray() << "a"
+            << "x" << QString::fromUtf8("Łódź €")
+            << QByteArray("[a]\r\nx=?\xf3"
+                          "d? \x80\r\n");
         QTest::newRow("line breaks in a value cannot split the file")
-            << QByteArray() << "a" << "x" << "one\r\ntwo"
-            << QByteArray("[a]\r\nx=one  two\r\n");
+            << QByteArray() << "a"
+            << "x"
+            << "one\r\ntwo" << QByteArray("[a]\r\nx=one  two\r\n");
     }
     void writes()
     {
@@ -162,7 +210,8 @@ private Q_SLOTS:
         QFETCH(QString, value);
         const QString file = path(QStringLiteral("round.ini"));
         QVERIFY(WriteSetting(file, QStringLiteral("courtier"), QStringLiteral("nom"), value));
-        QCOMPARE(ReadSetting(file, QStringLiteral("courtier"), QStringLiteral("nom")), value.trimmed());
+        QCOMPARE(ReadSetting(file, QStringLiteral("courtier"), QStringLiteral("nom")),
+                 value.trimmed());
     }
 
     void failedWriteChangesNothing()
@@ -170,7 +219,8 @@ private Q_SLOTS:
         // A folder where the file should be: nothing can be written, and nothing is lost.
         const QString folder = path(QStringLiteral("folder.ini"));
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(!WriteSetting(folder, QStringLiteral("a"), QStringLiteral("x"), QStringLiteral("1")));
+        QVERIFY(
+            !WriteSetting(folder, QStringLiteral("a"), QStringLiteral("x"), QStringLiteral("1")));
         QVERIFY(QFileInfo(folder).isDir());
 
         // A file under a missing folder is not created.
@@ -183,7 +233,8 @@ private Q_SLOTS:
         const QString file = path(QStringLiteral("clean.ini"));
         QVERIFY(WriteSetting(file, QStringLiteral("a"), QStringLiteral("x"), QStringLiteral("1")));
         QVERIFY(WriteSetting(file, QStringLiteral("a"), QStringLiteral("y"), QStringLiteral("2")));
-        const QStringList left = QDir(dir_.path()).entryList({QStringLiteral("clean*")}, QDir::Files);
+        const QStringList left =
+            QDir(dir_.path()).entryList({QStringLiteral("clean*")}, QDir::Files);
         QCOMPARE(left, QStringList{QStringLiteral("clean.ini")});
     }
 };

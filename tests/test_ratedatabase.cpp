@@ -55,7 +55,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("short row") << QByteArray("A,B\n1,2\n3\n") << ":3: 1 values where the header names 2 fields";
+        QTest::newRow("short row")
+            << QByteArray("A,B\n1,2\n3\n") << ":3: 1 values where the header names 2 fields";
         QTest::newRow("not a number") << QByteArray("A,B\n1,x\n") << ":2: \"x\" is not a number";
         QTest::newRow("bad field name") << QByteArray("A,B C\n1,2\n") << ":1: field name \"B C\"";
         QTest::newRow("no header") << QByteArray("\n\n") << "no header line";
@@ -72,8 +73,11 @@ private Q_SLOTS:
         source.close();
         const QString out = dir.filePath(QStringLiteral("out.mdb"));
         QString errors;
-        QCOMPARE(runTool({QStringLiteral("build"), dir.filePath(QStringLiteral("src")), out}, &errors), 1);
-        QVERIFY2(errors.contains(QStringLiteral("Table.csv")) && errors.contains(reason), qPrintable(errors));
+        QCOMPARE(
+            runTool({QStringLiteral("build"), dir.filePath(QStringLiteral("src")), out}, &errors),
+            1);
+        QVERIFY2(errors.contains(QStringLiteral("Table.csv")) && errors.contains(reason),
+                 qPrintable(errors));
         QVERIFY(!QFile::exists(out));
         QVERIFY(!QFile::exists(out + QStringLiteral(".partial")));
     }
@@ -82,7 +86,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("Illustra.mdb"));
-        QCOMPARE(runTool({QStringLiteral("build"), sourceDir() + QStringLiteral("/data/rates"), out}), 0);
+        QCOMPARE(
+            runTool({QStringLiteral("build"), sourceDir() + QStringLiteral("/data/rates"), out}),
+            0);
         RateDatabase db;
         QVERIFY(db.open(out));
         float factor = 0;

@@ -102,8 +102,8 @@ private Q_SLOTS:
         QCOMPARE(state.appTitle, french("modCotalmira-Msg", "Norvel"));
         QVERIFY(!state.appTitle.isEmpty());
         QCOMPARE(state.monthlyFactor, 0.08333f);
-        QCOMPARE(state.versionText, french("modCotalmira-Msg", "Version") + QLatin1Char(' ')
-                                        + french("modCotalmira-Msg", "NoVersionquebec"));
+        QCOMPARE(state.versionText, french("modCotalmira-Msg", "Version") + QLatin1Char(' ') +
+                                        french("modCotalmira-Msg", "NoVersionquebec"));
         QVERIFY(state.rateDatabase && state.rateDatabase->isOpen());
         QCOMPARE(store_.cleared, QStringList{QStringLiteral("Belmonde")});
         QVERIFY(state.mainWindow && state.mainWindow->isVisible());
@@ -132,15 +132,21 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("province");
         QTest::addColumn<QString>("language");
-        QTest::newRow("none") << QByteArray() << "quebec" << "French.lng";
+        QTest::newRow("none") << QByteArray() << "quebec"
+                              << "French.lng";
         QTest::newRow("capital O is not ontario")
-            << QByteArray("[systeme]\r\nprovince=Ontario\r\n") << "quebec" << "French.lng";
+            << QByteArray("[systeme]\r\nprovince=Ontario\r\n") << "quebec"
+            << "French.lng";
         QTest::newRow("ontario is always English")
-            << QByteArray("[systeme]\r\nprovince=ontario\r\nlangage=.\\Data\\French.lng\r\n") << "ontario" << "English.lng";
+            << QByteArray("[systeme]\r\nprovince=ontario\r\nlangage=.\\Data\\French.lng\r\n")
+            << "ontario"
+            << "English.lng";
         QTest::newRow("dev chooses like quebec")
-            << QByteArray("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\English.lng\r\n") << "dev" << "English.lng";
+            << QByteArray("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\English.lng\r\n") << "dev"
+            << "English.lng";
         QTest::newRow("saved language")
-            << QByteArray("[SYSTEME]\r\nLangage = \".\\Data\\English.lng\"\r\n") << "quebec" << "English.lng";
+            << QByteArray("[SYSTEME]\r\nLangage = \".\\Data\\English.lng\"\r\n") << "quebec"
+            << "English.lng";
     }
     void province()
     {
@@ -163,8 +169,8 @@ private Q_SLOTS:
         QCOMPARE(start(), StartupResult::Running);
         QCOMPARE(dialogs_.messages.size(), 1);
         QCOMPARE(dialogs_.messages.at(0).text,
-                 QDir::toNativeSeparators(folder_->file(QStringLiteral("Data/Klingon.lng")))
-                     + QStringLiteral(" not found"));
+                 QDir::toNativeSeparators(folder_->file(QStringLiteral("Data/Klingon.lng"))) +
+                     QStringLiteral(" not found"));
         QVERIFY(appState().languageFilePath.isEmpty());
         QVERIFY(appState().appTitle.isEmpty());
         // The windows keep their design texts.
@@ -177,8 +183,8 @@ private Q_SLOTS:
         QCOMPARE(start(&lock, 10000), StartupResult::AlreadyRunning);
         QCOMPARE(dialogs_.messages.size(), 1);
         const Dialogs::Message &m = dialogs_.messages.at(0);
-        QCOMPARE(m.text, french("modCotalmira-Msg", "AppDejaLancer_1") + QStringLiteral("norvel")
-                             + french("modCotalmira-Msg", "AppDejaLancer_2"));
+        QCOMPARE(m.text, french("modCotalmira-Msg", "AppDejaLancer_1") + QStringLiteral("norvel") +
+                             french("modCotalmira-Msg", "AppDejaLancer_2"));
         QCOMPARE(m.title, french("modCotalmira-Msg", "Avertissement"));
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
         QVERIFY(!appState().mainWindow);
@@ -192,8 +198,8 @@ private Q_SLOTS:
         QCOMPARE(start(), StartupResult::Failed);
         QCOMPARE(dialogs_.messages.size(), 1);
         const Dialogs::Message &m = dialogs_.messages.at(0);
-        QCOMPARE(m.text, french("modCotalmira-Msg", "NotFound_1") + QStringLiteral("ILLUSTRA.MDB")
-                             + french("modCotalmira-Msg", "NotFound_2"));
+        QCOMPARE(m.text, french("modCotalmira-Msg", "NotFound_1") + QStringLiteral("ILLUSTRA.MDB") +
+                             french("modCotalmira-Msg", "NotFound_2"));
         QCOMPARE(m.title, french("modCotalmira-Msg", "Norvel"));
         QCOMPARE(m.icon, Dialogs::Icon::Critical);
         QVERIFY(store_.cleared.isEmpty());
@@ -219,14 +225,32 @@ private Q_SLOTS:
         QFETCH(QString, cause);
         const QString path = database();
         switch (kind) {
-        case 0: folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), QByteArray(4096, 'x')); break;
-        case 1: QVERIFY(makeDatabase(path, "notthepassword", generalTable({"0.08333,100,90,75,35"}))); break;
-        case 2: QVERIFY(makeDatabase(path, "", generalTable({"0.08333,100,90,75,35"}))); break;
-        case 3: QVERIFY(makeDatabase(path, RateDatabase::kPassword, {"CREATE TABLE Autre (x);"})); break;
-        case 4: folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), QByteArray()); break;
-        case 5: QVERIFY(makeDatabase(path, RateDatabase::kPassword, generalTable({"NULL,100,90,75,35"}))); break;
-        case 6: QVERIFY(makeDatabase(path, RateDatabase::kPassword, generalTable({"0,100,90,75,35"}))); break;
-        case 7: folder_->remove(QStringLiteral("Data/Illustra.mdb")); QDir().mkpath(path); break;
+        case 0:
+            folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), QByteArray(4096, 'x'));
+            break;
+        case 1:
+            QVERIFY(makeDatabase(path, "notthepassword", generalTable({"0.08333,100,90,75,35"})));
+            break;
+        case 2:
+            QVERIFY(makeDatabase(path, "", generalTable({"0.08333,100,90,75,35"})));
+            break;
+        case 3:
+            QVERIFY(makeDatabase(path, RateDatabase::kPassword, {"CREATE TABLE Autre (x);"}));
+            break;
+        case 4:
+            folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), QByteArray());
+            break;
+        case 5:
+            QVERIFY(
+                makeDatabase(path, RateDatabase::kPassword, generalTable({"NULL,100,90,75,35"})));
+            break;
+        case 6:
+            QVERIFY(makeDatabase(path, RateDatabase::kPassword, generalTable({"0,100,90,75,35"})));
+            break;
+        case 7:
+            folder_->remove(QStringLiteral("Data/Illustra.mdb"));
+            QDir().mkpath(path);
+            break;
         }
         const StartupResult result = start();
         if (kind == 7) {
@@ -238,9 +262,10 @@ private Q_SLOTS:
         QCOMPARE(result, StartupResult::Failed);
         QCOMPARE(dialogs_.messages.size(), 1);
         const Dialogs::Message &m = dialogs_.messages.at(0);
-        QVERIFY2(m.text.startsWith(french("modCotalmira-Msg", "BaseErr_1") + QDir::toNativeSeparators(path)
-                                   + french("modCotalmira-Msg", "BaseErr_2")
-                                   + french("modCotalmira-Msg", cause.toLatin1())),
+        QVERIFY2(m.text.startsWith(french("modCotalmira-Msg", "BaseErr_1") +
+                                   QDir::toNativeSeparators(path) +
+                                   french("modCotalmira-Msg", "BaseErr_2") +
+                                   french("modCotalmira-Msg", cause.toLatin1())),
                  qPrintable(m.text));
         QCOMPARE(m.title, french("modCotalmira-Msg", "Norvel"));
         QCOMPARE(m.icon, Dialogs::Icon::Critical);

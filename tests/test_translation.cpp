@@ -38,7 +38,10 @@ public:
     };
     struct Handle : TranslationNode {
         Label *label;
-        explicit Handle(Label *l) : label(l) {}
+        explicit Handle(Label *l)
+            : label(l)
+        {
+        }
         QString name() const override { return label->name(); }
         bool hasCaption() const override { return true; }
         void setCaption(const QString &t) override { label->setCaption(t); }
@@ -48,7 +51,10 @@ public:
     QString name() const override { return QStringLiteral("actTest"); }
     std::optional<int> sectionCount() const override { return int(sections.size()); }
     QString sectionName(int s) const override { return sections[s].first; }
-    std::optional<int> sectionControlCount(int s) const override { return int(sections[s].second.size()); }
+    std::optional<int> sectionControlCount(int s) const override
+    {
+        return int(sections[s].second.size());
+    }
     std::unique_ptr<TranslationNode> sectionControl(int s, int j) const override
     {
         return std::make_unique<Handle>(const_cast<Label *>(&sections[s].second[j]));
@@ -147,7 +153,8 @@ private Q_SLOTS:
         auto *label = new QLabel(QStringLiteral("design"), child);
         label->setObjectName(QStringLiteral("lblEffet"));
 
-        useLanguage("[frmMDI]\r\nlblEffet-Caption=wrong\r\n[frmCotalmira]\r\nlblEffet-Caption=Date du pr\xeat :\r\n");
+        useLanguage("[frmMDI]\r\nlblEffet-Caption=wrong\r\n[frmCotalmira]\r\nlblEffet-Caption=Date "
+                    "du pr\xeat :\r\n");
         TranslateForm(static_cast<QObject *>(&frame));
         QCOMPARE(label->text(), QStringLiteral("design"));
         TranslateForm(static_cast<QObject *>(child));
@@ -199,7 +206,8 @@ private Q_SLOTS:
         FakeReport::Label footer;
         footer.labelName = QStringLiteral("lblTitre");
         footer.caption = QStringLiteral("design");
-        report.sections = {{QStringLiteral("PageHeader"), {title}}, {QStringLiteral("PageFooter"), {footer}}};
+        report.sections = {{QStringLiteral("PageHeader"), {title}},
+                           {QStringLiteral("PageFooter"), {footer}}};
         useLanguage("[actTest#PageHeader]\r\nlblTitre-Caption=Soumission\r\n");
         TranslateForm(report);
         QCOMPARE(report.sections[0].second[0].caption, QStringLiteral("Soumission"));

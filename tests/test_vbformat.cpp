@@ -26,8 +26,7 @@ void addRow(const char *name, double value, const QString &pattern, const QStrin
     QTest::newRow(name) << value << false << pattern << french << expected;
 }
 
-void addSingleRow(const char *name, float value, const QString &pattern,
-                  const QString &expected)
+void addSingleRow(const char *name, float value, const QString &pattern, const QString &expected)
 {
     QTest::newRow(name) << double(value) << true << pattern << false << expected;
 }
@@ -80,7 +79,8 @@ private Q_SLOTS:
         addRow("negative half away from zero", -2.5, "0", "-3");
         addRow("carry through the point", 999.995, "#,##0.00", "1,000.00");
         addRow("no point: whole number", 1234.5, "#,##0", "1,235");
-        addRow("fifteen digits of a double", 0.1 + 0.2, "0.000000000000000000", "0.300000000000000000");
+        addRow("fifteen digits of a double", 0.1 + 0.2, "0.000000000000000000",
+               "0.300000000000000000");
         addRow("double keeps its decimals", 123456789.125, "0.00", "123456789.13");
         addRow("double of a single", double(49.998f), "0.000000", "49.998001");
         addSingleRow("monthly premium", 49.998f, "#,##0.00", "50.00");

@@ -14,8 +14,8 @@ class MainWindow;
 
 // What the whole program keeps for its run, in one place.
 struct AppState {
-    QString programDir;      // folder of the executable, without a trailing separator
-    QString exeBaseName;     // executable name without extension ("norvel")
+    QString programDir;  // folder of the executable, without a trailing separator
+    QString exeBaseName; // executable name without extension ("norvel")
     QString settingsFilePath;
     QString languageFilePath; // empty until a language file has been found
     QString province = QStringLiteral("quebec");

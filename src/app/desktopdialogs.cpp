@@ -10,11 +10,16 @@ namespace {
 QMessageBox::Icon boxIcon(Dialogs::Icon icon)
 {
     switch (icon) {
-    case Dialogs::Icon::Information: return QMessageBox::Information;
-    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
-    case Dialogs::Icon::Critical: return QMessageBox::Critical;
-    case Dialogs::Icon::Question: return QMessageBox::Question;
-    case Dialogs::Icon::None: break;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -22,10 +27,14 @@ QMessageBox::Icon boxIcon(Dialogs::Icon icon)
 QMessageBox::StandardButton boxButton(Dialogs::Answer answer)
 {
     switch (answer) {
-    case Dialogs::Answer::Yes: return QMessageBox::Yes;
-    case Dialogs::Answer::No: return QMessageBox::No;
-    case Dialogs::Answer::Cancel: return QMessageBox::Cancel;
-    case Dialogs::Answer::Ok: break;
+    case Dialogs::Answer::Yes:
+        return QMessageBox::Yes;
+    case Dialogs::Answer::No:
+        return QMessageBox::No;
+    case Dialogs::Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Dialogs::Answer::Ok:
+        break;
     }
     return QMessageBox::Ok;
 }
@@ -42,18 +51,21 @@ Dialogs::Answer DesktopDialogs::ask(const Message &message)
 
     QString text = message.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QString title =
-        message.title.isEmpty() ? QApplication::applicationName() : message.title;
+    const QString title = message.title.isEmpty() ? QApplication::applicationName() : message.title;
     QMessageBox box(boxIcon(message.icon), title, text, buttons, QApplication::activeWindow());
     box.setDefaultButton(boxButton(message.defaultAnswer));
     if (message.buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);
 
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return Answer::Ok;
     }
 }
 

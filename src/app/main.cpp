@@ -21,9 +21,12 @@ int main(int argc, char *argv[])
     options.store = &store;
 
     switch (norvel::startProgram(options)) {
-    case norvel::StartupResult::Running: break;
-    case norvel::StartupResult::AlreadyRunning: return 0;
-    case norvel::StartupResult::Failed: return 1;
+    case norvel::StartupResult::Running:
+        break;
+    case norvel::StartupResult::AlreadyRunning:
+        return 0;
+    case norvel::StartupResult::Failed:
+        return 1;
     }
     const int code = QApplication::exec();
     norvel::resetAppState();

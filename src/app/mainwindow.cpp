@@ -36,7 +36,8 @@ protected:
         if (picture_.isNull())
             return;
         QPainter painter(viewport());
-        const QSize size = picture_.size().scaled(viewport()->size(), Qt::KeepAspectRatio)
+        const QSize size = picture_.size()
+                               .scaled(viewport()->size(), Qt::KeepAspectRatio)
                                .boundedTo(picture_.size());
         QRect target(QPoint(), size);
         target.moveCenter(viewport()->rect().center());
@@ -49,7 +50,9 @@ private:
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), area_(new Workspace(this))
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , area_(new Workspace(this))
 {
     setObjectName(QStringLiteral("frmMDI"));
     markAsForm(this);
@@ -102,10 +105,10 @@ void MainWindow::switchProvince(const QString &province)
 void MainWindow::showHelpNotice()
 {
     if (Dialogs *dialogs = appState().dialogs)
-        dialogs->tell(GetLangString(QStringLiteral("frmMDI-Msg"),
-                                    QStringLiteral("ConsulBrochSpecPoli")),
-                      GetLangString(QStringLiteral("frmMDI-Msg"), QStringLiteral("Aide")),
-                      Dialogs::Icon::Information);
+        dialogs->tell(
+            GetLangString(QStringLiteral("frmMDI-Msg"), QStringLiteral("ConsulBrochSpecPoli")),
+            GetLangString(QStringLiteral("frmMDI-Msg"), QStringLiteral("Aide")),
+            Dialogs::Icon::Information);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

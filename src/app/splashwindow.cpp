@@ -10,8 +10,9 @@
 namespace norvel {
 
 SplashWindow::SplashWindow(int milliseconds, QWidget *parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      milliseconds_(milliseconds), picture_(new QLabel(this))
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , milliseconds_(milliseconds)
+    , picture_(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
     markAsForm(this);

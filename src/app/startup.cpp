@@ -23,12 +23,17 @@ const QString kMessages = QStringLiteral("modCotalmira-Msg");
 QString causeKey(RateDatabase::Error error)
 {
     switch (error) {
-    case RateDatabase::Error::NotADatabase: return QStringLiteral("BaseErrChiffre");
-    case RateDatabase::Error::Locked: return QStringLiteral("BaseErrVerrou");
-    case RateDatabase::Error::NoGeneralTable: return QStringLiteral("BaseErrTable");
-    case RateDatabase::Error::BadMonthlyFactor: return QStringLiteral("BaseErrMensuel");
+    case RateDatabase::Error::NotADatabase:
+        return QStringLiteral("BaseErrChiffre");
+    case RateDatabase::Error::Locked:
+        return QStringLiteral("BaseErrVerrou");
+    case RateDatabase::Error::NoGeneralTable:
+        return QStringLiteral("BaseErrTable");
+    case RateDatabase::Error::BadMonthlyFactor:
+        return QStringLiteral("BaseErrMensuel");
     case RateDatabase::Error::Access:
-    case RateDatabase::Error::None: break;
+    case RateDatabase::Error::None:
+        break;
     }
     return QStringLiteral("BaseErrAcces");
 }
@@ -36,9 +41,11 @@ QString causeKey(RateDatabase::Error error)
 void reportDatabaseFailure(const QString &path, const RateDatabase::Status &status)
 {
     AppState &state = appState();
-    const QString message = GetLangString(kMessages, QStringLiteral("BaseErr_1")) + QDir::toNativeSeparators(path)
-        + GetLangString(kMessages, QStringLiteral("BaseErr_2")) + GetLangString(kMessages, causeKey(status.error))
-        + QStringLiteral("\r\n\r\n(") + status.detail + QLatin1Char(')');
+    const QString message = GetLangString(kMessages, QStringLiteral("BaseErr_1")) +
+                            QDir::toNativeSeparators(path) +
+                            GetLangString(kMessages, QStringLiteral("BaseErr_2")) +
+                            GetLangString(kMessages, causeKey(status.error)) +
+                            QStringLiteral("\r\n\r\n(") + status.detail + QLatin1Char(')');
     state.dialogs->tell(message, state.appTitle, Dialogs::Icon::Critical);
 }
 
@@ -74,12 +81,14 @@ StartupResult startProgram(const StartupOptions &options)
     state.settingsFilePath =
         QDir(state.programDir).filePath(state.exeBaseName + QStringLiteral(".ini"));
 
-    SetProvince(ReadSetting(state.settingsFilePath, QStringLiteral("systeme"),
-                            QStringLiteral("province")));
+    SetProvince(
+        ReadSetting(state.settingsFilePath, QStringLiteral("systeme"), QStringLiteral("province")));
 
     if (options.lock && !options.lock->acquire(program.absoluteFilePath())) {
-        state.dialogs->tell(GetLangString(kMessages, QStringLiteral("AppDejaLancer_1")) + state.exeBaseName + GetLangString(kMessages, QStringLiteral("AppDejaLancer_2")),
-                            GetLangString(kMessages, QStringLiteral("Avertissement")), Dialogs::Icon::Exclamation);
+        state.dialogs->tell(
+            GetLangString(kMessages, QStringLiteral("AppDejaLancer_1")) + state.exeBaseName +
+                GetLangString(kMessages, QStringLiteral("AppDejaLancer_2")),
+            GetLangString(kMessages, QStringLiteral("Avertissement")), Dialogs::Icon::Exclamation);
         return StartupResult::AlreadyRunning;
     }
 
@@ -90,9 +99,12 @@ StartupResult startProgram(const StartupOptions &options)
 
     state.appTitle = GetLangString(kMessages, QStringLiteral("Norvel"));
 
-    const QString databasePath = QDir(state.programDir).filePath(QStringLiteral("Data/Illustra.mdb"));
+    const QString databasePath =
+        QDir(state.programDir).filePath(QStringLiteral("Data/Illustra.mdb"));
     if (!FileExists(databasePath)) {
-        state.dialogs->tell(GetLangString(kMessages, QStringLiteral("NotFound_1")) + QStringLiteral("ILLUSTRA.MDB") + GetLangString(kMessages, QStringLiteral("NotFound_2")),
+        state.dialogs->tell(GetLangString(kMessages, QStringLiteral("NotFound_1")) +
+                                QStringLiteral("ILLUSTRA.MDB") +
+                                GetLangString(kMessages, QStringLiteral("NotFound_2")),
                             state.appTitle, Dialogs::Icon::Critical);
         return StartupResult::Failed;
     }
@@ -103,8 +115,8 @@ StartupResult startProgram(const StartupOptions &options)
     if (!openRates(databasePath))
         return StartupResult::Failed;
 
-    state.versionText = GetLangString(kMessages, QStringLiteral("Version")) + QLatin1Char(' ')
-        + GetLangString(kMessages, QStringLiteral("NoVersion") + state.province);
+    state.versionText = GetLangString(kMessages, QStringLiteral("Version")) + QLatin1Char(' ') +
+                        GetLangString(kMessages, QStringLiteral("NoVersion") + state.province);
 
     auto *window = new MainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);

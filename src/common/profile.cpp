@@ -34,7 +34,10 @@ std::vector<Line> splitLines(const QByteArray &content)
     return lines;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 QByteArray trimmed(const char *d, qsizetype begin, qsizetype end)
 {
@@ -58,8 +61,8 @@ bool sameName(const QByteArray &raw, const QByteArray &foldedTarget)
     if (raw.size() != foldedTarget.size())
         return false;
     for (qsizetype i = 0; i < raw.size(); ++i)
-        if (foldCp1252(static_cast<unsigned char>(raw[i]))
-            != static_cast<unsigned char>(foldedTarget[i]))
+        if (foldCp1252(static_cast<unsigned char>(raw[i])) !=
+            static_cast<unsigned char>(foldedTarget[i]))
             return false;
     return true;
 }
@@ -138,8 +141,8 @@ std::optional<QByteArray> profileValue(const QByteArray &content, const QString 
     return std::nullopt;
 }
 
-QByteArray profileWithValue(const QByteArray &content, const QString &section,
-                            const QString &key, const QString &value)
+QByteArray profileWithValue(const QByteArray &content, const QString &section, const QString &key,
+                            const QString &value)
 {
     const std::vector<Line> lines = splitLines(content);
     const QByteArray wantSection = folded(section);
@@ -161,8 +164,8 @@ QByteArray profileWithValue(const QByteArray &content, const QString &section,
         }
         if (header < 0)
             continue;
-        if (lines[i].end > lines[i].begin
-            && !trimmed(content.constData(), lines[i].begin, lines[i].end).isEmpty())
+        if (lines[i].end > lines[i].begin &&
+            !trimmed(content.constData(), lines[i].begin, lines[i].end).isEmpty())
             lastEntry = i;
         if (p.kind == Parsed::Key && sameName(p.name, wantKey)) {
             keyLine = i;

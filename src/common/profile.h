@@ -18,8 +18,8 @@ std::optional<QByteArray> profileValue(const QByteArray &content, const QString 
 // The content with the key set: a value replaced in place, a new key appended at the end of
 // its section, a new section at the end of the file; every other line is kept as it was.
 // Lines end with CR LF. Line breaks inside the value become spaces.
-QByteArray profileWithValue(const QByteArray &content, const QString &section,
-                            const QString &key, const QString &value);
+QByteArray profileWithValue(const QByteArray &content, const QString &section, const QString &key,
+                            const QString &value);
 
 // Reads a key of an INI file: empty when the file, section or key is missing or the value is
 // empty; at most 254 characters.

@@ -39,8 +39,9 @@ Decimal toDecimal(double value, int precision)
     // Scientific form gives exactly `precision` significant digits, correctly rounded and
     // independent of the machine's locale: "-d.dddddde+XX".
     char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, value,
-                                   std::chars_format::scientific, precision - 1).ptr;
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, precision - 1)
+            .ptr;
     Decimal d;
     const char *p = text;
     if (p < end && *p == '-') {
@@ -264,7 +265,10 @@ Decimal prepared(Decimal d, const Section &s)
 class Renderer {
 public:
     Renderer(const Section &section, const Decimal &value, const NumberSymbols &symbols)
-        : s(section), d(value), sym(symbols), whole(wholeDigits(value))
+        : s(section)
+        , d(value)
+        , sym(symbols)
+        , whole(wholeDigits(value))
     {
         // Trailing fraction digits show up to the last non-zero digit or the last "0".
         const qsizetype fractionDigits = std::max<qsizetype>(0, d.digits.size() - d.point);
@@ -374,7 +378,8 @@ QString formatDecimal(Decimal value, int precision, const QString &pattern,
         const Section negative = parseSection(texts.at(1));
         return renderSection(negative, prepared(value, negative), precision, symbols);
     }
-    return QLatin1Char('-') + renderSection(positive, prepared(value, positive), precision, symbols);
+    return QLatin1Char('-') +
+           renderSection(positive, prepared(value, positive), precision, symbols);
 }
 
 } // namespace

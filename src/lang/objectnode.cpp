@@ -48,7 +48,9 @@ void markAsForm(QObject *window)
     window->setProperty(kFormProperty, true);
 }
 
-ObjectNode::ObjectNode(QObject *object, bool isWindow) : object_(object), isWindow_(isWindow)
+ObjectNode::ObjectNode(QObject *object, bool isWindow)
+    : object_(object)
+    , isWindow_(isWindow)
 {
     if (isWindow && object)
         collect(object, controls_);
@@ -72,10 +74,9 @@ std::optional<int> ObjectNode::index() const
 bool ObjectNode::hasCaption() const
 {
     QObject *o = object_;
-    return o
-        && ((isWindow_ && o->isWidgetType()) || qobject_cast<QLabel *>(o)
-            || qobject_cast<QAbstractButton *>(o) || qobject_cast<QGroupBox *>(o)
-            || qobject_cast<QAction *>(o));
+    return o && ((isWindow_ && o->isWidgetType()) || qobject_cast<QLabel *>(o) ||
+                 qobject_cast<QAbstractButton *>(o) || qobject_cast<QGroupBox *>(o) ||
+                 qobject_cast<QAction *>(o));
 }
 
 void ObjectNode::setCaption(const QString &text)

@@ -37,8 +37,7 @@ void SetProvince(const QString &province)
 {
     AppState &state = appState();
     QString p = province;
-    if (p != QLatin1String("quebec") && p != QLatin1String("ontario")
-        && p != QLatin1String("dev"))
+    if (p != QLatin1String("quebec") && p != QLatin1String("ontario") && p != QLatin1String("dev"))
         p = QStringLiteral("quebec");
 
     QString file;
@@ -68,8 +67,8 @@ void ChangeLanguage(const QString &file)
     }
     // A province switch passes no file: the saved choice stays as the broker made it.
     if (!file.isEmpty() && state.province != QLatin1String("ontario"))
-        WriteSetting(state.settingsFilePath, QStringLiteral("systeme"),
-                     QStringLiteral("langage"), file);
+        WriteSetting(state.settingsFilePath, QStringLiteral("systeme"), QStringLiteral("langage"),
+                     file);
 }
 
 void ApplyProvinceMenus(QWidget *window, const QString &province)

@@ -11,7 +11,8 @@
 
 namespace norvel {
 
-FileInstanceLock::FileInstanceLock(QString lockFolder) : folder_(std::move(lockFolder))
+FileInstanceLock::FileInstanceLock(QString lockFolder)
+    : folder_(std::move(lockFolder))
 {
     if (folder_.isEmpty())
         folder_ = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -11,9 +11,9 @@ class RateDatabase {
 public:
     enum class Error {
         None,
-        NotADatabase,  // not a database, or the password is wrong (the engine cannot tell)
+        NotADatabase, // not a database, or the password is wrong (the engine cannot tell)
         Locked,
-        Access,        // cannot be opened, read or written
+        Access, // cannot be opened, read or written
         NoGeneralTable,
         BadMonthlyFactor,
     };

@@ -20,8 +20,9 @@ bool makeDatabase(const QString &path, const QByteArray &password, const QString
 
 QStringList generalTable(const QStringList &rows)
 {
-    QStringList sql{QStringLiteral("CREATE TABLE General_Cotalmira (MENSUEL REAL, FRAISCONTRAT "
-                                   "INTEGER, MCADULTE INTEGER, MCENFANT INTEGER, DEF_AGE INTEGER);")};
+    QStringList sql{
+        QStringLiteral("CREATE TABLE General_Cotalmira (MENSUEL REAL, FRAISCONTRAT "
+                       "INTEGER, MCADULTE INTEGER, MCENFANT INTEGER, DEF_AGE INTEGER);")};
     for (const QString &row : rows)
         sql << QStringLiteral("INSERT INTO General_Cotalmira VALUES (%1);").arg(row);
     return sql;

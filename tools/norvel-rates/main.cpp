@@ -34,8 +34,8 @@ bool addTable(RateDatabase &db, const CsvTable &table, QString &error)
     QStringList columns;
     for (int c = 0; c < table.fields.size(); ++c)
         columns << QStringLiteral("\"%1\" %2").arg(table.fields.at(c), columnType(table, c));
-    RateDatabase::Status status = db.exec(
-        QStringLiteral("CREATE TABLE \"%1\" (%2);").arg(table.name, columns.join(QLatin1String(", "))));
+    RateDatabase::Status status = db.exec(QStringLiteral("CREATE TABLE \"%1\" (%2);")
+                                              .arg(table.name, columns.join(QLatin1String(", "))));
     for (const QStringList &row : table.rows) {
         if (!status)
             break;
