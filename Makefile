@@ -18,7 +18,7 @@ test: build
 
 bench: build
 	cmake --build $(BUILD) --target benches
-	for b in $(BUILD)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	for b in $(BUILD)/bench/bin/*; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 clean:
 	rm -rf $(BUILD)

@@ -125,6 +125,7 @@ private Q_SLOTS:
         w->item("indLangAnglais")->trigger();
         QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\English.lng"));
         QCOMPARE(w->windowTitle(), text("English", "frmMDI", "frmMDI-Caption"));
+        QCOMPARE(w->property("Tag").toString(), text("English", "frmMDI", "frmMDI-Picture#Tag"));
         QCOMPARE(w->item("indQuitter")->text(), text("English", "frmMDI", "indQuitter-Caption"));
         QVERIFY(w->item("indQuitter")->text() != text("French", "frmMDI", "indQuitter-Caption"));
 

@@ -19,7 +19,7 @@ namespace norvel {
 
 namespace {
 
-// The work area shows the language's picture centred on a plain background.
+// The work area is covered by the language's picture, centred.
 class Workspace : public QMdiArea {
 public:
     using QMdiArea::QMdiArea;
@@ -36,9 +36,8 @@ protected:
         if (picture_.isNull())
             return;
         QPainter painter(viewport());
-        const QSize size = picture_.size()
-                               .scaled(viewport()->size(), Qt::KeepAspectRatio)
-                               .boundedTo(picture_.size());
+        const QSize size =
+            picture_.size().scaled(viewport()->size(), Qt::KeepAspectRatioByExpanding);
         QRect target(QPoint(), size);
         target.moveCenter(viewport()->rect().center());
         painter.drawImage(target, picture_);

@@ -18,10 +18,12 @@ QString sourceDir()
 
 ProgramFolder::ProgramFolder()
 {
-    QDir().mkpath(file(QStringLiteral("Data")));
-    const QDir data(QDir(builtProgramDir()).filePath(QStringLiteral("Data")));
-    for (const QString &name : data.entryList(QDir::Files))
-        QFile::copy(data.filePath(name), file(QStringLiteral("Data/") + name));
+    for (const QString folder : {QStringLiteral("Data"), QStringLiteral("Img")}) {
+        QDir().mkpath(file(folder));
+        const QDir built(QDir(builtProgramDir()).filePath(folder));
+        for (const QString &name : built.entryList(QDir::Files))
+            QFile::copy(built.filePath(name), file(folder + QLatin1Char('/') + name));
+    }
 }
 
 QString ProgramFolder::file(const QString &relative) const

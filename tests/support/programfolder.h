@@ -6,7 +6,7 @@
 namespace norvel::test {
 
 // A throw-away copy of the built program folder (Data/ with the language files and the rate
-// database), so a test may break any file of it.
+// database, Img/ with the pictures), so a test may break any file of it.
 class ProgramFolder {
 public:
     ProgramFolder();
