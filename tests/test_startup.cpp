@@ -273,25 +273,26 @@ private Q_SLOTS:
         QVERIFY(!appState().rateDatabase);
     }
 
-    void emptyGeneralTableGetsItsDefaultRow()
+    void generalParameters_data()
     {
-        QVERIFY(makeDatabase(database(), RateDatabase::kPassword, generalTable({})));
-        QCOMPARE(start(), StartupResult::Running);
-        QCOMPARE(appState().monthlyFactor, 0.08333f);
-        delete appState().mainWindow.data();
-        resetAppState();
-        QCOMPARE(generalRows(database()), 1);
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<float>("factor");
+        QTest::addColumn<int>("rowsAfter");
+        QTest::newRow("empty table gets its default row") << QStringList() << 0.08333f << 1;
+        QTest::newRow("a table with rows is left as it is")
+            << QStringList{"0.09,1,2,3,4", "0.5,1,2,3,4"} << 0.09f << 2;
     }
-
-    void existingRowIsLeftAsItIs()
+    void generalParameters()
     {
-        QVERIFY(makeDatabase(database(), RateDatabase::kPassword,
-                             generalTable({"0.09,1,2,3,4", "0.5,1,2,3,4"})));
+        QFETCH(QStringList, rows);
+        QFETCH(float, factor);
+        QFETCH(int, rowsAfter);
+        QVERIFY(makeDatabase(database(), RateDatabase::kPassword, generalTable(rows)));
         QCOMPARE(start(), StartupResult::Running);
-        QCOMPARE(appState().monthlyFactor, 0.09f);
+        QCOMPARE(appState().monthlyFactor, factor);
         delete appState().mainWindow.data();
         resetAppState();
-        QCOMPARE(generalRows(database()), 2);
+        QCOMPARE(generalRows(database()), rowsAfter);
     }
 
     void closingTheMainWindowClosesTheDatabase()

@@ -13,6 +13,9 @@ struct Statement {
     ~Statement() { sqlite3_finalize(stmt); }
 };
 
+const RateDatabase::Status kNotOpen{RateDatabase::Error::Access,
+                                    QStringLiteral("database not open")};
+
 RateDatabase::Error errorOf(int code)
 {
     switch (code & 0xFF) {
@@ -88,25 +91,30 @@ void RateDatabase::close()
 RateDatabase::Status RateDatabase::exec(const QString &sql)
 {
     if (!db_)
-        return {Error::Access, QStringLiteral("database not open")};
+        return kNotOpen;
     const int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr);
     return rc == SQLITE_OK ? Status{} : failure(rc);
 }
 
-RateDatabase::Status RateDatabase::ensureGeneralRow()
+RateDatabase::Status RateDatabase::prepareGeneral(const char *sql, sqlite3_stmt *&stmt) const
 {
     if (!db_)
-        return {Error::Access, QStringLiteral("database not open")};
+        return kNotOpen;
+    const int rc = sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
+    if (rc == SQLITE_OK)
+        return {};
+    const Status status = failure(rc);
+    // A missing table or field is a damaged database, not an access problem.
+    return status.error == Error::Access ? Status{Error::NoGeneralTable, status.detail} : status;
+}
+
+RateDatabase::Status RateDatabase::ensureGeneralRow()
+{
     Statement count;
-    int rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM General_Cotalmira;", -1, &count.stmt,
-                                nullptr);
-    if (rc != SQLITE_OK) {
-        const Status status = failure(rc);
-        // A missing table is a damaged database, not an access problem.
-        return status.error == Error::Access ? Status{Error::NoGeneralTable, status.detail}
-                                             : status;
-    }
-    rc = sqlite3_step(count.stmt);
+    if (Status prepared = prepareGeneral("SELECT count(*) FROM General_Cotalmira;", count.stmt);
+        !prepared)
+        return prepared;
+    const int rc = sqlite3_step(count.stmt);
     if (rc != SQLITE_ROW)
         return failure(rc);
     if (sqlite3_column_int64(count.stmt, 0) > 0)
@@ -121,17 +129,12 @@ RateDatabase::Status RateDatabase::ensureGeneralRow()
 
 RateDatabase::Status RateDatabase::readMonthlyFactor(float &factor)
 {
-    if (!db_)
-        return {Error::Access, QStringLiteral("database not open")};
     Statement first;
-    int rc = sqlite3_prepare_v2(db_, "SELECT Mensuel FROM General_Cotalmira LIMIT 1;", -1,
-                                &first.stmt, nullptr);
-    if (rc != SQLITE_OK) {
-        const Status status = failure(rc);
-        return status.error == Error::Access ? Status{Error::NoGeneralTable, status.detail}
-                                             : status;
-    }
-    rc = sqlite3_step(first.stmt);
+    if (Status prepared =
+            prepareGeneral("SELECT Mensuel FROM General_Cotalmira LIMIT 1;", first.stmt);
+        !prepared)
+        return prepared;
+    const int rc = sqlite3_step(first.stmt);
     if (rc != SQLITE_ROW)
         return rc == SQLITE_DONE ? Status{Error::NoGeneralTable, QStringLiteral("no row")}
                                  : failure(rc);

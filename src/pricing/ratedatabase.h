@@ -3,6 +3,7 @@
 #include <QString>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace norvel {
 
@@ -52,6 +53,7 @@ public:
 private:
     Status openWith(const QString &path, const QByteArray &password, int flags);
     Status failure(int code) const;
+    Status prepareGeneral(const char *sql, sqlite3_stmt *&stmt) const;
 
     sqlite3 *db_ = nullptr;
 };
