@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "lang/language.h"
 #include "lang/objectnode.h"
+#include "pricing/ratedatabase.h"
 #include "support/programfolder.h"
 
 #include <QApplication>
@@ -35,6 +36,18 @@ void StartupToMainWindow(benchmark::State &state)
     }
 }
 BENCHMARK(StartupToMainWindow)->Unit(benchmark::kMillisecond);
+
+// The share of start-up spent deriving the database key.
+void OpenRateDatabase(benchmark::State &state)
+{
+    const QString path = folder->file(QStringLiteral("Data/Illustra.mdb"));
+    for (auto _ : state) {
+        RateDatabase db;
+        if (!db.open(path))
+            state.SkipWithError("cannot open the rate database");
+    }
+}
+BENCHMARK(OpenRateDatabase)->Unit(benchmark::kMillisecond);
 
 void LanguageLookup(benchmark::State &state)
 {
