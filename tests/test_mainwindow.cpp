@@ -1,5 +1,8 @@
 // The main window's menus: province rules, language and province switching, shortcuts.
+#include "app/aboutwindow.h"
 #include "app/appstate.h"
+#include "app/version.h"
+#include "broker/brokerwindow.h"
 #include "app/mainwindow.h"
 #include "app/scripteddialogs.h"
 #include "app/startup.h"
@@ -7,9 +10,15 @@
 #include "lang/language.h"
 #include "lang/objectnode.h"
 #include "lang/province.h"
+#include "quote/amountformat.h"
+#include "quote/quoteform.h"
 #include "support/programfolder.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -60,7 +69,6 @@ private Q_SLOTS:
     void cleanup()
     {
         delete appState().mainWindow.data();
-        delete appState().quoteForm.data();
         resetAppState();
     }
 
@@ -165,26 +173,27 @@ private Q_SLOTS:
         QCOMPARE(w->item("indQuitter")->text(), text("French", "frmMDI", "indQuitter-Caption"));
     }
 
-    void languageChangeRepresentsTheAmounts()
+    void languageChangeRepresentsTheQuoteForm()
     {
         QVERIFY(startWith(QByteArray()));
-        // The two amount boxes of the quote form, as the form names them.
-        QWidget form;
-        form.setObjectName(QStringLiteral("frmCotalmira"));
-        markAsForm(&form);
-        auto *loan = new QLineEdit(QStringLiteral("150 000 $"), &form);
-        loan->setObjectName(QStringLiteral("txtHypotheque"));
-        auto *payment = new QLineEdit(QStringLiteral("1 250 $"), &form);
-        payment->setObjectName(QStringLiteral("txtVersement"));
-        appState().quoteForm = &form;
+        QuoteForm *form = appState().quoteForm;
+        QVERIFY(form);
+        form->txtHypotheque->setText(QStringLiteral("150000"));
+        FormatCashChamp(form->txtHypotheque);
+        form->txtVersement->setText(QStringLiteral("1250"));
+        FormatCashChamp(form->txtVersement);
+        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
 
         ChangeLanguage(QLatin1String(kEnglishFile));
-        QCOMPARE(loan->text(), QStringLiteral("$150,000"));
-        QCOMPARE(payment->text(), QStringLiteral("$1,250"));
+        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("$150,000"));
+        QCOMPARE(form->txtVersement->text(), QStringLiteral("$1,250"));
+        QCOMPARE(form->windowTitle(), text("English", "modEnregistrement-Msg", "NouIllus"));
+        form->setIllustrationName(QStringLiteral("Tremblay"));
         ChangeLanguage(QLatin1String(kFrenchFile));
-        QCOMPARE(loan->text(), QStringLiteral("150 000 $"));
-        QCOMPARE(payment->text(), QStringLiteral("1 250 $"));
-        appState().quoteForm = nullptr;
+        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(form->txtVersement->text(), QStringLiteral("1 250 $"));
+        // The caption names the illustration, whatever the language.
+        QCOMPARE(form->windowTitle(), QStringLiteral("Tremblay"));
     }
 
     void shortcuts_data()
@@ -217,6 +226,78 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.messages.at(0).text, text("French", "frmMDI-Msg", "ConsulBrochSpecPoli"));
         QCOMPARE(dialogs_.messages.at(0).title, text("French", "frmMDI-Msg", "Aide"));
         QCOMPARE(dialogs_.messages.at(0).icon, Dialogs::Icon::Information);
+    }
+
+    void aboutShowsTheCurrentProvince()
+    {
+        MainWindow *w = startWith("[systeme]\r\nprovince=dev\r\n");
+        QVERIFY(w);
+        w->item("indProvOntario")->trigger();
+        QString versionLine, product;
+        QTimer::singleShot(0, [&] {
+            auto *about = qobject_cast<AboutWindow *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            versionLine = about->lblLigne[1]->text();
+            product = about->lblLigne[0]->text();
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        w->item("indAProposDe")->trigger();
+        QCOMPARE(versionLine, text("English", "modCotalmira-Msg", "Version") + QLatin1Char(' ') +
+                                  text("English", "modCotalmira-Msg", "NoVersionontario"));
+        QCOMPARE(product, QString::fromUtf8(NORVEL_PRODUCT_NAME));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void languageFileOverridesTheVersionRecord()
+    {
+        MainWindow *w = startWith(QByteArray());
+        QVERIFY(w);
+        QVERIFY(WriteSetting(appState().languageFilePath, QStringLiteral("frmApropos"),
+                             QStringLiteral("lblLigne3-Caption"),
+                             QStringLiteral("Autre compagnie")));
+        QString company;
+        QTimer::singleShot(0, [&] {
+            auto *about = qobject_cast<AboutWindow *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            company = about->lblLigne[3]->text();
+            about->accept();
+        });
+        w->item("indAProposDe")->trigger();
+        QCOMPARE(company, QStringLiteral("Autre compagnie"));
+    }
+
+    void ctrlCCopiesInATextBoxAndOpensTheBrokerElsewhere()
+    {
+        MainWindow *w = startWith(QByteArray());
+        QVERIFY(w);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QuoteForm *form = appState().quoteForm;
+        form->txtNom->setText(QStringLiteral("Tremblay"));
+        form->txtNom->setFocus();
+        form->txtNom->selectAll();
+        QApplication::clipboard()->clear();
+        bool brokerShown = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                brokerShown = true;
+                modal->close();
+            }
+        });
+        QTest::keyClick(form->txtNom, Qt::Key_C, Qt::ControlModifier);
+        QTest::qWait(10);
+        QVERIFY(!brokerShown);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Tremblay"));
+
+        form->optSexe[0]->setFocus();
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            brokerShown = modal && modal == static_cast<QWidget *>(appState().brokerWindow.data());
+            if (modal)
+                static_cast<QDialog *>(modal)->reject();
+        });
+        QTest::keyClick(form->optSexe[0], Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(brokerShown);
     }
 
     void everyMenuItemIsTranslatedInBothLanguages_data()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quote/coempmemoire.h"
+
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -11,6 +13,8 @@ namespace norvel {
 class Dialogs;
 class RateDatabase;
 class MainWindow;
+class QuoteForm;
+class BrokerWindow;
 
 // What the whole program keeps for its run, in one place.
 struct AppState {
@@ -26,10 +30,12 @@ struct AppState {
     bool quoteFormOpen = false;
     bool modified = false;
     bool saveCancelled = false;
+    CoempMemoire coempMemoire;
 
     Dialogs *dialogs = nullptr;
     QPointer<MainWindow> mainWindow;
-    QPointer<QWidget> quoteForm;
+    QPointer<QuoteForm> quoteForm;
+    QPointer<BrokerWindow> brokerWindow;
 
     AppState();
     ~AppState();

@@ -1,19 +1,26 @@
 #include "app/mainwindow.h"
 
+#include "app/aboutwindow.h"
 #include "app/appstate.h"
 #include "app/dialogs.h"
 #include "app/mainmenu.h"
 #include "app/shutdown.h"
+#include "broker/brokerwindow.h"
 #include "lang/language.h"
 #include "lang/objectnode.h"
 #include "lang/province.h"
+#include "quote/quoteform.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
 
 namespace norvel {
 
@@ -71,6 +78,13 @@ MainWindow::MainWindow(QWidget *parent)
     connect(item("indLangAnglais"), &QAction::triggered, this,
             [] { ChangeLanguage(QLatin1String(kEnglishFile)); });
     connect(item("indSommaire"), &QAction::triggered, this, &MainWindow::showHelpNotice);
+    connect(item("indCourtier"), &QAction::triggered, this, &MainWindow::showBrokerWindow);
+    connect(item("indAProposDe"), &QAction::triggered, this, &MainWindow::showAbout);
+    // Save and Save As follow the quote form each time the File menu opens.
+    connect(item("mnuFichier")->menu(), &QMenu::aboutToShow, this, [this] {
+        item("indEnregistrer")->setEnabled(appState().quoteFormOpen);
+        item("indEnregistrerSous")->setEnabled(appState().quoteFormOpen);
+    });
 }
 
 QAction *MainWindow::item(const char *name) const
@@ -84,9 +98,73 @@ void MainWindow::load()
     ApplyProvinceMenus(this, QString());
     TranslateForm(static_cast<QObject *>(this));
     state.saveCancelled = false;
+
+    auto *broker = new BrokerWindow(this);
+    state.brokerWindow = broker;
+    broker->activate();
+
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
+    QuoteForm *form = showQuoteForm();
+    form->resetToNewIllustration();
     state.modified = false;
+}
+
+QuoteForm *MainWindow::showQuoteForm()
+{
+    AppState &state = appState();
+    if (state.quoteForm)
+        return state.quoteForm;
+    auto *form = new QuoteForm;
+    QMdiSubWindow *sub = area_->addSubWindow(form);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    state.quoteForm = form;
+    form->load();
+    sub->adjustSize();
+    centreQuoteForm();
+    // A small screen gives the whole work area to the form.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize work = screen ? screen->availableGeometry().size() : QSize();
+    if (screen && work.width() <= 640 && work.height() <= 480)
+        sub->showMaximized();
+    else
+        sub->show();
+    return form;
+}
+
+void MainWindow::centreQuoteForm()
+{
+    QuoteForm *form = appState().quoteForm;
+    auto *sub = form ? qobject_cast<QMdiSubWindow *>(form->parentWidget()) : nullptr;
+    if (!sub || sub->isMaximized())
+        return;
+    const QSize client = area_->viewport()->size();
+    sub->move(qMax(0, (client.width() - sub->width()) / 2),
+              qMax(0, (client.height() - sub->height()) / 2));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The work area has its real size only once the window shows.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, &MainWindow::centreQuoteForm);
+}
+
+void MainWindow::showBrokerWindow()
+{
+    BrokerWindow *broker = appState().brokerWindow;
+    if (!broker)
+        return;
+    broker->adjustSize();
+    broker->move(x() + (width() - broker->width()) / 2, y() + (height() - broker->height()) / 2);
+    broker->exec();
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow about(this);
+    about.exec();
 }
 
 void MainWindow::setPicture(const QImage &image)
@@ -112,10 +190,13 @@ void MainWindow::showHelpNotice()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The quote form, once it exists here, may still refuse to close.
-    if (QWidget *form = appState().quoteForm; form && !form->close()) {
-        event->ignore();
-        return;
+    // The quote form closes first, and may refuse.
+    if (QuoteForm *form = appState().quoteForm) {
+        auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+        if (sub && !sub->close()) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
     FermerBasesEtQuitter();

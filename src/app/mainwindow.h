@@ -7,6 +7,10 @@ class QAction;
 class QMdiArea;
 
 namespace norvel {
+class QuoteForm;
+}
+
+namespace norvel {
 
 // frmMDI: the frame of the program, a multiple-document window with the menus.
 class MainWindow : public QMainWindow {
@@ -14,8 +18,12 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-    // The load sequence: menus for the province, translation, size to the work area.
+    // The load sequence: menus for the province, translation, the broker window loaded hidden,
+    // the work area, the quote form shown on a new illustration.
     void load();
+
+    // Loads the quote form when it is not open, and shows it.
+    QuoteForm *showQuoteForm();
 
     QAction *item(const char *name) const;
     QMdiArea *workspace() const { return area_; }
@@ -25,10 +33,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void switchProvince(const QString &province);
     void showHelpNotice();
+    void showBrokerWindow();
+    void showAbout();
+    void centreQuoteForm();
 
     QMdiArea *area_;
 };

@@ -6,10 +6,9 @@
 #include "lang/language.h"
 #include "lang/objectnode.h"
 #include "lang/paths.h"
-#include "quote/amountformat.h"
+#include "quote/quoteform.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QWidget>
 
 namespace norvel {
@@ -20,15 +19,6 @@ void showItem(QWidget *window, const char *name, bool visible)
 {
     if (QAction *action = window->findChild<QAction *>(QLatin1String(name)))
         action->setVisible(visible);
-}
-
-void reformatAmount(QWidget *form, const char *name)
-{
-    auto *box = form->findChild<QLineEdit *>(QLatin1String(name));
-    if (!box)
-        return;
-    box->setText(ChiffresSeulement(box->text()));
-    FormatCashChamp(box);
 }
 
 } // namespace
@@ -60,11 +50,8 @@ void ChangeLanguage(const QString &file)
         SetLanguageFile(ResolvePath(file, state.programDir));
     if (state.mainWindow)
         TranslateForm(static_cast<QObject *>(state.mainWindow.data()));
-    if (QWidget *form = state.quoteForm) {
-        TranslateForm(static_cast<QObject *>(form));
-        reformatAmount(form, "txtHypotheque");
-        reformatAmount(form, "txtVersement");
-    }
+    if (QuoteForm *form = state.quoteForm)
+        form->retranslate();
     // A province switch passes no file: the saved choice stays as the broker made it.
     if (!file.isEmpty() && state.province != QLatin1String("ontario"))
         WriteSetting(state.settingsFilePath, QStringLiteral("systeme"), QStringLiteral("langage"),

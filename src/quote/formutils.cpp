@@ -1,0 +1,60 @@
+#include "quote/formutils.h"
+
+#include "lang/language.h"
+#include "quote/maskededit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace norvel {
+
+void setEntryColours(QWidget *box, bool enabled, bool greyText)
+{
+    const QPalette system = QApplication::palette(box);
+    QPalette palette = box->palette();
+    const QColor back = system.color(QPalette::Active, enabled ? QPalette::Base : QPalette::Button);
+    palette.setColor(QPalette::All, QPalette::Base, back);
+    if (greyText) {
+        const QColor text = enabled ? system.color(QPalette::Active, QPalette::Text)
+                                    : system.color(QPalette::Disabled, QPalette::Text);
+        palette.setColor(QPalette::All, QPalette::Text, text);
+    }
+    box->setPalette(palette);
+}
+
+void ActiverChamp(bool enabled, QLineEdit *box, const QString &text)
+{
+    box->setEnabled(enabled);
+    box->setText(text);
+    setEntryColours(box, enabled);
+}
+
+void SelectionnerTout(QLineEdit *box, int start)
+{
+    box->setSelection(start, int(box->text().size()));
+}
+
+void ViderMasque(MaskedEdit *box, const QString &digits)
+{
+    const bool include = box->promptInclude();
+    box->setPromptInclude(false);
+    box->setDigits(digits);
+    box->setPromptInclude(include);
+}
+
+QString NomAffiche(const QString &firstName, const QString &lastName, bool isMan, int number)
+{
+    const QString values = QStringLiteral("modCotalmira-Val");
+    const QString full = (firstName.trimmed() + QLatin1Char(' ') + lastName.trimmed()).trimmed();
+    if (full.isEmpty())
+        return GetLangString(values, QStringLiteral("Assure")) + QLatin1Char(' ') +
+               QString::number(number);
+    if (firstName.trimmed().isEmpty())
+        return (isMan ? GetLangString(values, QStringLiteral("Monsieur"))
+                      : GetLangString(values, QStringLiteral("Madame"))) +
+               lastName.trimmed();
+    return full;
+}
+
+} // namespace norvel

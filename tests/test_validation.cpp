@@ -1,0 +1,340 @@
+// The gate before a quote: every check in its order, the first fault alone reported, the
+// broker sent back to the box to correct, and today's date from the program's clock.
+#include "app/appstate.h"
+#include "app/clock.h"
+#include "lang/language.h"
+#include "quote/amountformat.h"
+#include "quote/validation.h"
+
+#include <QtTest>
+#include <functional>
+
+using namespace norvel;
+
+using Edit = std::function<void(ValidationSnapshot &)>;
+Q_DECLARE_METATYPE(Edit)
+
+namespace {
+
+const QDate kToday(2010, 3, 15);
+const QString kEmptyDate = QStringLiteral("__/__/____");
+
+MaskedValue masked(const QString &text, bool enabled)
+{
+    return {ChiffresSeulement(text), text, enabled};
+}
+
+// A form that passes: loan date and end of term given, borrower by age, no co-borrower.
+ValidationSnapshot goodForm()
+{
+    ValidationSnapshot form;
+    form.loanDate = masked(QStringLiteral("15/03/2010"), true);
+    form.term = {QStringLiteral("60"), true};
+    form.endOfTerm = masked(QStringLiteral("15/03/2040"), true);
+    form.amortization = {QStringLiteral("360"), false};
+    form.birthDate = masked(kEmptyDate, false);
+    form.age = {QStringLiteral("40"), true};
+    form.coBirthDate = masked(kEmptyDate, false);
+    form.coAge = {QString(), false};
+    return form;
+}
+
+Edit loan(const QString &text)
+{
+    return [=](ValidationSnapshot &f) { f.loanDate = masked(text, true); };
+}
+Edit term(const QString &text)
+{
+    return [=](ValidationSnapshot &f) { f.term.text = text; };
+}
+// The end-of-term date option (date enabled, duration derived) or the duration option.
+Edit byDate(const QString &end, const QString &duration)
+{
+    return [=](ValidationSnapshot &f) {
+        f.endOfTerm = masked(end, true);
+        f.amortization = {duration, false};
+    };
+}
+Edit byDuration(const QString &duration, const QString &end = kEmptyDate)
+{
+    return [=](ValidationSnapshot &f) {
+        f.endOfTerm = masked(end, false);
+        f.amortization = {duration, true};
+    };
+}
+// The borrower by birth date (age derived) or by age.
+Edit bornOn(const QString &birth, const QString &age)
+{
+    return [=](ValidationSnapshot &f) {
+        f.birthDate = masked(birth, true);
+        f.age = {age, false};
+    };
+}
+Edit aged(const QString &age)
+{
+    return [=](ValidationSnapshot &f) { f.age.text = age; };
+}
+Edit coBornOn(const QString &birth, const QString &age, bool ticked = true)
+{
+    return [=](ValidationSnapshot &f) {
+        f.coBorrower = ticked;
+        f.coBirthDate = masked(birth, true);
+        f.coAge = {age, false};
+    };
+}
+Edit coAged(const QString &age, bool ticked = true)
+{
+    return [=](ValidationSnapshot &f) {
+        f.coBorrower = ticked;
+        f.coBirthDate = masked(kEmptyDate, false);
+        f.coAge = {age, true};
+    };
+}
+// The whole form replaced.
+Edit wholeForm(const ValidationSnapshot &snapshot)
+{
+    return [=](ValidationSnapshot &f) { f = snapshot; };
+}
+Edit both(const Edit &first, const Edit &second)
+{
+    return [=](ValidationSnapshot &f) {
+        first(f);
+        second(f);
+    };
+}
+
+void useLanguage(const char *name)
+{
+    appState().languageFilePath =
+        QStringLiteral(NORVEL_SOURCE_DIR "/data/lang/%1.lng").arg(QLatin1String(name));
+}
+
+void addRow(const char *name, const Edit &edit, const char *key = "", bool withFormatDate = false,
+            QuoteField focus = QuoteField::mskEffet)
+{
+    QTest::newRow(name) << edit << QString::fromLatin1(key) << withFormatDate << focus;
+}
+
+} // namespace
+
+class ValidationTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        resetAppState();
+        useLanguage("French");
+    }
+
+    void checks_data()
+    {
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("key"); // empty: the form passes
+        QTest::addColumn<bool>("withFormatDate");
+        QTest::addColumn<QuoteField>("focus");
+        using F = QuoteField;
+        addRow("good form", [](ValidationSnapshot &) {});
+
+        addRow("1 loan date empty", loan(kEmptyDate), "DatePretNonInscrit", true, F::mskEffet);
+        addRow("2 loan date 31/02", loan("31/02/2010"), "DatePretNonValide", true, F::mskEffet);
+        addRow("2 loan date month 13, recent read as month/day", loan("12/13/2009"),
+               "DatePretNonValide", true, F::mskEffet);
+        addRow("3 loan date a day too old", loan("14/09/2009"), "DatePretPrec6Actuel", false,
+               F::mskEffet);
+        addRow("3 loan date six months old", loan("15/09/2009"));
+        addRow("3 no upper bound", loan("15/03/2030"));
+        addRow("4 loan date incomplete", loan("15/03/20__"), "DatePretNonComplete", true,
+               F::mskEffet);
+
+        addRow("5 term empty", term(""), "TermePretNonInscrit", false, F::txtTerme);
+        addRow("5 term blank", term("  "), "TermePretNonInscrit", false, F::txtTerme);
+        addRow("6 term 0", term("0"), "TermePretLimitMois", false, F::txtTerme);
+        addRow("6 term 61", term("61"), "TermePretLimitMois", false, F::txtTerme);
+        addRow("6 term 1", term("1"));
+        addRow("6 term 60", term("60"));
+
+        addRow("7 end of term empty", byDate(kEmptyDate, ""), "DateFinTermeNonInscrite", true,
+               F::mskEcheance);
+        addRow("7 end of term empty beside an earlier duration", byDate(kEmptyDate, "240"),
+               "DateFinTermeNonInscrite", true, F::mskEcheance);
+        addRow("8 end of term 31/02", byDate("31/02/2012", "---"), "DateFinTermeNonValide", true,
+               F::mskEcheance);
+        addRow("9 end of term incomplete", byDate("15/03/20__", ""), "DateFinTermeNonComplete",
+               true, F::mskEcheance);
+        addRow("7-9 end of term not judged under the duration option",
+               byDuration("240", "31/02/2012"));
+
+        addRow("10 duration empty, typed", byDuration(""), "DureeAmortiNonInscrite", false,
+               F::txtEcheance);
+        addRow("10 duration empty, derived", byDate("15/03/2040", ""), "DureeAmortiNonInscrite",
+               false, F::mskEcheance);
+        addRow("11 duration ---, derived", byDate("15/03/2010", "---"), "DureeAmortiLimitMois",
+               false, F::mskEcheance);
+        addRow("11 duration 0, typed", byDuration("0"), "DureeAmortiLimitMois", false,
+               F::txtEcheance);
+        addRow("11 duration 361, typed", byDuration("361"), "DureeAmortiLimitMois", false,
+               F::txtEcheance);
+        addRow("11 duration 361, derived", byDate("16/03/2040", "361"), "DureeAmortiLimitMois",
+               false, F::mskEcheance);
+        addRow("11 duration 1", byDuration("1"));
+        addRow("11 duration 360", byDuration("360"));
+
+        addRow("12 birth date empty", bornOn(kEmptyDate, ""), "DateNaisEmpNonInscrite", true,
+               F::mskDateEmp);
+        addRow("13 birth date gave no age", bornOn("15/03/1970", ""), "DateNaisEmpNonValide", true,
+               F::mskDateEmp);
+        addRow("13 birth date 31/02", bornOn("31/02/1970", ""), "DateNaisEmpNonValide", true,
+               F::mskDateEmp);
+        addRow("14 birth date incomplete", bornOn("15/03/19__", ""), "DateNaisEmpNonComplete", true,
+               F::mskDateEmp);
+        addRow("12-14 skipped: date option beside an age", bornOn(kEmptyDate, "40"));
+        addRow("15 age empty", aged(""), "AgeEmpNonInscrit", false, F::txtAge);
+        addRow("16 age 17", aged("17"), "AgeEmpLimitAge", false, F::txtAge);
+        addRow("16 age 66", aged("66"), "AgeEmpLimitAge", false, F::txtAge);
+        addRow("16 age ---, derived", bornOn("15/03/1930", "---"), "AgeEmpLimitAge", false,
+               F::mskDateEmp);
+        addRow("16 age 18", aged("18"));
+        addRow("16 age 65", aged("65"));
+        addRow("16 age derived", bornOn("15/03/1970", "40"));
+
+        addRow("17 co birth date empty", coBornOn(kEmptyDate, ""), "DateNaisCoempNonInscrite", true,
+               F::mskDateCo);
+        addRow("18 co birth date gave no age", coBornOn("15/03/1975", ""), "DateNaisCoempNonValide",
+               true, F::mskDateCo);
+        addRow("19 co birth date incomplete", coBornOn("15/03/19__", ""),
+               "DateNaisCoempNonComplete", true, F::mskDateCo);
+        addRow("20 co age empty", coAged(""), "AgeCoempNonInscrite", false, F::txtAgeCo);
+        addRow("21 co age 17", coAged("17"), "AgeCoempLimitAge", false, F::txtAgeCo);
+        addRow("21 co age 66", coAged("66"), "AgeCoempLimitAge", false, F::txtAgeCo);
+        addRow("21 co age ---, derived", coBornOn("15/03/1930", "---"), "AgeCoempLimitAge", false,
+               F::mskDateCo);
+        addRow("21 co age derived", coBornOn("15/03/1975", "35"));
+        addRow("17-21 unticked: faulty date ignored", coBornOn("31/02/1975", "", false));
+        addRow("17-21 unticked: faulty age ignored", coAged("---", false));
+
+        addRow("first wins: term before age", both(term("61"), aged("17")), "TermePretLimitMois",
+               false, F::txtTerme);
+        addRow("first wins: a fresh form", wholeForm(ValidationSnapshot()), "DatePretNonInscrit",
+               true, F::mskEffet);
+    }
+    void checks()
+    {
+        QFETCH(Edit, edit);
+        QFETCH(QString, key);
+        QFETCH(bool, withFormatDate);
+        QFETCH(QuoteField, focus);
+        ValidationSnapshot form = goodForm();
+        edit(form);
+        const std::optional<ValidationFault> fault = validateQuote(form, kToday);
+        if (key.isEmpty()) {
+            QVERIFY2(!fault, fault ? qPrintable(fault->key) : "");
+            return;
+        }
+        QVERIFY(fault);
+        QCOMPARE(fault->key, key);
+        QCOMPARE(fault->withFormatDate, withFormatDate);
+        QCOMPARE(fault->focus, focus);
+        QVERIFY(!GetLangString(QStringLiteral("frmCotalmira-Msg"), key).isEmpty());
+    }
+
+    // Faults in every group at once come out in the order of the checks, one per repair.
+    void faultsComeInOrder()
+    {
+        const std::vector<std::pair<Edit, Edit>> faultsAndRepairs{
+            {loan("15/03/20__"), loan("15/03/2010")},
+            {term("61"), term("60")},
+            {byDate("31/02/2012", "---"), byDate("15/03/2040", "---")},
+            {Edit(), byDate("15/03/2040", "360")}, // the "---" the bad date left behind
+            {bornOn("15/03/19__", ""), bornOn("15/03/1970", "40")},
+            {coBornOn("15/03/1930", "---"), coAged("30")},
+        };
+        const QStringList expected{"DatePretNonComplete",    "TermePretLimitMois",
+                                   "DateFinTermeNonValide",  "DureeAmortiLimitMois",
+                                   "DateNaisEmpNonComplete", "AgeCoempLimitAge"};
+        ValidationSnapshot form = goodForm();
+        for (const auto &[fault, repair] : faultsAndRepairs)
+            if (fault)
+                fault(form);
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const std::optional<ValidationFault> found = validateQuote(form, kToday);
+            QVERIFY(found);
+            QCOMPARE(found->key, expected.at(i));
+            faultsAndRepairs.at(i).second(form);
+        }
+        QVERIFY(!validateQuote(form, kToday));
+    }
+
+    void loanDateSixMonthsBack_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("loanDate");
+        QTest::addColumn<bool>("passes");
+        const QDate endOfAugust(2010, 8, 31);
+        QTest::newRow("31/08: 31/02 carries to 03/03") << endOfAugust << "03/03/2010" << true;
+        QTest::newRow("31/08: 02/03 too old") << endOfAugust << "02/03/2010" << false;
+        QTest::newRow("31/08: 28/02 too old") << endOfAugust << "28/02/2010" << false;
+        QTest::newRow("15/01: into the year before") << QDate(2010, 1, 15) << "15/07/2009" << true;
+        QTest::newRow("15/01: a day earlier") << QDate(2010, 1, 15) << "14/07/2009" << false;
+        QTest::newRow("31/12: 31/06 carries to 01/07")
+            << QDate(2010, 12, 31) << "01/07/2010" << true;
+        QTest::newRow("31/12: 30/06 too old") << QDate(2010, 12, 31) << "30/06/2010" << false;
+        QTest::newRow("29/02: 29/08") << QDate(2012, 2, 29) << "29/08/2011" << true;
+        QTest::newRow("29/02: 28/08 too old") << QDate(2012, 2, 29) << "28/08/2011" << false;
+    }
+    void loanDateSixMonthsBack()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, loanDate);
+        QFETCH(bool, passes);
+        ValidationSnapshot form = goodForm();
+        loan(loanDate)(form);
+        byDuration("360")(form);
+        const std::optional<ValidationFault> fault = validateQuote(form, today);
+        QCOMPARE(!fault, passes);
+        if (fault)
+            QCOMPARE(fault->key, QStringLiteral("DatePretPrec6Actuel"));
+    }
+
+    void message_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("withFormatDate");
+        QTest::addColumn<QString>("expected");
+        const auto add = [](const char *name, const char *language, const char *key,
+                            bool withFormatDate, const char *expected) {
+            QTest::newRow(name) << QString::fromLatin1(language) << QString::fromLatin1(key)
+                                << withFormatDate << QString::fromUtf8(expected);
+        };
+        add("French date", "French", "DatePretNonComplete", true,
+            "La date du prêt est incomplète.\r\nFormat : jj/mm/aaaa");
+        add("French other", "French", "TermePretLimitMois", false,
+            "Le terme du prêt doit être de 1 à 60 mois.");
+        add("English date", "English", "DateNaisCoempNonComplete", true,
+            "The co-borrower's date of birth is incomplete.\r\nFormat: dd/mm/yyyy");
+        add("missing key: the reminder alone", "English", "NoSuchKey", true,
+            "\r\nFormat: dd/mm/yyyy");
+    }
+    void message()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, key);
+        QFETCH(bool, withFormatDate);
+        QFETCH(QString, expected);
+        useLanguage(qPrintable(language));
+        QCOMPARE(validationMessage({key, withFormatDate, QuoteField::mskEffet}), expected);
+    }
+
+    void clockCanBeSetAndReleased()
+    {
+        setToday(QDate(2010, 8, 31));
+        QCOMPARE(today(), QDate(2010, 8, 31));
+        setToday(QDate());
+        const QDate before = QDate::currentDate();
+        const QDate now = today();
+        QVERIFY(now == before || now == QDate::currentDate());
+    }
+};
+
+QTEST_GUILESS_MAIN(ValidationTest)
+#include "test_validation.moc"
