@@ -128,6 +128,10 @@ std::set<std::pair<QString, QString>> builtKeys()
     for (int n = 1; n <= 10; ++n)
         keys.insert({values, QStringLiteral("FormatCash%1F").arg(n)});
     keys.insert({values, QStringLiteral("SeparateursNombre")});
+    for (const char *requirement :
+         {"EnqueteReg", "ProfilSang", "ExamParamedic", "UrineHIV", "ECGRepos", "EntrevueTel",
+          "EntrevueTelSignesVitaux", "declaSanteOuEntrevueTel", "RapportMedTraitant"})
+        keys.insert({QStringLiteral("frmCotalmira-Val"), QLatin1String(requirement)});
     return keys;
 }
 

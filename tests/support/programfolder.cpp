@@ -18,7 +18,8 @@ QString sourceDir()
 
 ProgramFolder::ProgramFolder()
 {
-    for (const QString folder : {QStringLiteral("Data"), QStringLiteral("Img")}) {
+    for (const char *name : {"Data", "Img"}) {
+        const QString folder = QLatin1String(name);
         QDir().mkpath(file(folder));
         const QDir built(QDir(builtProgramDir()).filePath(folder));
         for (const QString &name : built.entryList(QDir::Files))

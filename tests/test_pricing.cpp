@@ -1,0 +1,298 @@
+// The product's arithmetic, to the single-precision bit: the rules one by one, then whole
+// quotes over rates held in memory. Reals are compared with QCOMPARE_EQ, never QCOMPARE, which
+// forgives a last digit.
+#include "pricing/pricingrules.h"
+#include "pricing/quotepricing.h"
+
+#include <QHash>
+#include <QtTest>
+
+using namespace norvel;
+
+namespace {
+
+constexpr float kFactor = 0.08333f;
+
+// Rates by (table, age, column); every lookup is recorded.
+class MemoryRates : public RateSource {
+public:
+    void set(const QString &table, double age, int column, float rate)
+    {
+        rates_.insert(key(table, age, column), rate);
+    }
+    RateResult LireTaux(const QString &table, double age, int column) override
+    {
+        const QString k = key(table, age, column);
+        asked << k;
+        const auto found = rates_.constFind(k);
+        if (found == rates_.constEnd())
+            return {0, RateError{RateError::Kind::NoRow, table, age, column, {}}};
+        return {*found, {}};
+    }
+    QStringList asked;
+
+private:
+    static QString key(const QString &table, double age, int column)
+    {
+        return QStringLiteral("%1 %2/%3").arg(table).arg(age).arg(column);
+    }
+    QHash<QString, float> rates_;
+};
+
+// Rates whose annual values are round: 0.25 gives 3.00, 0.15 gives 1.80, 0.2 gives 2.40,
+// 0.5 gives 6.00 and 0.1 gives 1.20 once divided by the factor and cut.
+// Borrower: a man non-smoker of 40; co-borrower: a woman smoker of 35; class 5.
+MemoryRates twoPersonRates()
+{
+    MemoryRates rates;
+    rates.set(QStringLiteral("TarAssVie"), 40, 1, 0.25f);
+    rates.set(QStringLiteral("TarAssInv24"), 40, 1, 0.15f);
+    rates.set(QStringLiteral("TarAssInvHNF"), 40, 5, 0.2f);
+    rates.set(QStringLiteral("TarAssVie"), 35, 4, 0.5f);
+    rates.set(QStringLiteral("TarAssInv24"), 35, 4, 0.1f);
+    rates.set(QStringLiteral("TarAssInvFF"), 35, 5, 0.15f);
+    return rates;
+}
+
+QuoteTerms twoPersonTerms(bool coempAssure)
+{
+    QuoteTerms terms;
+    terms.montant = 200000;
+    terms.versement = 1000;
+    terms.emprunteur = {40, true, false};
+    terms.coemprunteur = {35, false, true};
+    terms.CoempAssure = coempAssure;
+    terms.amortissement = 300;
+    terms.monthlyFactor = kFactor;
+    return terms;
+}
+
+} // namespace
+
+class PricingTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void annualPremiums_data()
+    {
+        QTest::addColumn<bool>("life");
+        QTest::addColumn<float>("rate");
+        QTest::addColumn<float>("base");
+        QTest::addColumn<float>("annual");
+        QTest::newRow("worked example") << true << 0.25f << 200000.f << 600.0f;
+        QTest::newRow("cut, not rounded: 2.99892 gives 2.99") << true << 0.2499f << 1000.f << 2.99f;
+        QTest::newRow("no loan, no life premium") << true << 0.25f << 0.f << 0.0f;
+        QTest::newRow("disability per 10 dollars") << false << 0.15f << 1500.f << 270.0f;
+        QTest::newRow("disability cut") << false << 0.2499f << 10.f << 2.99f;
+    }
+    void annualPremiums()
+    {
+        QFETCH(bool, life);
+        QFETCH(float, rate);
+        QFETCH(float, base);
+        QFETCH(float, annual);
+        const float premium =
+            life ? PrimeVie(rate, base, kFactor) : PrimeInvalidite(rate, qint16(base), kFactor);
+        QCOMPARE_EQ(premium, annual);
+    }
+
+    void discountRoundsItsOwnProductFirst_data()
+    {
+        QTest::addColumn<float>("premium");
+        QTest::addColumn<float>("discounted");
+        QTest::newRow("600") << 600.0f << 570.0f;
+        QTest::newRow("zero") << 0.0f << 0.0f;
+        // 0.05 is not exact in single precision: the product is rounded, then subtracted;
+        // neither p x 0.95 nor one rounding at the end gives these.
+        QTest::newRow("0.15") << 0.15f << 0.142500013f;
+        QTest::newRow("0.03") << 0.03f << 0.0285f;
+    }
+    void discountRoundsItsOwnProductFirst()
+    {
+        QFETCH(float, premium);
+        QFETCH(float, discounted);
+        QCOMPARE_EQ(AppliquerRabais(premium), discounted);
+    }
+
+    void amortizationClasses_data()
+    {
+        QTest::addColumn<double>("months");
+        QTest::addColumn<int>("classe");
+        const std::pair<double, int> cases[] = {{0, 1},   {1, 1},     {24, 1},  {24.5, 5}, {25, 2},
+                                                {84, 2},  {84.5, 5},  {85, 3},  {144, 3},  {145, 4},
+                                                {216, 4}, {216.5, 5}, {217, 5}, {360, 5},  {-1, 5}};
+        for (const auto &[months, classe] : cases)
+            QTest::addRow("%g months", months) << months << classe;
+    }
+    void amortizationClasses()
+    {
+        QFETCH(double, months);
+        QFETCH(int, classe);
+        QCOMPARE(int(ClasseAmortissement(months)), classe);
+    }
+
+    void riskColumnsAndTables_data()
+    {
+        QTest::addColumn<bool>("homme");
+        QTest::addColumn<bool>("fumeur");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("man non-smoker") << true << false << 1 << "TarAssInvHNF";
+        QTest::newRow("man smoker") << true << true << 2 << "TarAssInvHF";
+        QTest::newRow("woman non-smoker") << false << false << 3 << "TarAssInvFNF";
+        QTest::newRow("woman smoker") << false << true << 4 << "TarAssInvFF";
+    }
+    void riskColumnsAndTables()
+    {
+        QFETCH(bool, homme);
+        QFETCH(bool, fumeur);
+        QFETCH(int, column);
+        QFETCH(QString, table);
+        QCOMPARE(ColonneRisque(homme, fumeur), column);
+        QCOMPARE(TableInvalidite(homme, fumeur), table);
+    }
+
+    void workedExampleAsAQuote()
+    {
+        MemoryRates rates;
+        rates.set(QStringLiteral("TarAssVie"), 30, 1, 0.25f);
+        QuoteTerms terms;
+        terms.montant = 200000;
+        terms.emprunteur = {30, true, false};
+        terms.amortissement = 300;
+        terms.monthlyFactor = kFactor;
+        const QuotePrices prices = priceQuote(terms, rates);
+        QVERIFY(!prices.error);
+        QCOMPARE_EQ(prices.PrimeVieEmp, 600.0f);
+        // 0.08333 x 600 = 49.998, which is 49.9979973 in single precision.
+        QCOMPARE_EQ(prices.mensuel(prices.PrimeVieEmp), 49.9979973f);
+        QCOMPARE_EQ(prices.totalVie, 600.0f);
+        QCOMPARE(rates.asked, QStringList{QStringLiteral("TarAssVie 30/1")});
+    }
+
+    // Every premium of both persons, each from its own table, column and base, and every
+    // total, with and without the co-borrower's discount.
+    void everyPremiumAndTotal_data()
+    {
+        QTest::addColumn<bool>("coempAssure");
+        QTest::addColumn<QList<float>>("premiums"); // life, 24-month, duration; borrower first
+        QTest::addColumn<QList<float>>("totals");
+        // life both; life+24 borrower, co-borrower, both; life+duration likewise; 24 both;
+        // duration both
+        QTest::newRow("borrower alone") << false << QList<float>{600, 180, 240, 0, 0, 0}
+                                        << QList<float>{600, 780, 0, 780, 840, 0, 840, 180, 240};
+        QTest::newRow("co-borrower insured, 5 % off each")
+            << true << QList<float>{570, 171, 228, 1140, 114, 171}
+            << QList<float>{1710, 741, 1254, 1995, 798, 1311, 2109, 285, 399};
+    }
+    void everyPremiumAndTotal()
+    {
+        QFETCH(bool, coempAssure);
+        QFETCH(QList<float>, premiums);
+        QFETCH(QList<float>, totals);
+        MemoryRates rates = twoPersonRates();
+        const QuotePrices p = priceQuote(twoPersonTerms(coempAssure), rates);
+        QVERIFY(!p.error);
+        QCOMPARE((QList<float>{p.PrimeVieEmp, p.PrimeInv24Emp, p.PrimeInvDureeEmp, p.PrimeVieCoemp,
+                               p.PrimeInv24Coemp, p.PrimeInvDureeCoemp}),
+                 premiums);
+        QCOMPARE((QList<float>{p.totalVie, p.totalVieInv24Emp, p.totalVieInv24Coemp,
+                               p.totalVieInv24, p.totalVieInvDureeEmp, p.totalVieInvDureeCoemp,
+                               p.totalVieInvDuree, p.totalInv24, p.totalInvDuree}),
+                 totals);
+        QCOMPARE_EQ(p.mensuel(p.totalVieInv24), Mensuel(p.totalVieInv24, kFactor));
+    }
+
+    // Totals are single-precision sums in a fixed order: the exact sum rounded once would be
+    // 1136.29504.
+    void totalsAreSinglePrecisionSums()
+    {
+        MemoryRates rates = twoPersonRates();
+        QuoteTerms terms = twoPersonTerms(true);
+        terms.montant = 100000;
+        terms.versement = 987;
+        const QuotePrices p = priceQuote(terms, rates);
+        QVERIFY(!p.error);
+        QCOMPARE_EQ(p.PrimeInv24Emp, 168.777008f);
+        QCOMPARE_EQ(p.totalVieInv24, 1136.29492f);
+    }
+
+    void whichPremiumsExist_data()
+    {
+        QTest::addColumn<double>("age");
+        QTest::addColumn<bool>("coempAssure");
+        QTest::addColumn<double>("ageCo");
+        QTest::addColumn<int>("payment");
+        QTest::addColumn<double>("months");
+        QTest::addColumn<QStringList>("asked");
+        const QString vie40 = QStringLiteral("TarAssVie 40/1");
+        const QString vieCo = QStringLiteral("TarAssVie 35/4");
+        QTest::newRow("borrower, payment")
+            << 40.0 << false << 35.0 << 1 << 300.0
+            << QStringList{vie40, "TarAssInv24 40/1", "TarAssInvHNF 40/5"};
+        QTest::newRow("no payment, no disability")
+            << 40.0 << true << 35.0 << 0 << 300.0 << QStringList{vie40, vieCo};
+        QTest::newRow("co-borrower not insured")
+            << 40.0 << false << 35.0 << 0 << 300.0 << QStringList{vie40};
+        QTest::newRow("borrower 59")
+            << 59.0 << false << 35.0 << 500 << 24.0
+            << QStringList{"TarAssVie 59/1", "TarAssInv24 59/1", "TarAssInvHNF 59/1"};
+        QTest::newRow("borrower 60")
+            << 60.0 << true << 35.0 << 500 << 25.0
+            << QStringList{"TarAssVie 60/1", vieCo, "TarAssInv24 35/4", "TarAssInvFF 35/2"};
+        QTest::newRow("co-borrower 60")
+            << 40.0 << true << 60.0 << 500 << 216.0
+            << QStringList{vie40, "TarAssVie 60/4", "TarAssInv24 40/1", "TarAssInvHNF 40/4"};
+        QTest::newRow("both below 60")
+            << 40.0 << true << 35.0 << 500 << 217.0 << QStringList{vie40,
+                                                                   vieCo,
+                                                                   "TarAssInv24 40/1",
+                                                                   "TarAssInvHNF 40/5",
+                                                                   "TarAssInv24 35/4",
+                                                                   "TarAssInvFF 35/5"};
+    }
+    void whichPremiumsExist()
+    {
+        QFETCH(double, age);
+        QFETCH(bool, coempAssure);
+        QFETCH(double, ageCo);
+        QFETCH(int, payment);
+        QFETCH(double, months);
+        QFETCH(QStringList, asked);
+        // Every rate a quote could ask for, so that only what exists decides what is read.
+        MemoryRates rates;
+        for (const QString &k : asked) {
+            const QStringList parts = k.split(QRegularExpression(QStringLiteral("[ /]")));
+            rates.set(parts[0], parts[1].toDouble(), parts[2].toInt(), 0.25f);
+        }
+        QuoteTerms terms = twoPersonTerms(coempAssure);
+        terms.emprunteur.age = age;
+        terms.coemprunteur.age = ageCo;
+        terms.versement = qint16(payment);
+        terms.amortissement = months;
+        const QuotePrices p = priceQuote(terms, rates);
+        QVERIFY(!p.error);
+        QCOMPARE(rates.asked, asked);
+        QCOMPARE(p.vieCoemp, coempAssure);
+        QCOMPARE(p.invaliditeEmp, payment > 0 && age < 60);
+        QCOMPARE(p.invaliditeCoemp, coempAssure && payment > 0 && ageCo < 60);
+        QCOMPARE(p.PrimeInv24Coemp > 0, p.invaliditeCoemp);
+    }
+
+    void firstMissingRateStopsThePricing()
+    {
+        MemoryRates rates = twoPersonRates();
+        QuoteTerms terms = twoPersonTerms(true);
+        terms.emprunteur.age = 41; // only the life rate of 41 is there
+        rates.set(QStringLiteral("TarAssVie"), 41, 1, 0.25f);
+        const QuotePrices p = priceQuote(terms, rates);
+        QVERIFY(p.error);
+        QCOMPARE(p.error->table, QStringLiteral("TarAssInv24"));
+        QCOMPARE_EQ(p.error->age, 41.0);
+        QCOMPARE(p.error->column, 1);
+        QCOMPARE(rates.asked.last(), QStringLiteral("TarAssInv24 41/1"));
+        QCOMPARE_EQ(p.totalVie, 0.0f);
+    }
+};
+
+QTEST_APPLESS_MAIN(PricingTest)
+#include "test_pricing.moc"

@@ -1,0 +1,189 @@
+// Every rate of a quote is read here: a rate read from the wrong row or field, or a missing
+// one priced as if it were there, is a wrong quote.
+#include "pricing/databaserates.h"
+#include "pricing/pricingrules.h"
+#include "pricing/ratedatabase.h"
+#include "pricing/ratetables.h"
+#include "support/programfolder.h"
+#include "support/ratefiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace norvel;
+using namespace norvel::test;
+
+Q_DECLARE_METATYPE(RateError::Kind)
+
+class RateLookupTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    RateDatabase shipped_;
+    RateDatabase small_;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(shipped_.open(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb")));
+        // Fields named against their order: only the ordinal may pick a rate.
+        const QString path = dir_.filePath(QStringLiteral("small.mdb"));
+        QVERIFY(makeDatabase(path, RateDatabase::kPassword,
+                             {QStringLiteral("CREATE TABLE T (Years INTEGER, z REAL, y REAL, x);"),
+                              QStringLiteral("INSERT INTO T VALUES (30, 0.1, 2, 0.3333);"),
+                              QStringLiteral("INSERT INTO T VALUES (31, NULL, 'abc', 0);"),
+                              QStringLiteral("INSERT INTO T VALUES (32, -0.5, 1e300, '0.2');")}));
+        QVERIFY(small_.open(path));
+    }
+
+    void shippedTablesHoldEveryAgeAsked_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<int>("column");
+        QTest::newRow("life at 18") << "TarAssVie" << 18 << 1;
+        QTest::newRow("life at 65") << "TarAssVie" << 65 << 4;
+        QTest::newRow("24-month at 59") << "TarAssInv24" << 59 << 4;
+        for (const char *table : {"TarAssInvHNF", "TarAssInvHF", "TarAssInvFNF", "TarAssInvFF"})
+            QTest::addRow("%s at 59", table) << table << 59 << 5;
+    }
+    void shippedTablesHoldEveryAgeAsked()
+    {
+        QFETCH(QString, table);
+        QFETCH(int, age);
+        QFETCH(int, column);
+        DatabaseRates rates(shipped_);
+        const RateResult read = rates.LireTaux(table, age, column);
+        QVERIFY2(read, read ? "" : qPrintable(read.error->describe()));
+        QVERIFY(read.rate > 0);
+    }
+
+    // Rates rise with age and with the amortization class, smokers pay more and women less:
+    // a column swapped or mistyped in a source breaks one of these.
+    void shippedRatesAreOrdered()
+    {
+        DatabaseRates rates(shipped_);
+        QStringList faults;
+        auto rate = [&](const QString &table, int age, int column) {
+            const RateResult read = rates.LireTaux(table, age, column);
+            return read ? read.rate : -1.0f;
+        };
+        for (const RateTable &table : rateTables()) {
+            for (int age = table.firstAge; age <= table.lastAge; ++age) {
+                for (int column = 1; column <= table.columns; ++column) {
+                    const float here = rate(table.name, age, column);
+                    if (age > table.firstAge && !(here > rate(table.name, age - 1, column)))
+                        faults << QStringLiteral("%1 %2/%3 not above the age before")
+                                      .arg(table.name)
+                                      .arg(age)
+                                      .arg(column);
+                    const bool byClass = table.columns == 5;
+                    const bool smoker = column % 2 == 0;
+                    if (byClass && column > 1 && !(here > rate(table.name, age, column - 1)))
+                        faults << QStringLiteral("%1 %2/%3 not above the class before")
+                                      .arg(table.name)
+                                      .arg(age)
+                                      .arg(column);
+                    if (!byClass && smoker && !(here > rate(table.name, age, column - 1)))
+                        faults << QStringLiteral("%1 %2/%3 smoker not above non-smoker")
+                                      .arg(table.name)
+                                      .arg(age)
+                                      .arg(column);
+                    if (!byClass && column > 2 && !(here < rate(table.name, age, column - 2)))
+                        faults << QStringLiteral("%1 %2/%3 woman not below man")
+                                      .arg(table.name)
+                                      .arg(age)
+                                      .arg(column);
+                }
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    void readsTheFieldAtTheOrdinalInSinglePrecision_data()
+    {
+        QTest::addColumn<double>("age");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<float>("rate");
+        QTest::newRow("first rate") << 30.0 << 1 << 0.1f;
+        QTest::newRow("whole rate") << 30.0 << 2 << 2.0f;
+        QTest::newRow("last rate") << 30.0 << 3 << 0.3333f;
+    }
+    void readsTheFieldAtTheOrdinalInSinglePrecision()
+    {
+        QFETCH(double, age);
+        QFETCH(int, column);
+        QFETCH(float, rate);
+        DatabaseRates rates(small_);
+        const RateResult read = rates.LireTaux(QStringLiteral("T"), age, column);
+        QVERIFY(read);
+        QCOMPARE_EQ(read.rate, rate);
+    }
+
+    void nothingMissingIsPriced_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<double>("age");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<RateError::Kind>("kind");
+        QTest::addColumn<QString>("described");
+        using K = RateError::Kind;
+        QTest::newRow("no table") << "Nope" << 30.0 << 1 << K::NoTable
+                                  << "Nope: no such rate table";
+        QTest::newRow("name that is no table")
+            << "T\"; --" << 30.0 << 1 << K::NoTable << "T\"; --: no such rate table";
+        QTest::newRow("no row") << "T" << 29.0 << 1 << K::NoRow << "T: no row for age 29";
+        QTest::newRow("age is matched exactly")
+            << "T" << 30.5 << 1 << K::NoRow << "T: no row for age 30.5";
+        QTest::newRow("past the last field")
+            << "T" << 30.0 << 4 << K::NoColumn << "T: no column 4 (age 30)";
+        QTest::newRow("the age is no rate")
+            << "T" << 30.0 << 0 << K::NoColumn << "T: no column 0 (age 30)";
+        QTest::newRow("empty") << "T" << 31.0 << 1 << K::BadRate
+                               << "T: age 31, column 1 holds no positive rate (empty)";
+        QTest::newRow("text") << "T" << 31.0 << 2 << K::BadRate
+                              << "T: age 31, column 2 holds no positive rate (\"abc\")";
+        QTest::newRow("zero") << "T" << 31.0 << 3 << K::BadRate
+                              << "T: age 31, column 3 holds no positive rate (\"0\")";
+        QTest::newRow("negative") << "T" << 32.0 << 1 << K::BadRate
+                                  << "T: age 32, column 1 holds no positive rate (\"-0.5\")";
+        QTest::newRow("beyond single precision")
+            << "T" << 32.0 << 2 << K::BadRate
+            << "T: age 32, column 2 holds no positive rate (\"1.0e+300\")";
+        QTest::newRow("number stored as text")
+            << "T" << 32.0 << 3 << K::BadRate
+            << "T: age 32, column 3 holds no positive rate (\"0.2\")";
+    }
+    void nothingMissingIsPriced()
+    {
+        QFETCH(QString, table);
+        QFETCH(double, age);
+        QFETCH(int, column);
+        QFETCH(RateError::Kind, kind);
+        QFETCH(QString, described);
+        DatabaseRates rates(small_);
+        // Twice: a failed lookup leaves the table's statement fit for the next one.
+        for (int round = 0; round < 2; ++round) {
+            const RateResult read = rates.LireTaux(table, age, column);
+            QVERIFY(!read);
+            QCOMPARE(read.error->kind, kind);
+            QCOMPARE(read.error->table, table);
+            QCOMPARE_EQ(read.error->age, age);
+            QCOMPARE(read.error->describe(), described);
+            QVERIFY(rates.LireTaux(QStringLiteral("T"), 30, 1));
+        }
+    }
+
+    void closedDatabaseIsAFailure()
+    {
+        RateDatabase closed;
+        DatabaseRates rates(closed);
+        const RateResult read = rates.LireTaux(QStringLiteral("TarAssVie"), 30, 1);
+        QVERIFY(!read);
+        QCOMPARE(read.error->kind, RateError::Kind::Database);
+        QVERIFY(read.error->describe().contains(QLatin1String("not open")));
+    }
+};
+
+QTEST_GUILESS_MAIN(RateLookupTest)
+#include "test_ratelookup.moc"
