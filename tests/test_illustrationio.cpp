@@ -1,0 +1,179 @@
+// Writing the form to an illustration file and reading it back, through the real windows.
+#include "app/appstate.h"
+#include "broker/brokerwindow.h"
+#include "files/illusrecord.h"
+#include "files/illustrationio.h"
+#include "quote/formutils.h"
+#include "quote/maskededit.h"
+#include "quote/quoteform.h"
+#include "support/running.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace norvel;
+using namespace norvel::test;
+
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+} // namespace
+
+class IllustrationIoTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RunningProgram> program_;
+    QuoteForm *form_ = nullptr;
+
+    QString illust(const QString &name) const
+    {
+        return program_->folder.file(QStringLiteral("Illust/") + name);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        program_ = std::make_unique<RunningProgram>();
+        form_ = appState().quoteForm;
+        QVERIFY(form_);
+    }
+    void cleanup() { program_.reset(); }
+
+    void newIllustrationIsTheReferenceFile()
+    {
+        const QString path = illust(QStringLiteral("Tremblay.J.nvl"));
+        QVERIFY(EcrireIllustration(path));
+        const QByteArray bytes = bytesOf(path);
+        QCOMPARE(bytes.size(), kIllustrationFileSize);
+        IllusRecord expected;
+        expected.optEcheance = -1;
+        expected.homme = -1;
+        expected.hommeCo = -1;
+        expected.montant = QStringLiteral("10000");
+        expected.versement = QStringLiteral("100");
+        QCOMPARE(bytes.mid(kIllusRecordSize), encodeQuoteRecord(expected));
+        QCOMPARE(bytes.left(kIllusRecordSize), encodeBrokerRecord(QString(), QString()));
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Tremblay"));
+        QVERIFY(!appState().modified);
+    }
+
+    void aQuoteComesBackAsItWasEntered()
+    {
+        appState().brokerWindow->txtNom->setText(QStringLiteral("Luc Roy"));
+        ViderMasque(form_->mskEffet, QStringLiteral("15032010"));
+        form_->txtTerme->setText(QStringLiteral("60"));
+        form_->txtHypotheque->setText(QStringLiteral("150 000 $"));
+        form_->txtNom->setText(QString::fromUtf8("Côté"));
+        form_->txtPrenom->setText(QString::fromUtf8("Hélène"));
+        form_->optSexe[1]->setChecked(true);
+        form_->optFumeur[1]->setChecked(true);
+        form_->txtAge->setText(QStringLiteral("45"));
+        // A co-borrower entered, then unticked: the file keeps the entries.
+        form_->chkCoemprunteur->setChecked(true);
+        form_->txtPrenomCo->setText(QStringLiteral("Marc"));
+        form_->txtAgeCo->setText(QStringLiteral("47"));
+        form_->optSexeCo[0]->setChecked(true);
+        form_->chkCoemprunteur->setChecked(false);
+        const QString path = illust(QStringLiteral("Cote.nvl"));
+        QVERIFY(EcrireIllustration(path));
+
+        form_->resetToNewIllustration();
+        appState().brokerWindow->txtNom->setText(QString());
+        QVERIFY(LireIllustration(path));
+        QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("15/03/2010"));
+        QCOMPARE(form_->txtTerme->text(), QStringLiteral("60"));
+        QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(form_->txtVersement->text(), QStringLiteral("100 $"));
+        QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Côté"));
+        QCOMPARE(form_->txtPrenom->text(), QString::fromUtf8("Hélène"));
+        QVERIFY(form_->optSexe[1]->isChecked());
+        QVERIFY(form_->optFumeur[1]->isChecked());
+        QCOMPARE(form_->txtAge->text(), QStringLiteral("45"));
+        QVERIFY(!form_->chkCoemprunteur->isChecked());
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Cote"));
+        QVERIFY(!appState().modified);
+        // The broker stored in the file becomes the current one.
+        QCOMPARE(program_->setting("courtier", "nom"), QStringLiteral("Luc Roy"));
+        QCOMPARE(appState().brokerWindow->txtNom->text(), QStringLiteral("Luc Roy"));
+
+        form_->chkCoemprunteur->setChecked(true);
+        QCOMPARE(form_->txtPrenomCo->text(), QStringLiteral("Marc"));
+        QCOMPARE(form_->txtAgeCo->text(), QStringLiteral("47"));
+        QVERIFY(form_->optSexeCo[0]->isChecked());
+    }
+
+    void anUnreadableFileChangesNothing_data()
+    {
+        QTest::addColumn<int>("damage");
+        QTest::newRow("missing") << 0;
+        QTest::newRow("truncated") << 1;
+        QTest::newRow("co-borrower byte 3") << 2;
+        QTest::newRow("amount not a number") << 3;
+    }
+    void anUnreadableFileChangesNothing()
+    {
+        QFETCH(int, damage);
+        form_->txtNom->setText(QStringLiteral("Tremblay"));
+        QVERIFY(EcrireIllustration(illust(QStringLiteral("Good.nvl"))));
+        appState().modified = true;
+        const QString before =
+            QString::fromLatin1(bytesOf(program_->folder.file(QStringLiteral("norvel.ini"))));
+
+        QByteArray bytes =
+            encodeIllustration(QStringLiteral("Autre"), QStringLiteral("4185550000"), {});
+        if (damage == 1)
+            bytes.truncate(200);
+        if (damage == 2)
+            bytes[kIllusRecordSize + 14] = 3;
+        if (damage == 3)
+            bytes.replace(kIllusRecordSize + 61, 6, "12a   ");
+        const QString bad = illust(QStringLiteral("Bad.nvl"));
+        if (damage != 0)
+            program_->folder.writeFile(QStringLiteral("Illust/Bad.nvl"), bytes);
+
+        QVERIFY(!LireIllustration(bad));
+        QCOMPARE(program_->dialogs.messages.size(), 1);
+        QCOMPARE(program_->dialogs.messages.at(0).text,
+                 program_->text("French", "modEnregistrement-Msg", "ErrAffSoumission"));
+        QCOMPARE(program_->dialogs.messages.at(0).icon, Dialogs::Icon::Critical);
+        QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Good"));
+        QVERIFY(appState().modified);
+        QCOMPARE(QString::fromLatin1(bytesOf(program_->folder.file(QStringLiteral("norvel.ini")))),
+                 before);
+    }
+
+    void aFailedWriteLosesNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("missing folder") << "Missing/X.nvl";
+        QTest::newRow("a folder in the way") << "Folder.nvl";
+    }
+    void aFailedWriteLosesNothing()
+    {
+        QFETCH(QString, target);
+        QDir().mkpath(illust(QStringLiteral("Folder.nvl")));
+        form_->txtNom->setText(QStringLiteral("Tremblay"));
+        appState().modified = true;
+        const QString caption = form_->windowTitle();
+        const QString path = illust(target);
+        QVERIFY(!EcrireIllustration(path));
+        QCOMPARE(program_->dialogs.messages.size(), 1);
+        QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(appState().modified);
+        QCOMPARE(form_->windowTitle(), caption);
+    }
+};
+
+QTEST_MAIN(IllustrationIoTest)
+#include "test_illustrationio.moc"
