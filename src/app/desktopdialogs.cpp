@@ -1,6 +1,8 @@
 #include "app/desktopdialogs.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace norvel {
@@ -67,6 +69,45 @@ Dialogs::Answer DesktopDialogs::ask(const Message &message)
     default:
         return Answer::Ok;
     }
+}
+
+namespace {
+
+// "Quotes (*.nvl)|*.nvl|All (*.*)|*.*" as the platform dialog wants it: one description per
+// line, with its patterns.
+QStringList nameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts.at(i);
+        const QString patterns = parts.at(i + 1);
+        const QString wanted = QStringLiteral("(") + patterns + QLatin1Char(')');
+        if (!description.contains(wanted))
+            description += QLatin1Char(' ') + wanted;
+        filters << description.replace(QLatin1Char(';'), QLatin1Char(' '));
+    }
+    return filters;
+}
+
+} // namespace
+
+std::optional<QString> DesktopDialogs::chooseFile(const FileRequest &request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    const bool save = request.kind == FileRequest::Kind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile
+                                                  : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setNameFilters(nameFilters(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setDirectory(request.folder);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }
 
 void DesktopDialogs::beep()

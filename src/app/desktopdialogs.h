@@ -11,6 +11,7 @@ class DesktopDialogs : public Dialogs {
 public:
     Answer ask(const Message &message) override;
     void beep() override;
+    std::optional<QString> chooseFile(const FileRequest &request) override;
 };
 
 } // namespace norvel

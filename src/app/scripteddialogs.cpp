@@ -17,4 +17,19 @@ void ScriptedDialogs::script(std::initializer_list<Answer> answers)
     answers_.insert(answers_.end(), answers);
 }
 
+std::optional<QString> ScriptedDialogs::chooseFile(const FileRequest &request)
+{
+    fileRequests.append(request);
+    if (files_.empty())
+        return std::nullopt;
+    const std::optional<QString> file = files_.front();
+    files_.pop_front();
+    return file;
+}
+
+void ScriptedDialogs::scriptFiles(std::initializer_list<std::optional<QString>> files)
+{
+    files_.insert(files_.end(), files);
+}
+
 } // namespace norvel
