@@ -114,7 +114,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("enabled");
         QTest::newRow("loan date") << "mskEffet" << true;
-        QTest::newRow("end-of-term date") << "mskEcheance" << true;
+        QTest::newRow("end-of-term date, no loan date yet") << "mskEcheance" << false;
         QTest::newRow("amortization") << "txtEcheance" << false;
         QTest::newRow("birth date") << "mskDateEmp" << false;
         QTest::newRow("age") << "txtAge" << true;
@@ -149,6 +149,7 @@ private Q_SLOTS:
 
     void endOfTermOptionsEnableTheirBox()
     {
+        ViderMasque(form_->mskEffet, today().toString(QStringLiteral("ddMMyyyy")));
         form_->optEcheance[1]->click();
         QVERIFY(!form_->mskEcheance->isEnabled());
         QVERIFY(form_->txtEcheance->isEnabled());

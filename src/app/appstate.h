@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pricing/ratesource.h"
 #include "quote/coempmemoire.h"
 
 #include <QPointer>
@@ -26,10 +27,12 @@ struct AppState {
     QString appTitle;
     QString versionText;
     std::unique_ptr<RateDatabase> rateDatabase;
+    std::unique_ptr<RateSource> rates; // the quote's rate lookup, kept while the database is open
     float monthlyFactor = 0.0f;
     bool quoteFormOpen = false;
     bool modified = false;
     bool saveCancelled = false;
+    QString currentFileName; // the illustration's file; empty until it is saved or opened
     CoempMemoire coempMemoire;
 
     Dialogs *dialogs = nullptr;

@@ -6,9 +6,13 @@
 #include "app/mainmenu.h"
 #include "app/shutdown.h"
 #include "broker/brokerwindow.h"
+#include "docs/pdfreader.h"
+#include "docs/productdocuments.h"
+#include "files/filecommands.h"
 #include "lang/language.h"
 #include "lang/objectnode.h"
 #include "lang/province.h"
+#include "pricing/quotecommand.h"
 #include "quote/quoteform.h"
 
 #include <QAction>
@@ -78,8 +82,16 @@ MainWindow::MainWindow(QWidget *parent)
     connect(item("indLangAnglais"), &QAction::triggered, this,
             [] { ChangeLanguage(QLatin1String(kEnglishFile)); });
     connect(item("indSommaire"), &QAction::triggered, this, &MainWindow::showHelpNotice);
+    connect(item("indNouveau"), &QAction::triggered, this, &NouvelleIllustration);
+    connect(item("indOuvrir"), &QAction::triggered, this, &OuvrirIllustration);
+    connect(item("indEffacer"), &QAction::triggered, this, &EffacerIllustration);
+    connect(item("indEnregistrer"), &QAction::triggered, this, &EnregistrerIllustration);
+    connect(item("indEnregistrerSous"), &QAction::triggered, this, &EnregistrerIllustrationSous);
     connect(item("indCourtier"), &QAction::triggered, this, &MainWindow::showBrokerWindow);
     connect(item("indAProposDe"), &QAction::triggered, this, &MainWindow::showAbout);
+    for (const ProductDocument &document : productDocuments())
+        connect(item(document.item), &QAction::triggered, this,
+                [this, &document] { openDocument(document); });
     // Save and Save As follow the quote form each time the File menu opens.
     connect(item("mnuFichier")->menu(), &QMenu::aboutToShow, this, [this] {
         item("indEnregistrer")->setEnabled(appState().quoteFormOpen);
@@ -105,8 +117,8 @@ void MainWindow::load()
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
-    QuoteForm *form = showQuoteForm();
-    form->resetToNewIllustration();
+    showQuoteForm();
+    NouvelleIllustration();
     state.modified = false;
 }
 
@@ -119,6 +131,7 @@ QuoteForm *MainWindow::showQuoteForm()
     QMdiSubWindow *sub = area_->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     state.quoteForm = form;
+    connect(form, &QuoteForm::quoteRequested, new QuoteCommand(form), &QuoteCommand::run);
     form->load();
     sub->adjustSize();
     centreQuoteForm();
@@ -165,6 +178,13 @@ void MainWindow::showAbout()
 {
     AboutWindow about(this);
     about.exec();
+}
+
+void MainWindow::openDocument(const ProductDocument &document)
+{
+    setCursor(Qt::WaitCursor);
+    OuvrirDocument(documentPath(appState().programDir, document));
+    unsetCursor();
 }
 
 void MainWindow::setPicture(const QImage &image)

@@ -8,7 +8,8 @@ class QMdiArea;
 
 namespace norvel {
 class QuoteForm;
-}
+struct ProductDocument;
+} // namespace norvel
 
 namespace norvel {
 
@@ -40,6 +41,7 @@ private:
     void showHelpNotice();
     void showBrokerWindow();
     void showAbout();
+    void openDocument(const ProductDocument &document);
     void centreQuoteForm();
 
     QMdiArea *area_;

@@ -1,6 +1,7 @@
 #include "quote/quoteform.h"
 
 #include "lang/objectnode.h"
+#include "quote/fieldevents.h"
 #include "quote/formutils.h"
 #include "quote/maskededit.h"
 
@@ -103,6 +104,8 @@ QuoteForm::QuoteForm(QWidget *parent)
     build();
     setTabOrder();
     connectRules();
+    connectChanges();
+    new FieldEvents(this);
 }
 
 void QuoteForm::build()
@@ -202,6 +205,7 @@ void QuoteForm::build()
     fraProgress->hide();
     cmdCotation = named(new QPushButton(QStringLiteral("C&otation"), fraProg_), "cmdCotation");
     cmdCotation->setMinimumHeight(2 * cmdCotation->sizeHint().height());
+    cmdCotation->setAutoDefault(true); // Enter on the button presses it
 
     grid->addWidget(fraEffet, 0, 0);
     grid->addWidget(fraMontant, 0, 1);
@@ -215,6 +219,12 @@ void QuoteForm::build()
     // Design state: end-of-term date chosen, age given, man, non-smoker, no co-borrower.
     optEcheance[0]->setChecked(true);
     ActiverChamp(false, txtEcheance);
+    // No end of term without a loan date to count from.
+    fraEcheance->setEnabled(false);
+    optEcheance[0]->setEnabled(false);
+    optEcheance[1]->setEnabled(false);
+    mskEcheance->setEnabled(false);
+    setEntryColours(mskEcheance, false);
     optNaisEmp[1]->setChecked(true);
     mskDateEmp->setEnabled(false);
     setEntryColours(mskDateEmp, false);

@@ -14,6 +14,7 @@ class QRadioButton;
 
 namespace norvel {
 
+class FieldEvents;
 class MaskedEdit;
 
 // frmCotalmira: the window in which the broker enters one quote. Its controls carry the names
@@ -65,6 +66,10 @@ protected:
 private:
     void build();
     void connectRules();
+    void connectChanges();
+    void loanDateChanged();
+    void endOfTermChanged();
+    void birthDateChanged(MaskedEdit *date, QLineEdit *age);
     void setTabOrder();
     void coBorrowerClicked();
     void quoteClicked();

@@ -3,10 +3,12 @@
 #include "app/appstate.h"
 #include "app/clock.h"
 #include "app/dialogs.h"
+#include "files/filecommands.h"
 #include "lang/language.h"
 #include "lang/objectnode.h"
 #include "quote/amountformat.h"
 #include "quote/formutils.h"
+#include "quote/formvalues.h"
 #include "quote/maskededit.h"
 #include "quote/quoteform.h"
 #include "quote/quotedates.h"
@@ -26,22 +28,6 @@
 namespace norvel {
 
 namespace {
-
-// The control's own enabled state, whatever its frame's.
-bool ownEnabled(const QWidget *widget)
-{
-    return !widget->testAttribute(Qt::WA_ForceDisabled);
-}
-
-MaskedValue masked(const MaskedEdit *box)
-{
-    return {box->digits(), box->formattedText(), ownEnabled(box)};
-}
-
-FieldValue field(const QLineEdit *box)
-{
-    return {box->text(), ownEnabled(box)};
-}
 
 void reformatAmount(QLineEdit *box)
 {
@@ -125,15 +111,15 @@ void QuoteForm::retranslate()
 bool QuoteForm::ValiderSaisie()
 {
     ValidationSnapshot snapshot;
-    snapshot.loanDate = masked(mskEffet);
-    snapshot.term = field(txtTerme);
-    snapshot.endOfTerm = masked(mskEcheance);
-    snapshot.amortization = field(txtEcheance);
-    snapshot.birthDate = masked(mskDateEmp);
-    snapshot.age = field(txtAge);
+    snapshot.loanDate = maskedValue(mskEffet);
+    snapshot.term = fieldValue(txtTerme);
+    snapshot.endOfTerm = maskedValue(mskEcheance);
+    snapshot.amortization = fieldValue(txtEcheance);
+    snapshot.birthDate = maskedValue(mskDateEmp);
+    snapshot.age = fieldValue(txtAge);
     snapshot.coBorrower = chkCoemprunteur->isChecked();
-    snapshot.coBirthDate = masked(mskDateCo);
-    snapshot.coAge = field(txtAgeCo);
+    snapshot.coBirthDate = maskedValue(mskDateCo);
+    snapshot.coAge = fieldValue(txtAgeCo);
 
     const std::optional<ValidationFault> fault = validateQuote(snapshot, today());
     if (!fault)
@@ -199,10 +185,11 @@ void QuoteForm::quoteClicked()
 
 void QuoteForm::closeEvent(QCloseEvent *event)
 {
-    AppState &state = appState();
-    state.quoteFormOpen = false;
-    state.modified = false;
-    event->accept();
+    // Unsaved entries are offered for saving; the broker may keep the form open.
+    if (ConfirmerFermeture())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void QuoteForm::keyPressEvent(QKeyEvent *event)

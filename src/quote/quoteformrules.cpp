@@ -2,6 +2,7 @@
 #include "app/appstate.h"
 #include "quote/formutils.h"
 #include "quote/maskededit.h"
+#include "quote/optionpair.h"
 #include "quote/quoteform.h"
 
 #include <QCheckBox>
@@ -12,30 +13,6 @@
 #include <QRadioButton>
 
 namespace norvel {
-
-namespace {
-
-// Code sets an option as a click would: the option's own reaction runs, even when the option
-// was already the selected one.
-void select(QRadioButton *option)
-{
-    if (option->isChecked())
-        Q_EMIT option->toggled(true);
-    else
-        option->setChecked(true);
-}
-
-// Runs the reaction when one option of a pair becomes selected, with its index.
-template <class F> void onSelected(QRadioButton *pair[2], QObject *context, F reaction)
-{
-    for (int k = 0; k < 2; ++k)
-        QObject::connect(pair[k], &QRadioButton::toggled, context, [k, reaction](bool on) {
-            if (on)
-                reaction(k);
-        });
-}
-
-} // namespace
 
 void QuoteForm::connectRules()
 {

@@ -1,0 +1,65 @@
+// The quote from the click to the filled report, and the report's page written as PDF.
+#include "app/appstate.h"
+#include "app/clock.h"
+#include "pricing/quotecommand.h"
+#include "quote/formutils.h"
+#include "quote/maskededit.h"
+#include "quote/quoteform.h"
+#include "report/reportoutput.h"
+#include "support/quoteentry.h"
+#include "support/running.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace norvel;
+
+namespace {
+
+QuoteForm *coupleQuote()
+{
+    QuoteForm *form = appState().quoteForm;
+    test::enterQuote(form, {42, 47, 1800, 250000});
+    return form;
+}
+
+void BM_QuoteClickToReport(benchmark::State &state)
+{
+    setToday(QDate(2010, 8, 31));
+    test::RunningProgram program;
+    QuoteForm *form = coupleQuote();
+    for (auto _ : state)
+        form->cmdCotation->click();
+    state.counters["messages"] = double(program.dialogs.messages.size());
+}
+BENCHMARK(BM_QuoteClickToReport)->Unit(benchmark::kMillisecond);
+
+void BM_ReportToPdf(benchmark::State &state)
+{
+    setToday(QDate(2010, 8, 31));
+    test::RunningProgram program;
+    QuoteForm *form = coupleQuote();
+    form->cmdCotation->click();
+    const Report *report = form->findChild<QuoteCommand *>()->preview()->report();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("quote.pdf"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exportPdf(*report, path));
+}
+BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace norvel {
+
+// The File menu's illustration commands. Each asks its questions and shows its dialogs
+// through the dialog seam, and never loses unsaved entries without the broker saying so.
+
+// Offers to save a modified illustration; false when the broker cancels, or when the save
+// did not happen (dialog cancelled, file not written).
+bool DemanderEnregistrement();
+void NouvelleIllustration();
+void OuvrirIllustration();
+void EnregistrerIllustration();
+void EnregistrerIllustrationSous();
+void EffacerIllustration();
+// Runs when the quote form is about to close; false keeps it open.
+bool ConfirmerFermeture();
+
+} // namespace norvel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace norvel {
+
+// Starts another program without waiting for it.
+class ProgramLauncher {
+public:
+    virtual ~ProgramLauncher() = default;
+    // The program gets its arguments as they are, never through a shell. False when it could
+    // not be started (missing, not executable, refused by the system).
+    virtual bool start(const QString &program, const QStringList &arguments) = 0;
+};
+
+// A detached process; on Windows its window opens maximized.
+class DetachedLauncher : public ProgramLauncher {
+public:
+    bool start(const QString &program, const QStringList &arguments) override;
+};
+
+} // namespace norvel

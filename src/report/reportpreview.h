@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QScrollArea;
+
+namespace norvel {
+
+class Report;
+class PageView;
+
+// Where the preview asks the user for a PDF file or a printer. The desktop shows the
+// platform's dialogs; tests and the headless tool answer without a window.
+struct PreviewChoosers {
+    // The PDF file to write, starting from the suggested path; empty when the user cancels.
+    std::function<QString(QWidget *parent, const QString &suggested)> pdfPath;
+    // Sets up the printer; false when the user cancels.
+    std::function<bool(QWidget *parent, QPrinter &printer)> printer;
+
+    static PreviewChoosers desktop();
+};
+
+// The choosers every new preview starts with (the desktop ones unless replaced).
+PreviewChoosers &defaultPreviewChoosers();
+
+// The report engine's preview: a modeless window showing the report's page, with Print,
+// Save as PDF and zoom.
+class ReportPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReportPreview(QWidget *parent = nullptr);
+    ~ReportPreview() override;
+
+    // Shows this report from now on; the preview keeps it.
+    void setReport(std::unique_ptr<Report> report);
+    const Report *report() const { return report_.get(); }
+
+    double zoom() const;
+    void setZoom(double zoom); // 1 = actual size
+    void fitWidth();
+
+    // The two commands of the tool bar; each says what went wrong through the dialog seam.
+    bool print();
+    bool saveAsPdf();
+
+    PreviewChoosers choosers;
+
+private:
+    QString text(const char *key) const;
+
+    std::unique_ptr<Report> report_;
+    QScrollArea *scroll_;
+    PageView *page_;
+};
+
+} // namespace norvel

@@ -1,0 +1,36 @@
+#include "support/quoteentry.h"
+
+#include "quote/formutils.h"
+#include "quote/maskededit.h"
+#include "quote/quoteform.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace norvel::test {
+
+void enterQuote(QuoteForm *form, const QuoteEntry &entry)
+{
+    ViderMasque(form->mskEffet, QStringLiteral("01092010"));
+    form->txtTerme->setText(QStringLiteral("60"));
+    form->optEcheance[1]->click();
+    form->txtEcheance->setText(QStringLiteral("300"));
+    form->txtHypotheque->setText(QString::number(entry.montant));
+    form->txtVersement->setText(QString::number(entry.versement));
+    form->txtPrenom->setText(QStringLiteral("Hélène"));
+    form->txtNom->setText(QStringLiteral("Tremblay"));
+    form->txtAge->setText(QString::number(entry.ageEmp));
+    form->optSexe[1]->setChecked(true);
+    if (entry.ageCo <= 0)
+        return;
+    if (!form->chkCoemprunteur->isChecked())
+        form->chkCoemprunteur->click();
+    form->txtPrenomCo->setText(QStringLiteral("Marc"));
+    form->txtNomCo->setText(QStringLiteral("Gagnon"));
+    form->optNaisCo[1]->click();
+    form->txtAgeCo->setText(QString::number(entry.ageCo));
+    form->optFumCo[1]->setChecked(true);
+}
+
+} // namespace norvel::test

@@ -1,0 +1,224 @@
+// New, Open, Save, Save As and Erase with every answer the broker can give.
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "files/filecommands.h"
+#include "files/illustrationio.h"
+#include "quote/quoteform.h"
+#include "support/running.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+
+using namespace norvel;
+using namespace norvel::test;
+
+using Answer = Dialogs::Answer;
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RunningProgram> program_;
+    QuoteForm *form_ = nullptr;
+
+    QString illust(const QString &name) const
+    {
+        return program_->folder.file(QStringLiteral("Illust/") + name);
+    }
+    QString msg(const char *key) const
+    {
+        return program_->text("French", QStringLiteral("modEnregistrement-Msg"),
+                              QLatin1String(key));
+    }
+    // The broker's unsaved entry.
+    void edit(const QString &name)
+    {
+        form_->txtNom->setText(name);
+        appState().modified = true;
+    }
+    const Dialogs::Message &lastQuestion() const { return program_->dialogs.messages.constLast(); }
+
+private Q_SLOTS:
+    void init()
+    {
+        program_ = std::make_unique<RunningProgram>();
+        form_ = appState().quoteForm;
+        QVERIFY(form_);
+    }
+    void cleanup() { program_.reset(); }
+
+    void newAsksForAnIllustrationWithoutFile_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("Cancel keeps everything") << int(Answer::Cancel) << false;
+        QTest::newRow("No resets the form") << int(Answer::No) << true;
+        QTest::newRow("Yes, then the dialog cancelled, keeps everything")
+            << int(Answer::Yes) << false;
+    }
+    void newAsksForAnIllustrationWithoutFile()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, reset);
+        edit(QStringLiteral("Tremblay"));
+        program_->dialogs.script({Answer(answer)});
+        NouvelleIllustration();
+        QCOMPARE(program_->dialogs.messages.size(), 1);
+        QCOMPARE(lastQuestion().text, msg("NouIllus_t"));
+        QCOMPARE(lastQuestion().buttons, Dialogs::Buttons::YesNoCancel);
+        QCOMPARE(lastQuestion().defaultAnswer, Answer::Yes);
+        QCOMPARE(lastQuestion().icon, Dialogs::Icon::Question);
+        QCOMPARE(form_->txtNom->text(), reset ? QString() : QStringLiteral("Tremblay"));
+        QCOMPARE(appState().modified, !reset);
+        QCOMPARE(program_->dialogs.fileRequests.size(), answer == int(Answer::Yes) ? 1 : 0);
+    }
+
+    void newWithAFileSavesItWithoutADialog()
+    {
+        const QString path = illust(QStringLiteral("Roy.Luc.nvl"));
+        program_->dialogs.scriptFiles({path});
+        edit(QStringLiteral("Roy"));
+        EnregistrerIllustration(); // no file yet: Save As
+        QCOMPARE(appState().currentFileName, path);
+        edit(QStringLiteral("Roy-Gagné"));
+        program_->dialogs.script({Answer::Yes});
+        NouvelleIllustration();
+        QCOMPARE(lastQuestion().text,
+                 msg("NouIllus_1") + QStringLiteral("Roy") + msg("NouIllus_2"));
+        QCOMPARE(program_->dialogs.fileRequests.size(), 1);
+        QVERIFY(form_->txtNom->text().isEmpty());
+        QVERIFY(appState().currentFileName.isEmpty());
+        // The file holds the last entry.
+        QVERIFY(LireIllustration(path));
+        QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Roy-Gagné"));
+    }
+
+    void saveAsDialogIsConfigured()
+    {
+        EnregistrerIllustration();
+        QCOMPARE(program_->dialogs.fileRequests.size(), 1);
+        const Dialogs::FileRequest &r = program_->dialogs.fileRequests.at(0);
+        QCOMPARE(r.kind, Dialogs::FileRequest::Kind::Save);
+        QCOMPARE(r.title, msg("EnrIllus_t"));
+        QCOMPARE(r.defaultSuffix, QStringLiteral("NVL"));
+        QVERIFY(r.confirmOverwrite);
+        QCOMPARE(r.folder, program_->folder.file(QStringLiteral("Illust")));
+        QCOMPARE(r.filter, program_->text("French", QStringLiteral("frmMDI-Val"),
+                                          QStringLiteral("DialogFilter")));
+        QVERIFY(r.fileName.isEmpty());
+        QVERIFY(appState().saveCancelled);
+    }
+
+    void aSaveThatFailsKeepsTheEntries()
+    {
+        edit(QStringLiteral("Tremblay"));
+        program_->dialogs.script({Answer::Yes});
+        program_->dialogs.scriptFiles({illust(QStringLiteral("Missing/X.nvl"))});
+        NouvelleIllustration();
+        QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
+        QVERIFY(appState().modified);
+        QVERIFY(appState().currentFileName.isEmpty());
+    }
+
+    void openCancelledChangesNothing()
+    {
+        form_->txtNom->setText(QStringLiteral("Tremblay"));
+        appState().modified = false;
+        OuvrirIllustration();
+        QCOMPARE(program_->dialogs.fileRequests.size(), 1);
+        QCOMPARE(program_->dialogs.fileRequests.at(0).title, msg("OuvIllus"));
+        QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
+    }
+
+    void openReadsTheChosenFile()
+    {
+        const QString path = illust(QStringLiteral("Gagne.nvl"));
+        form_->txtNom->setText(QStringLiteral("Gagné"));
+        QVERIFY(EcrireIllustration(path));
+        NouvelleIllustration();
+        program_->dialogs.scriptFiles({path});
+        OuvrirIllustration();
+        QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Gagné"));
+        QCOMPARE(appState().currentFileName, path);
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Gagne"));
+    }
+
+    void eraseAsksThenKeepsTheOpenName_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("No") << int(Answer::No);
+        QTest::newRow("Yes") << int(Answer::Yes);
+    }
+    void eraseAsksThenKeepsTheOpenName()
+    {
+        QFETCH(int, answer);
+        const QString open = illust(QStringLiteral("Ouvert.nvl"));
+        program_->dialogs.scriptFiles({open});
+        EnregistrerIllustrationSous();
+        program_->dialogs.scriptFiles({open});
+        program_->dialogs.script({Answer(answer)});
+        EffacerIllustration();
+        const Dialogs::FileRequest &r = program_->dialogs.fileRequests.constLast();
+        QCOMPARE(r.title, msg("EffIllus_t"));
+        QVERIFY(r.fileName.isEmpty());
+        QCOMPARE(lastQuestion().text,
+                 msg("EffIllus_1") + QStringLiteral("Ouvert") + msg("EffIllus_2"));
+        QCOMPARE(lastQuestion().defaultAnswer, Answer::No);
+        QCOMPARE(QFile::exists(open), answer == int(Answer::No));
+        QCOMPARE(appState().currentFileName, open);
+        // A later Save writes the erased file again.
+        EnregistrerIllustration();
+        QVERIFY(QFile::exists(open));
+    }
+
+    void closingTheFormOffersToSave_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("No closes, nothing left to save") << int(Answer::No) << true;
+        QTest::newRow("Cancel keeps it open") << int(Answer::Cancel) << false;
+    }
+    void closingTheFormOffersToSave()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        edit(QStringLiteral("Tremblay"));
+        program_->dialogs.script({Answer(answer)});
+        QVERIFY(form_->parentWidget()->close() == closed);
+        QCOMPARE(appState().quoteFormOpen, !closed);
+        QCOMPARE(appState().modified, !closed);
+        if (!closed)
+            return;
+        // A following Open does not ask.
+        OuvrirIllustration();
+        QCOMPARE(program_->dialogs.messages.size(), 1);
+        QCOMPARE(program_->dialogs.fileRequests.size(), 1);
+    }
+
+    void closingTheMainWindowCanBeCancelled()
+    {
+        edit(QStringLiteral("Tremblay"));
+        program_->dialogs.script({Answer::Cancel});
+        QVERIFY(!program_->window()->close());
+        QVERIFY(program_->window()->isVisible());
+        QVERIFY(appState().quoteForm && appState().quoteFormOpen);
+        QVERIFY(appState().rateDatabase);
+    }
+
+    void fileMenuCommandsAreWired()
+    {
+        edit(QStringLiteral("Tremblay"));
+        program_->dialogs.script({Answer::No});
+        program_->window()->item("indNouveau")->trigger();
+        QVERIFY(form_->txtNom->text().isEmpty());
+        program_->window()->item("indEnregistrerSous")->trigger();
+        program_->window()->item("indOuvrir")->trigger();
+        program_->window()->item("indEffacer")->trigger();
+        QCOMPARE(program_->dialogs.fileRequests.size(), 3);
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "test_filecommands.moc"
