@@ -23,10 +23,6 @@ class FileCommandsTest : public QObject {
     std::unique_ptr<RunningProgram> program_;
     QuoteForm *form_ = nullptr;
 
-    QString illust(const QString &name) const
-    {
-        return program_->folder.file(QStringLiteral("Illust/") + name);
-    }
     QString msg(const char *key) const
     {
         return program_->text("French", QStringLiteral("modEnregistrement-Msg"),
@@ -77,7 +73,7 @@ private Q_SLOTS:
 
     void newWithAFileSavesItWithoutADialog()
     {
-        const QString path = illust(QStringLiteral("Roy.Luc.nvl"));
+        const QString path = program_->illustration(QStringLiteral("Roy.Luc.nvl"));
         program_->dialogs.scriptFiles({path});
         edit(QStringLiteral("Roy"));
         EnregistrerIllustration(); // no file yet: Save As
@@ -115,7 +111,7 @@ private Q_SLOTS:
     {
         edit(QStringLiteral("Tremblay"));
         program_->dialogs.script({Answer::Yes});
-        program_->dialogs.scriptFiles({illust(QStringLiteral("Missing/X.nvl"))});
+        program_->dialogs.scriptFiles({program_->illustration(QStringLiteral("Missing/X.nvl"))});
         NouvelleIllustration();
         QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
         QVERIFY(appState().modified);
@@ -134,7 +130,7 @@ private Q_SLOTS:
 
     void openReadsTheChosenFile()
     {
-        const QString path = illust(QStringLiteral("Gagne.nvl"));
+        const QString path = program_->illustration(QStringLiteral("Gagne.nvl"));
         form_->txtNom->setText(QStringLiteral("Gagné"));
         QVERIFY(EcrireIllustration(path));
         NouvelleIllustration();
@@ -154,7 +150,7 @@ private Q_SLOTS:
     void eraseAsksThenKeepsTheOpenName()
     {
         QFETCH(int, answer);
-        const QString open = illust(QStringLiteral("Ouvert.nvl"));
+        const QString open = program_->illustration(QStringLiteral("Ouvert.nvl"));
         program_->dialogs.scriptFiles({open});
         EnregistrerIllustrationSous();
         program_->dialogs.scriptFiles({open});

@@ -35,11 +35,6 @@ class IllustrationIoTest : public QObject {
     std::unique_ptr<RunningProgram> program_;
     QuoteForm *form_ = nullptr;
 
-    QString illust(const QString &name) const
-    {
-        return program_->folder.file(QStringLiteral("Illust/") + name);
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -51,7 +46,7 @@ private Q_SLOTS:
 
     void newIllustrationIsTheReferenceFile()
     {
-        const QString path = illust(QStringLiteral("Tremblay.J.nvl"));
+        const QString path = program_->illustration(QStringLiteral("Tremblay.J.nvl"));
         QVERIFY(EcrireIllustration(path));
         const QByteArray bytes = bytesOf(path);
         QCOMPARE(bytes.size(), kIllustrationFileSize);
@@ -84,7 +79,7 @@ private Q_SLOTS:
         form_->txtAgeCo->setText(QStringLiteral("47"));
         form_->optSexeCo[0]->setChecked(true);
         form_->chkCoemprunteur->setChecked(false);
-        const QString path = illust(QStringLiteral("Cote.nvl"));
+        const QString path = program_->illustration(QStringLiteral("Cote.nvl"));
         QVERIFY(EcrireIllustration(path));
 
         form_->resetToNewIllustration();
@@ -124,7 +119,7 @@ private Q_SLOTS:
     {
         QFETCH(int, damage);
         form_->txtNom->setText(QStringLiteral("Tremblay"));
-        QVERIFY(EcrireIllustration(illust(QStringLiteral("Good.nvl"))));
+        QVERIFY(EcrireIllustration(program_->illustration(QStringLiteral("Good.nvl"))));
         appState().modified = true;
         const QString before =
             QString::fromLatin1(bytesOf(program_->folder.file(QStringLiteral("norvel.ini"))));
@@ -137,7 +132,7 @@ private Q_SLOTS:
             bytes[kIllusRecordSize + 14] = 3;
         if (damage == 3)
             bytes.replace(kIllusRecordSize + 61, 6, "12a   ");
-        const QString bad = illust(QStringLiteral("Bad.nvl"));
+        const QString bad = program_->illustration(QStringLiteral("Bad.nvl"));
         if (damage != 0)
             program_->folder.writeFile(QStringLiteral("Illust/Bad.nvl"), bytes);
 
@@ -162,11 +157,11 @@ private Q_SLOTS:
     void aFailedWriteLosesNothing()
     {
         QFETCH(QString, target);
-        QDir().mkpath(illust(QStringLiteral("Folder.nvl")));
+        QDir().mkpath(program_->illustration(QStringLiteral("Folder.nvl")));
         form_->txtNom->setText(QStringLiteral("Tremblay"));
         appState().modified = true;
         const QString caption = form_->windowTitle();
-        const QString path = illust(target);
+        const QString path = program_->illustration(target);
         QVERIFY(!EcrireIllustration(path));
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));

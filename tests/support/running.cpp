@@ -47,4 +47,9 @@ QString RunningProgram::setting(const char *section, const char *key) const
                        QLatin1String(key));
 }
 
+QString RunningProgram::illustration(const QString &name) const
+{
+    return folder.file(QStringLiteral("Illust/") + name);
+}
+
 } // namespace norvel::test

@@ -23,6 +23,8 @@ public:
     // A text of one of the built language files ("French" or "English").
     QString text(const char *language, const QString &section, const QString &key) const;
     QString setting(const char *section, const char *key) const;
+    // A file in the illustrations folder beside the program.
+    QString illustration(const QString &name) const;
 
     ProgramFolder folder;
     ScriptedDialogs dialogs;
