@@ -8,6 +8,7 @@
 #include "report/reportoutput.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
+#include "qtbenchmain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -55,11 +56,4 @@ BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+NORVEL_QT_BENCHMARK_MAIN()

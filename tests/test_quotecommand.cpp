@@ -254,6 +254,13 @@ private Q_SLOTS:
                            "lblEntNormesVieEtInvl",
                            "lblCo42"}
             << QStringList{"lblMntAnn11=PrimeVieEmp", "lblMntAnn421="};
+        // A loan of 0 prices life at 0 and leaves no combined requirement.
+        QTest::newRow("amount 0")
+            << Case{false, 45, 0, 1500, 0}
+            << QStringList{"lblNormeInvl1", "lblEntNormesInvl", "lblAssVieInv24Mois", "lblEmp42"}
+            << QStringList{"lblNormeVieEtInvl1", "lblNormeVieEtInvl2", "lblEntNormesVieEtInvl"}
+            << QStringList{"lblMntAnn421=PrimeInv24Emp", "lblMntAnn422=PrimeInvDureeEmp",
+                           "lblMntAnn22=PrimeInv24Emp"};
     }
 
     void arrangement()

@@ -1,0 +1,38 @@
+// Writing and reading one illustration file through the real form.
+#include "app/appstate.h"
+#include "files/illustrationio.h"
+#include "quote/quoteform.h"
+#include "support/quoteentry.h"
+#include "support/running.h"
+#include "qtbenchmain.h"
+
+using namespace norvel;
+
+namespace {
+
+void WriteIllustration(benchmark::State &state)
+{
+    test::RunningProgram program;
+    test::enterQuote(appState().quoteForm, {42, 47, 1800, 250000});
+    const QString path = program.illustration(QStringLiteral("Bench.nvl"));
+    for (auto _ : state)
+        if (!EcrireIllustration(path))
+            state.SkipWithError("cannot write the illustration");
+}
+BENCHMARK(WriteIllustration)->Unit(benchmark::kMicrosecond);
+
+void ReadIllustration(benchmark::State &state)
+{
+    test::RunningProgram program;
+    test::enterQuote(appState().quoteForm, {42, 47, 1800, 250000});
+    const QString path = program.illustration(QStringLiteral("Bench.nvl"));
+    EcrireIllustration(path);
+    for (auto _ : state)
+        if (!LireIllustration(path))
+            state.SkipWithError("cannot read the illustration");
+}
+BENCHMARK(ReadIllustration)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+NORVEL_QT_BENCHMARK_MAIN()

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+// The main of a benchmark that drives the program's windows, offscreen.
+#define NORVEL_QT_BENCHMARK_MAIN()                                                                 \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        QApplication app(argc, argv);                                                              \
+        benchmark::Initialize(&argc, argv);                                                        \
+        benchmark::RunSpecifiedBenchmarks();                                                       \
+        benchmark::Shutdown();                                                                     \
+        return 0;                                                                                  \
+    }
