@@ -15,6 +15,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace norvel;
 using namespace norvel::test;
 
@@ -167,6 +170,43 @@ private Q_SLOTS:
         QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(appState().modified);
         QCOMPARE(form_->windowTitle(), caption);
+    }
+
+    void aReadOnlyFileIsNotReplaced()
+    {
+        const QString path = program_->illustration(QStringLiteral("Lecture.nvl"));
+        QVERIFY(EcrireIllustration(path));
+        const QByteArray before = bytesOf(path);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+        form_->txtNom->setText(QStringLiteral("Changed"));
+        appState().modified = true;
+        QVERIFY(!EcrireIllustration(path));
+        QCOMPARE(bytesOf(path), before);
+        QVERIFY(appState().modified);
+        QCOMPARE(program_->dialogs.messages.size(), 1);
+    }
+
+    void aDiskThatFillsHalfwayKeepsTheOldFile()
+    {
+        const QString path = program_->illustration(QStringLiteral("Plein.nvl"));
+        QVERIFY(EcrireIllustration(path));
+        const QByteArray before = bytesOf(path);
+        form_->txtNom->setText(QStringLiteral("Changed"));
+        appState().modified = true;
+        // No file may grow past 100 bytes: the write stops in the middle of the first record.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written = EcrireIllustration(path);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!written);
+        QCOMPARE(bytesOf(path), before);
+        QVERIFY(appState().modified);
+        const QStringList left = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files);
+        QCOMPARE(left, QStringList{QStringLiteral("Plein.nvl")});
     }
 };
 

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace norvel;
 
 class ProfileTest : public QObject {
@@ -226,6 +229,26 @@ private Q_SLOTS:
         // A file under a missing folder is not created.
         QVERIFY(!WriteSetting(path(QStringLiteral("missing/x.ini")), QStringLiteral("a"),
                               QStringLiteral("x"), QStringLiteral("1")));
+    }
+
+    void aDiskThatFillsHalfwayKeepsTheOldFile()
+    {
+        const QString file = path(QStringLiteral("full.ini"));
+        const QByteArray before = "[courtier]\r\nnom=" + QByteArray(200, 'x') + "\r\n";
+        write(file, before);
+        // No file may grow past 100 bytes: the new content stops halfway.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written =
+            WriteSetting(file, QStringLiteral("courtier"), QStringLiteral("telephone"),
+                         QStringLiteral("5145551234"));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!written);
+        QCOMPARE(read(file), before);
     }
 
     void writeLeavesNoSiblingBehind()

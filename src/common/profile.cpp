@@ -223,7 +223,9 @@ bool WriteSetting(const QString &file, const QString &section, const QString &ke
     if (!out.open(QIODevice::WriteOnly))
         return false;
     const QByteArray updated = profileWithValue(content, section, key, value);
-    if (out.write(updated) != updated.size()) {
+    // A write that fails in the buffer (a full disk) shows only at the flush; committing then
+    // would put a cut file in place of the settings.
+    if (out.write(updated) != updated.size() || !out.flush()) {
         out.cancelWriting();
         return false;
     }

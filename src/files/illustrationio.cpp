@@ -130,13 +130,20 @@ bool EcrireIllustration(const QString &path)
         encodeIllustration(broker, telephone, recordOf(*form, state.coempMemoire));
 
     QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // A file marked read-only stays as it is, whoever runs the program: replacing it by a
+    // rename would go around the mark.
+    const bool readOnly = QFileInfo::exists(path) && QFileInfo(path).isFile() &&
+                          !(QFile::permissions(path) & QFileDevice::WriteOwner);
+    // The explicit flush: a write that fails in the buffer (a full disk) must never be
+    // committed in place of the old file.
+    const bool written = !readOnly && file.open(QIODevice::WriteOnly) &&
+                         file.write(bytes) == bytes.size() && file.flush() && file.commit();
     if (!written) {
-        tellFailure(GetLangString(kMessages, QStringLiteral("ErrEnrIllus_1")) +
-                    QDir::toNativeSeparators(path) +
-                    GetLangString(kMessages, QStringLiteral("ErrEnrIllus_2")) +
-                    QStringLiteral("\r\n(") + file.errorString() + QLatin1Char(')'));
+        tellFailure(
+            GetLangString(kMessages, QStringLiteral("ErrEnrIllus_1")) +
+            QDir::toNativeSeparators(path) +
+            GetLangString(kMessages, QStringLiteral("ErrEnrIllus_2")) + QStringLiteral("\r\n(") +
+            (readOnly ? QStringLiteral("read-only file") : file.errorString()) + QLatin1Char(')'));
         return false;
     }
     form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));

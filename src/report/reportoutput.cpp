@@ -64,7 +64,8 @@ bool exportPdf(const Report &report, const QString &path, QString *error)
         QPainter painter(&writer);
         paintReport(report, painter, sheet(writer.pageLayout(), writer.resolution()));
     }
-    if (!file.commit()) {
+    // A write that failed in the buffer (a full disk) shows only at the flush: never commit it.
+    if (!file.flush() || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
