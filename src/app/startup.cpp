@@ -79,7 +79,9 @@ StartupResult startProgram(const StartupOptions &options)
     state.programDir = program.absolutePath();
     state.exeBaseName = program.completeBaseName();
     state.settingsFilePath =
-        QDir(state.programDir).filePath(state.exeBaseName + QStringLiteral(".ini"));
+        options.settingsFile.isEmpty()
+            ? QDir(state.programDir).filePath(state.exeBaseName + QStringLiteral(".ini"))
+            : options.settingsFile;
 
     SetProvince(
         ReadSetting(state.settingsFilePath, QStringLiteral("systeme"), QStringLiteral("province")));

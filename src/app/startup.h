@@ -14,6 +14,7 @@ struct StartupOptions {
     InstanceLock *lock = nullptr;   // none: no check for a second copy
     SettingsStore *store = nullptr; // none: nothing to clear
     int splashMilliseconds = 1500;  // negative: no splash window
+    QString settingsFile;           // empty: "<program>.ini" beside the program
 };
 
 enum class StartupResult {

@@ -7,6 +7,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <ctime>
+#include <optional>
+#include <sys/stat.h>
 
 namespace norvel {
 
@@ -24,15 +28,71 @@ QString langText(const QByteArray &content, const QString &section, const QStrin
     return text;
 }
 
+namespace {
+
+// What the system says of a file; any write changes it (size, times or, for a replaced file,
+// the inode).
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{}, changed{};
+    bool operator==(const FileStamp &o) const
+    {
+        return device == o.device && inode == o.inode && size == o.size &&
+               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec &&
+               changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+std::optional<FileStamp> stampOf(const QString &path)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+// The texts found in the current language file, kept while its bytes stay the same: a quote
+// makes hundreds of lookups, and each would otherwise read and parse the whole file.
+struct LangCache {
+    QString path;
+    FileStamp stamp;
+    QByteArray content;
+    QHash<QString, QString> texts;
+};
+
+} // namespace
+
 QString GetLangString(const QString &section, const QString &key)
 {
     const QString &path = appState().languageFilePath;
     if (path.isEmpty())
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    static LangCache cache;
+    const std::optional<FileStamp> stamp = stampOf(path);
+    if (!stamp)
         return {};
-    return langText(file.readAll(), section, key);
+    // A file changed within the last seconds may have changed again inside one tick of the
+    // file system's clock without its stamp showing it: its bytes are compared instead.
+    const bool recent = std::time(nullptr) - stamp->modified.tv_sec < 3;
+    if (path != cache.path || !(*stamp == cache.stamp) || recent) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray content = file.readAll();
+        if (path != cache.path || content != cache.content) {
+            cache.content = content;
+            cache.texts.clear();
+        }
+        cache.path = path;
+        cache.stamp = *stamp;
+    }
+    const QString id = section + QChar(u'\n') + key;
+    const auto found = cache.texts.constFind(id);
+    if (found != cache.texts.cend())
+        return *found;
+    return *cache.texts.insert(id, langText(cache.content, section, key));
 }
 
 void SetLanguageFile(const QString &path)

@@ -192,7 +192,8 @@ bool QuoteCommand::run()
                       QStringLiteral("no rate database"));
         return false;
     }
-    const QuotePrices prices = priceQuote(entries.terms, *source);
+    prices_ = priceQuote(entries.terms, *source);
+    const QuotePrices &prices = prices_;
     if (prices.error) {
         tellRateError(prices.error->table, prices.error->age, prices.error->describe());
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pricing/quotepricing.h"
 #include "report/reportpreview.h"
 
 #include <QObject>
@@ -11,7 +12,6 @@ namespace norvel {
 
 class QuoteForm;
 class Report;
-struct QuotePrices;
 
 // The quote button's work once the entries are valid: prices the quote, fills a fresh quote
 // report step by step on the form's progress bar, and shows it in the preview window. A rate
@@ -26,6 +26,8 @@ public:
 
     // The preview of the last quote, kept and reused by the next one.
     ReportPreview *preview() const { return preview_; }
+    // The figures of the last quote priced.
+    const QuotePrices &prices() const { return prices_; }
 
 private:
     void fill(Report &report, const QuotePrices &prices, qint16 versement);
@@ -35,6 +37,7 @@ private:
 
     QuoteForm *form_;
     QPointer<ReportPreview> preview_;
+    QuotePrices prices_;
 };
 
 } // namespace norvel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "quote/quoteinput.h"
+#include "quote/validation.h"
 
 #include <QWidget>
 
@@ -38,6 +39,8 @@ public:
     void retranslate();
 
     bool ValiderSaisie();
+    // What validation judges of the entries as they stand.
+    ValidationSnapshot validationSnapshot() const;
     void AfficherProgression(const QString &message = QString());
     void EcheanceMaximale();
     void CalculerDureeAmortissement();

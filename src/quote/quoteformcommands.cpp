@@ -108,7 +108,7 @@ void QuoteForm::retranslate()
     reformatAmount(txtVersement);
 }
 
-bool QuoteForm::ValiderSaisie()
+ValidationSnapshot QuoteForm::validationSnapshot() const
 {
     ValidationSnapshot snapshot;
     snapshot.loanDate = maskedValue(mskEffet);
@@ -120,8 +120,12 @@ bool QuoteForm::ValiderSaisie()
     snapshot.coBorrower = chkCoemprunteur->isChecked();
     snapshot.coBirthDate = maskedValue(mskDateCo);
     snapshot.coAge = fieldValue(txtAgeCo);
+    return snapshot;
+}
 
-    const std::optional<ValidationFault> fault = validateQuote(snapshot, today());
+bool QuoteForm::ValiderSaisie()
+{
+    const std::optional<ValidationFault> fault = validateQuote(validationSnapshot(), today());
     if (!fault)
         return true;
     AppState &state = appState();

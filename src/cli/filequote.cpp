@@ -1,0 +1,107 @@
+#include "cli/filequote.h"
+
+#include "app/appstate.h"
+#include "app/clock.h"
+#include "app/scripteddialogs.h"
+#include "files/filecommands.h"
+#include "pricing/quotecommand.h"
+#include "quote/quoteform.h"
+#include "quote/validation.h"
+#include "report/report.h"
+#include "report/reportpreview.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace norvel {
+
+namespace {
+
+// Read failures show this message; a rate that cannot be read shows the one of its own key.
+const QString kReadFailure = QStringLiteral("ErrAffSoumission");
+const QString kRateFailure = QStringLiteral("ErrTaux");
+
+QString lastMessage(const ScriptedDialogs &dialogs)
+{
+    return dialogs.messages.isEmpty() ? QString() : dialogs.messages.last().text;
+}
+
+// File > Open on the file; false, with its message recorded, when it cannot be read.
+bool openFile(const QString &file, ScriptedDialogs &dialogs)
+{
+    AppState &state = appState();
+    // The tool types nothing: whatever the last quote reformatted is never offered for saving
+    // over the previous input.
+    state.modified = false;
+    state.currentFileName.clear();
+    const QString path = QFileInfo(file).absoluteFilePath();
+    dialogs.scriptFiles({path});
+    OuvrirIllustration();
+    return state.currentFileName == path;
+}
+
+} // namespace
+
+std::vector<std::pair<QString, QString>> FileQuote::reportTexts() const
+{
+    std::vector<std::pair<QString, QString>> texts;
+    if (!report)
+        return texts;
+    for (const ReportSection &section : report->sections())
+        for (const ReportControl &control : section.controls) {
+            const bool text =
+                control.kind == ControlKind::Label || control.kind == ControlKind::TextField;
+            if (text && control.visible && !control.caption.isEmpty())
+                texts.emplace_back(control.name, control.caption);
+        }
+    return texts;
+}
+
+FileQuote quoteFile(const QString &file, ScriptedDialogs &dialogs)
+{
+    FileQuote quote;
+    quote.file = file;
+    if (!openFile(file, dialogs)) {
+        quote.errorKey = kReadFailure;
+        quote.errorMessage = lastMessage(dialogs);
+        return quote;
+    }
+    QuoteForm *form = appState().quoteForm;
+    const qsizetype told = dialogs.messages.size();
+    form->cmdCotation->click();
+    if (dialogs.messages.size() > told) {
+        const std::optional<ValidationFault> fault =
+            validateQuote(form->validationSnapshot(), today());
+        quote.errorKey = fault ? fault->key : kRateFailure;
+        quote.errorMessage = lastMessage(dialogs);
+        return quote;
+    }
+    const QuoteCommand *command = form->findChild<QuoteCommand *>();
+    if (!command || !command->preview() || !command->preview()->report()) {
+        quote.errorKey = kRateFailure;
+        quote.errorMessage = QStringLiteral("no report was made");
+        return quote;
+    }
+    quote.ok = true;
+    quote.prices = command->prices();
+    quote.report = command->preview()->report();
+    return quote;
+}
+
+bool rewriteFile(const QString &file, const QString &out, ScriptedDialogs &dialogs, QString *error)
+{
+    AppState &state = appState();
+    if (!openFile(file, dialogs)) {
+        *error = lastMessage(dialogs);
+        return false;
+    }
+    const QString path = QFileInfo(out).absoluteFilePath();
+    dialogs.scriptFiles({path});
+    EnregistrerIllustrationSous();
+    if (state.currentFileName == path && !state.modified)
+        return true;
+    *error = lastMessage(dialogs);
+    return false;
+}
+
+} // namespace norvel

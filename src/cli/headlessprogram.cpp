@@ -1,0 +1,90 @@
+#include "cli/headlessprogram.h"
+
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "app/startup.h"
+#include "common/profile.h"
+#include "lang/province.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace norvel {
+
+namespace {
+
+QString settingsPath(const QTemporaryDir &dir)
+{
+    return dir.filePath(QStringLiteral("norvel.ini"));
+}
+
+} // namespace
+
+HeadlessProgram::~HeadlessProgram()
+{
+    if (!started_)
+        return;
+    delete appState().mainWindow.data();
+    resetAppState();
+}
+
+// The copy is written afresh rather than copied, so a read-only original still gives a
+// writable copy.
+bool HeadlessProgram::copySettings(const QString &from, QString *error)
+{
+    if (!settingsDir_.isValid()) {
+        *error =
+            QStringLiteral("no temporary folder for the settings: ") + settingsDir_.errorString();
+        return false;
+    }
+    QFile original(from);
+    if (!original.exists())
+        return true;
+    if (!original.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(from, original.errorString());
+        return false;
+    }
+    QSaveFile copy(settingsPath(settingsDir_));
+    const QByteArray bytes = original.readAll();
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit()) {
+        *error = QStringLiteral("cannot copy the settings: ") + copy.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool HeadlessProgram::start(const QString &programDir, const QString &province,
+                            const QString &language, QString *error)
+{
+    const QString program = QDir(programDir).filePath(QStringLiteral("norvel"));
+    if (!copySettings(program + QStringLiteral(".ini"), error))
+        return false;
+    const QString settings = settingsPath(settingsDir_);
+    const QString system = QStringLiteral("systeme");
+    if (!province.isEmpty())
+        WriteSetting(settings, system, QStringLiteral("province"), province);
+    if (!language.isEmpty())
+        WriteSetting(settings, system, QStringLiteral("langage"),
+                     QLatin1String(language == QLatin1String("en") ? kEnglishFile : kFrenchFile));
+
+    resetAppState();
+    StartupOptions options;
+    options.programPath = program;
+    options.dialogs = &dialogs;
+    options.splashMilliseconds = -1;
+    options.settingsFile = settings;
+    started_ = true;
+    const bool running = startProgram(options) == StartupResult::Running;
+    if (running && !appState().languageFilePath.isEmpty())
+        return true;
+    QStringList said;
+    for (const Dialogs::Message &message : dialogs.messages)
+        said << message.text;
+    *error = said.isEmpty() ? QStringLiteral("the program could not start") : said.join('\n');
+    if (running)
+        error->prepend(QStringLiteral("no language file: "));
+    return false;
+}
+
+} // namespace norvel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/scripteddialogs.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace norvel {
+
+// The program started without a display, splash or single-instance lock. It works on a private
+// copy of the settings file, so reading an illustration may make its broker current for that
+// file's report while the broker's own norvel.ini is never written.
+class HeadlessProgram {
+public:
+    HeadlessProgram() = default;
+    ~HeadlessProgram();
+    HeadlessProgram(const HeadlessProgram &) = delete;
+    HeadlessProgram &operator=(const HeadlessProgram &) = delete;
+
+    // Starts the program of `programDir`; `province` and `language` ("fr", "en"), when given,
+    // stand in for the settings file's. False with the reason when it could not start.
+    bool start(const QString &programDir, const QString &province, const QString &language,
+               QString *error);
+
+    ScriptedDialogs dialogs;
+
+private:
+    bool copySettings(const QString &from, QString *error);
+
+    QTemporaryDir settingsDir_;
+    bool started_ = false;
+};
+
+} // namespace norvel

@@ -1,0 +1,156 @@
+#include "cli/quoteoptions.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace norvel {
+
+namespace {
+
+const QStringList kProvinces = {QStringLiteral("quebec"), QStringLiteral("ontario"),
+                                QStringLiteral("dev")};
+const QStringList kLanguages = {QStringLiteral("fr"), QStringLiteral("en")};
+
+ParsedArguments usageError(const QString &message)
+{
+    ParsedArguments parsed;
+    parsed.error = message;
+    return parsed;
+}
+
+// The combinations that cannot be carried out, checked once every argument is read.
+QString conflict(const QuoteOptions &o)
+{
+    if (o.files.isEmpty())
+        return QStringLiteral("no illustration file given");
+    if (!o.pdfFile.isEmpty() && !o.outDir.isEmpty())
+        return QStringLiteral("--pdf and --out-dir cannot be used together");
+    if (!o.pdfFile.isEmpty() && o.files.size() != 1)
+        return QStringLiteral("--pdf takes the report of a single file; use --out-dir for several");
+    if (!o.rewriteTo.isEmpty()) {
+        if (o.files.size() != 1)
+            return QStringLiteral("--rewrite takes a single input file");
+        if (o.json || !o.pdfFile.isEmpty() || !o.outDir.isEmpty())
+            return QStringLiteral("--rewrite only rewrites; it cannot be used with --json, --pdf "
+                                  "or --out-dir");
+        if (QFileInfo(o.rewriteTo).absoluteFilePath() == QFileInfo(o.files[0]).absoluteFilePath())
+            return QStringLiteral("--rewrite needs an output file other than its input");
+    }
+    if (o.province == QLatin1String("ontario") && o.language == QLatin1String("fr"))
+        return QStringLiteral("Ontario quotes are in English only");
+    if (!o.outDir.isEmpty()) {
+        QSet<QString> pdfs;
+        for (const QString &file : o.files) {
+            const QString pdf = pdfPathFor(o.outDir, file);
+            if (pdfs.contains(pdf))
+                return QStringLiteral("two inputs would both be written to %1").arg(pdf);
+            pdfs.insert(pdf);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+ParsedArguments parseQuoteArguments(const QStringList &arguments)
+{
+    QuoteOptions o;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments[i];
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            o.files << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            ParsedArguments parsed;
+            parsed.help = true;
+            return parsed;
+        }
+        if (arg == QLatin1String("--json")) {
+            o.json = true;
+            continue;
+        }
+        const QStringList valued = {QStringLiteral("--pdf"),      QStringLiteral("--out-dir"),
+                                    QStringLiteral("--today"),    QStringLiteral("--province"),
+                                    QStringLiteral("--language"), QStringLiteral("--rewrite")};
+        if (!valued.contains(arg))
+            return usageError(QStringLiteral("unknown option %1").arg(arg));
+        if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
+            return usageError(QStringLiteral("%1 needs a value").arg(arg));
+        const QString value = arguments[++i];
+        if (arg == QLatin1String("--pdf")) {
+            o.pdfFile = value;
+        } else if (arg == QLatin1String("--out-dir")) {
+            o.outDir = value;
+        } else if (arg == QLatin1String("--rewrite")) {
+            o.rewriteTo = value;
+        } else if (arg == QLatin1String("--today")) {
+            o.today = QDate::fromString(value, Qt::ISODate);
+            if (!o.today.isValid() || value.size() != 10)
+                return usageError(
+                    QStringLiteral("--today wants a date as YYYY-MM-DD, not %1").arg(value));
+        } else if (arg == QLatin1String("--province")) {
+            if (!kProvinces.contains(value))
+                return usageError(
+                    QStringLiteral("--province is quebec, ontario or dev, not %1").arg(value));
+            o.province = value;
+        } else {
+            if (!kLanguages.contains(value))
+                return usageError(QStringLiteral("--language is fr or en, not %1").arg(value));
+            o.language = value;
+        }
+    }
+    if (const QString problem = conflict(o); !problem.isEmpty())
+        return usageError(problem);
+    ParsedArguments parsed;
+    parsed.options = o;
+    return parsed;
+}
+
+QString pdfPathFor(const QString &outDir, const QString &input)
+{
+    return QDir(outDir).filePath(QFileInfo(input).completeBaseName() + QStringLiteral(".pdf"));
+}
+
+QString quoteUsage()
+{
+    return QStringLiteral(
+        "Usage: norvel-quote [--json] [--pdf FILE | --out-dir DIR] [--today YYYY-MM-DD]\n"
+        "                    [--province quebec|ontario|dev] [--language fr|en]\n"
+        "                    [--rewrite OUT.nvl] FILE.nvl...\n"
+        "\n"
+        "Quotes illustration files without a display: each file is opened as File > Open\n"
+        "does, the quote button is pressed and the report is collected. A file that cannot\n"
+        "be read or fails validation is reported and the next one goes on. The program\n"
+        "folder, its Data/ and the province and language of norvel.ini are used; the\n"
+        "settings file is never written, and the broker stored in each file is used for\n"
+        "that file's report only.\n"
+        "\n"
+        "  --json              one JSON object per input file on standard output, one per\n"
+        "                      line: file, ok, error {key, message} when not ok,\n"
+        "                      monthlyFactor, premiums (PrimeVieEmp, PrimeVieCoemp,\n"
+        "                      PrimeInv24Emp, PrimeInv24Coemp, PrimeInvDureeEmp,\n"
+        "                      PrimeInvDureeCoemp; 0 where a premium does not exist) and\n"
+        "                      report (every visible control showing a text, in layout\n"
+        "                      order)\n"
+        "  --pdf FILE          writes the report of the single input file as PDF\n"
+        "  --out-dir DIR       writes one PDF per input into DIR, named after it\n"
+        "  --today YYYY-MM-DD  the date validation and the report use\n"
+        "  --province P        quebec, ontario or dev, instead of the settings file's\n"
+        "  --language L        fr or en, instead of the settings file's\n"
+        "  --rewrite OUT.nvl   opens the single input and saves it to OUT as File > Save As\n"
+        "                      would, to migrate or normalise a file\n"
+        "  --help              prints this text\n"
+        "\n"
+        "Exit status: 0 every file was quoted; 1 a file failed validation or could not be\n"
+        "read, priced or written; 2 usage error; 3 the program could not start (rate\n"
+        "database, language file).\n");
+}
+
+} // namespace norvel

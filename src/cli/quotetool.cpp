@@ -1,0 +1,109 @@
+#include "cli/quotetool.h"
+
+#include "app/appstate.h"
+#include "app/clock.h"
+#include "cli/filequote.h"
+#include "cli/headlessprogram.h"
+#include "cli/jsonline.h"
+#include "cli/progressbar.h"
+#include "cli/quoteoptions.h"
+#include "report/reportoutput.h"
+
+#include <QDir>
+#include <cstdio>
+
+namespace norvel {
+
+namespace {
+
+void print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// Writes the report where it was asked for; a report that cannot be written fails its file.
+void writePdf(FileQuote &quote, const QString &path)
+{
+    QString why;
+    if (exportPdf(*quote.report, path, &why))
+        return;
+    quote.ok = false;
+    quote.errorKey = QStringLiteral("ErrPdf");
+    quote.errorMessage = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+void printOutcome(const QuoteOptions &options, const FileQuote &quote, const QString &pdf)
+{
+    if (options.json) {
+        const QByteArray line = jsonLine(quote, appState().monthlyFactor);
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    } else if (quote.ok) {
+        print(stdout, quote.file + QStringLiteral(": quoted") +
+                          (pdf.isEmpty() ? QString() : QStringLiteral(", ") + pdf) +
+                          QLatin1Char('\n'));
+    } else {
+        QString message = quote.errorMessage;
+        message.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        print(stdout, quote.file + QStringLiteral(": ") + message + QLatin1Char('\n'));
+    }
+}
+
+int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
+{
+    if (!options.outDir.isEmpty() && !QDir().mkpath(options.outDir)) {
+        print(stderr,
+              QStringLiteral("norvel-quote: cannot make the folder %1\n").arg(options.outDir));
+        return SomeFailed;
+    }
+    int status = AllQuoted;
+    ProgressBar progress(stderr, int(options.files.size()));
+    for (const QString &file : options.files) {
+        FileQuote quote = quoteFile(file, program.dialogs);
+        QString pdf = options.pdfFile;
+        if (!options.outDir.isEmpty())
+            pdf = pdfPathFor(options.outDir, file);
+        if (quote.ok && !pdf.isEmpty())
+            writePdf(quote, pdf);
+        printOutcome(options, quote, quote.ok ? pdf : QString());
+        if (!quote.ok)
+            status = SomeFailed;
+        progress.advance();
+    }
+    std::fflush(stdout);
+    return status;
+}
+
+} // namespace
+
+int runQuoteTool(const QStringList &arguments, const QString &programDir)
+{
+    const ParsedArguments parsed = parseQuoteArguments(arguments);
+    if (parsed.help) {
+        print(stdout, quoteUsage());
+        return AllQuoted;
+    }
+    if (!parsed.options) {
+        print(stderr,
+              QStringLiteral("norvel-quote: %1\nTry norvel-quote --help.\n").arg(parsed.error));
+        return UsageError;
+    }
+    const QuoteOptions &options = *parsed.options;
+    setToday(options.today);
+
+    HeadlessProgram program;
+    QString error;
+    if (!program.start(programDir, options.province, options.language, &error)) {
+        print(stderr, QStringLiteral("norvel-quote: %1\n").arg(error));
+        return StartFailed;
+    }
+    if (options.rewriteTo.isEmpty())
+        return quoteAll(options, program);
+    if (rewriteFile(options.files[0], options.rewriteTo, program.dialogs, &error))
+        return AllQuoted;
+    error.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    print(stderr, QStringLiteral("norvel-quote: %1: %2\n").arg(options.files[0], error));
+    return SomeFailed;
+}
+
+} // namespace norvel
