@@ -13,10 +13,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QtTest>
+#include "support/filesizelimit.h"
 
-#include <csignal>
-#include <sys/resource.h>
+#include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -194,14 +193,7 @@ private Q_SLOTS:
         form_->txtNom->setText(QStringLiteral("Changed"));
         appState().modified = true;
         // No file may grow past 100 bytes: the write stops in the middle of the first record.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool written = EcrireIllustration(path);
-        setrlimit(RLIMIT_FSIZE, &saved);
+        const bool written = test::withFileSizeLimit(100, [&] { return EcrireIllustration(path); });
         QVERIFY(!written);
         QCOMPARE(bytesOf(path), before);
         QVERIFY(appState().modified);

@@ -2,14 +2,12 @@
 // files brokers and support staff write by hand.
 #include "common/cp1252.h"
 #include "common/profile.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace norvel;
 
@@ -237,16 +235,10 @@ private Q_SLOTS:
         const QByteArray before = "[courtier]\r\nnom=" + QByteArray(200, 'x') + "\r\n";
         write(file, before);
         // No file may grow past 100 bytes: the new content stops halfway.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool written =
-            WriteSetting(file, QStringLiteral("courtier"), QStringLiteral("telephone"),
-                         QStringLiteral("5145551234"));
-        setrlimit(RLIMIT_FSIZE, &saved);
+        const bool written = norvel::test::withFileSizeLimit(100, [&] {
+            return WriteSetting(file, QStringLiteral("courtier"), QStringLiteral("telephone"),
+                                QStringLiteral("5145551234"));
+        });
         QVERIFY(!written);
         QCOMPARE(read(file), before);
     }
