@@ -1,5 +1,6 @@
 // The illustration file's bytes, against images made by hand.
 #include "files/illusrecord.h"
+#include "support/newillustration.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -12,18 +13,6 @@ void putInt(QByteArray &bytes, int offset, qint16 value)
 {
     bytes[offset] = char(value & 0xFF);
     bytes[offset + 1] = char((value >> 8) & 0xFF);
-}
-
-// The quote record of a new illustration, as the form's defaults give it.
-IllusRecord newIllustration()
-{
-    IllusRecord r;
-    r.optEcheance = -1;
-    r.homme = -1;
-    r.hommeCo = -1;
-    r.montant = QStringLiteral("10000");
-    r.versement = QStringLiteral("100");
-    return r;
 }
 
 } // namespace
@@ -42,7 +31,7 @@ private Q_SLOTS:
         expected[14] = 0;
         expected.replace(61, 6, "10000 ");
         expected.replace(144, 4, "100 ");
-        QCOMPARE(encodeQuoteRecord(newIllustration()), expected);
+        QCOMPARE(encodeQuoteRecord(test::newIllustrationRecord()), expected);
         QCOMPARE(quint8(expected[0]), quint8(0xFF));
         QCOMPARE(quint8(expected[1]), quint8(0xFF));
     }
@@ -131,7 +120,7 @@ private Q_SLOTS:
     void amountsComeBackUntrimmed()
     {
         const std::optional<IllustrationFile> back =
-            decodeIllustration(encodeIllustration({}, {}, newIllustration()));
+            decodeIllustration(encodeIllustration({}, {}, test::newIllustrationRecord()));
         QVERIFY(back);
         QCOMPARE(back->quote.montant, QStringLiteral("10000 "));
         QCOMPARE(back->quote.versement, QStringLiteral("100 "));
@@ -142,7 +131,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("readable");
-        const QByteArray good = encodeIllustration({}, {}, newIllustration());
+        const QByteArray good = encodeIllustration({}, {}, test::newIllustrationRecord());
         QTest::newRow("good") << good << true;
         QTest::newRow("one byte short") << good.left(kIllustrationFileSize - 1) << false;
         QTest::newRow("empty") << QByteArray() << false;

@@ -6,6 +6,8 @@
 #include "quote/formutils.h"
 #include "quote/maskededit.h"
 #include "quote/quoteform.h"
+#include "support/filesizelimit.h"
+#include "support/newillustration.h"
 #include "support/running.h"
 
 #include <QCheckBox>
@@ -13,7 +15,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
-#include "support/filesizelimit.h"
 
 #include <QtTest>
 
@@ -52,13 +53,7 @@ private Q_SLOTS:
         QVERIFY(EcrireIllustration(path));
         const QByteArray bytes = bytesOf(path);
         QCOMPARE(bytes.size(), kIllustrationFileSize);
-        IllusRecord expected;
-        expected.optEcheance = -1;
-        expected.homme = -1;
-        expected.hommeCo = -1;
-        expected.montant = QStringLiteral("10000");
-        expected.versement = QStringLiteral("100");
-        QCOMPARE(bytes.mid(kIllusRecordSize), encodeQuoteRecord(expected));
+        QCOMPARE(bytes.mid(kIllusRecordSize), encodeQuoteRecord(newIllustrationRecord()));
         QCOMPARE(bytes.left(kIllusRecordSize), encodeBrokerRecord(QString(), QString()));
         QCOMPARE(form_->windowTitle(), QStringLiteral("Tremblay"));
         QVERIFY(!appState().modified);

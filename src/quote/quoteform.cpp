@@ -21,6 +21,17 @@ namespace {
 
 const QString kDateMask = QStringLiteral("##/##/####");
 
+// A frame's two rows, each a caption and its box.
+void twoRows(QGroupBox *frame, QWidget *first, QWidget *firstBox, QWidget *second,
+             QWidget *secondBox)
+{
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(first, 0, 0);
+    grid->addWidget(firstBox, 0, 1);
+    grid->addWidget(second, 1, 0);
+    grid->addWidget(secondBox, 1, 1);
+}
+
 template <class T> T *named(T *widget, const char *name, int index = -1)
 {
     widget->setObjectName(QLatin1String(name));
@@ -85,11 +96,7 @@ QGroupBox *birthFrame(const char *name, QRadioButton *pair[2], const char *optio
     date = dateBox(dateName, box);
     age = textBox(ageName, 3, box);
     age->setMaximumWidth(date->minimumWidth());
-    auto *grid = new QGridLayout(box);
-    grid->addWidget(pair[0], 0, 0);
-    grid->addWidget(date, 0, 1);
-    grid->addWidget(pair[1], 1, 0);
-    grid->addWidget(age, 1, 1);
+    twoRows(box, pair[0], date, pair[1], age);
     return box;
 }
 
@@ -117,33 +124,23 @@ void QuoteForm::build()
     QGroupBox *fraEffet = frame("fraEffet", "Prise d'effet", fraProg_);
     mskEffet = dateBox("mskEffet", fraEffet);
     txtTerme = textBox("txtTerme", 2, fraEffet);
-    auto *effet = new QGridLayout(fraEffet);
-    effet->addWidget(label("lblEffet", "Date du prêt :", fraEffet), 0, 0);
-    effet->addWidget(mskEffet, 0, 1);
-    effet->addWidget(label("lblTerme", "Terme du prêt :", fraEffet), 1, 0);
-    effet->addWidget(txtTerme, 1, 1);
+    twoRows(fraEffet, label("lblEffet", "Date du prêt :", fraEffet), mskEffet,
+            label("lblTerme", "Terme du prêt :", fraEffet), txtTerme);
 
     QGroupBox *fraMontant = frame("fraMontant", "Montants", fraProg_);
     txtHypotheque = textBox("txtHypotheque", 8, fraMontant);
     txtVersement = textBox("txtVersement", 5, fraMontant);
     txtHypotheque->setAlignment(Qt::AlignRight);
     txtVersement->setAlignment(Qt::AlignRight);
-    auto *montant = new QGridLayout(fraMontant);
-    montant->addWidget(label("lblHypotheque", "Montant du prêt :", fraMontant), 0, 0);
-    montant->addWidget(txtHypotheque, 0, 1);
-    montant->addWidget(label("lblVersement", "Versement mensuel :", fraMontant), 1, 0);
-    montant->addWidget(txtVersement, 1, 1);
+    twoRows(fraMontant, label("lblHypotheque", "Montant du prêt :", fraMontant), txtHypotheque,
+            label("lblVersement", "Versement mensuel :", fraMontant), txtVersement);
 
     fraEcheance = frame("fraEcheance", "Échéance", fraProg_);
     options(optEcheance, "optEcheance",
             "Date de la fin du terme :", "Durée d'amortissement :", fraEcheance);
     mskEcheance = dateBox("mskEcheance", fraEcheance);
     txtEcheance = textBox("txtEcheance", 3, fraEcheance);
-    auto *echeance = new QGridLayout(fraEcheance);
-    echeance->addWidget(optEcheance[0], 0, 0);
-    echeance->addWidget(mskEcheance, 0, 1);
-    echeance->addWidget(optEcheance[1], 1, 0);
-    echeance->addWidget(txtEcheance, 1, 1);
+    twoRows(fraEcheance, optEcheance[0], mskEcheance, optEcheance[1], txtEcheance);
 
     // The borrower.
     QGroupBox *fraEmprunteur = frame("fraEmprunteur", "Emprunteur", fraProg_);
