@@ -62,6 +62,16 @@ private Q_SLOTS:
                  expected);
     }
 
+    void longLineIsCutAndHidesNothing()
+    {
+        appState().languageFilePath = writeLanguage(
+            QStringLiteral("t.lng"),
+            "[a]\r\nLong=" + QByteArray(100000, 'y') + "\r\nAfter=ok\r\n[b]\r\nk=fine\r\n");
+        QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("Long")), QString(254, u'y'));
+        QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("After")), QStringLiteral("ok"));
+        QCOMPARE(GetLangString(QStringLiteral("b"), QStringLiteral("k")), QStringLiteral("fine"));
+    }
+
     void namesWithoutCase()
     {
         appState().languageFilePath =

@@ -162,19 +162,41 @@ private Q_SLOTS:
             QVERIFY(appState().mainWindow->item("mnuVersion")->isVisible());
     }
 
-    void missingLanguageFileIsToldAndStartGoesOn()
+    void unusableLanguageFileIsToldAndStartGoesOn_data()
     {
+        QTest::addColumn<QByteArray>("content"); // none: no file at all
+        QTest::addColumn<QString>("told");
+        const QString notLanguage = QStringLiteral(" is not a language file (it holds no texts)");
+        QTest::newRow("missing") << QByteArray() << " not found";
+        QTest::newRow("empty") << QByteArray("") << notLanguage;
+        QByteArray binary(65536, '\0');
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 7919 + 13) % 251);
+        QTest::newRow("binary") << binary << notLanguage;
+        QTest::newRow("one 100,000-character line") << QByteArray(100000, 'x') << notLanguage;
+    }
+    void unusableLanguageFileIsToldAndStartGoesOn()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, told);
         folder_->writeFile(QStringLiteral("norvel.ini"),
                            "[systeme]\r\nlangage=.\\Data\\Klingon.lng\r\n");
+        if (!content.isNull())
+            folder_->writeFile(QStringLiteral("Data/Klingon.lng"), content);
         QCOMPARE(start(), StartupResult::Running);
         QCOMPARE(dialogs_.messages.size(), 1);
         QCOMPARE(dialogs_.messages.at(0).text,
                  QDir::toNativeSeparators(folder_->file(QStringLiteral("Data/Klingon.lng"))) +
-                     QStringLiteral(" not found"));
+                     told);
         QVERIFY(appState().languageFilePath.isEmpty());
         QVERIFY(appState().appTitle.isEmpty());
         // The windows keep their design texts.
         QCOMPARE(appState().mainWindow->windowTitle(), QStringLiteral("Norvel"));
+        if (!content.isNull()) {
+            QFile file(folder_->file(QStringLiteral("Data/Klingon.lng")));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), content);
+        }
     }
 
     void secondCopyIsRefused()
@@ -218,6 +240,7 @@ private Q_SLOTS:
         QTest::newRow("monthly factor missing") << 5 << "BaseErrMensuel";
         QTest::newRow("monthly factor zero") << 6 << "BaseErrMensuel";
         QTest::newRow("folder in place of the file") << 7 << "BaseErrAcces";
+        QTest::newRow("cut in half") << 8 << "BaseErrChiffre";
     }
     void unusableDatabase()
     {
@@ -251,7 +274,17 @@ private Q_SLOTS:
             folder_->remove(QStringLiteral("Data/Illustra.mdb"));
             QDir().mkpath(path);
             break;
+        case 8: {
+            QFile built(test::builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
+            QVERIFY(built.open(QIODevice::ReadOnly));
+            const QByteArray bytes = built.readAll();
+            folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), bytes.left(bytes.size() / 2));
+            break;
         }
+        }
+        QFile file(path);
+        const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        file.close();
         const StartupResult result = start();
         if (kind == 7) {
             // A folder is no file: the database is reported missing.
@@ -271,6 +304,9 @@ private Q_SLOTS:
         QCOMPARE(m.icon, Dialogs::Icon::Critical);
         QVERIFY(!appState().mainWindow);
         QVERIFY(!appState().rateDatabase);
+        // A damaged database is left exactly as it was found.
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
     }
 
     void generalParameters_data()

@@ -12,6 +12,13 @@ Dialogs::Answer ScriptedDialogs::ask(const Message &message)
     return answer;
 }
 
+void ScriptedDialogs::clearRecord()
+{
+    messages.clear();
+    fileRequests.clear();
+    beeps = 0;
+}
+
 void ScriptedDialogs::script(std::initializer_list<Answer> answers)
 {
     answers_.insert(answers_.end(), answers);

@@ -21,6 +21,9 @@ public:
     // Files chosen in order; nothing stands for a cancelled dialog, as does an empty script.
     void scriptFiles(std::initializer_list<std::optional<QString>> files);
 
+    // Forgets what was shown and asked, so a long run does not keep it all.
+    void clearRecord();
+
     QList<Message> messages;
     QList<FileRequest> fileRequests;
     int beeps = 0;

@@ -10,6 +10,7 @@
 #include "report/report.h"
 #include "report/reportpreview.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -59,6 +60,11 @@ std::vector<std::pair<QString, QString>> FileQuote::reportTexts() const
 
 FileQuote quoteFile(const QString &file, ScriptedDialogs &dialogs)
 {
+    // The program's event loop would have handled what the last quote left it (repaints,
+    // queued calls); the tool runs none, so without this they pile up for the whole run.
+    QCoreApplication::processEvents();
+    // Each file's messages are its own; kept, they would grow for as long as the run.
+    dialogs.clearRecord();
     FileQuote quote;
     quote.file = file;
     if (!openFile(file, dialogs)) {

@@ -76,6 +76,10 @@ bool HeadlessProgram::start(const QString &programDir, const QString &province,
     options.settingsFile = settings;
     started_ = true;
     const bool running = startProgram(options) == StartupResult::Running;
+    // No one sees these windows: painting them, and the report preview above all, would be
+    // most of what a quote costs.
+    if (running)
+        appState().mainWindow->setUpdatesEnabled(false);
     if (running && !appState().languageFilePath.isEmpty())
         return true;
     QStringList said;

@@ -72,6 +72,7 @@ struct Parsed {
     enum Kind { Other, Section, Key } kind = Other;
     QByteArray name;
     QByteArray value;
+    bool assigned = false; // the key line has an equals sign
 };
 
 Parsed parse(const QByteArray &content, const Line &line)
@@ -96,7 +97,8 @@ Parsed parse(const QByteArray &content, const Line &line)
         ++eq;
     p.kind = Parsed::Key;
     p.name = trimmed(d, b, eq);
-    if (eq < line.end)
+    p.assigned = eq < line.end;
+    if (p.assigned)
         p.value = trimmed(d, eq + 1, line.end);
     return p;
 }
@@ -139,6 +141,19 @@ std::optional<QByteArray> profileValue(const QByteArray &content, const QString 
         }
     }
     return std::nullopt;
+}
+
+bool profileHasEntries(const QByteArray &content)
+{
+    bool inSection = false;
+    for (const Line &line : splitLines(content)) {
+        const Parsed p = parse(content, line);
+        if (p.kind == Parsed::Section)
+            inSection = true;
+        else if (p.kind == Parsed::Key && inSection && p.assigned && !p.name.isEmpty())
+            return true;
+    }
+    return false;
 }
 
 QByteArray profileWithValue(const QByteArray &content, const QString &section, const QString &key,

@@ -15,6 +15,10 @@ namespace norvel {
 std::optional<QByteArray> profileValue(const QByteArray &content, const QString &section,
                                        const QString &key);
 
+// True when the content holds at least one "key=value" line inside a section, as every
+// settings or language file does and an empty or binary file does not.
+bool profileHasEntries(const QByteArray &content);
+
 // The content with the key set: a value replaced in place, a new key appended at the end of
 // its section, a new section at the end of the file; every other line is kept as it was.
 // Lines end with CR LF. Line breaks inside the value become spaces.

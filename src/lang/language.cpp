@@ -95,14 +95,33 @@ QString GetLangString(const QString &section, const QString &key)
     return *cache.texts.insert(id, langText(cache.content, section, key));
 }
 
+namespace {
+
+// Why a file cannot serve as the language file; empty when it can.
+QString languageFileProblem(const QString &path)
+{
+    if (!FileExists(path))
+        return QStringLiteral(" not found");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral(" cannot be read: ") + file.errorString();
+    // An empty or binary file would silently blank every text of the program.
+    if (!profileHasEntries(file.readAll()))
+        return QStringLiteral(" is not a language file (it holds no texts)");
+    return {};
+}
+
+} // namespace
+
 void SetLanguageFile(const QString &path)
 {
-    if (FileExists(path)) {
+    const QString problem = languageFileProblem(path);
+    if (problem.isEmpty()) {
         appState().languageFilePath = path;
         return;
     }
     if (Dialogs *dialogs = appState().dialogs)
-        dialogs->tell(path + QStringLiteral(" not found"), QString(), Dialogs::Icon::Critical);
+        dialogs->tell(path + problem, QString(), Dialogs::Icon::Critical);
 }
 
 bool FileExists(const QString &path)
