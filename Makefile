@@ -16,9 +16,16 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j2
 
+RESULTS = $(BUILD)/bench/results
+
 bench: build
 	cmake --build $(BUILD) --target benches
-	for b in $(BUILD)/bench/bin/*; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	mkdir -p $(RESULTS)
+	for b in $(BUILD)/bench/bin/*; do \
+	    QT_QPA_PLATFORM=offscreen $$b --benchmark_out=$(RESULTS)/$$(basename $$b).json \
+	        --benchmark_out_format=json || exit 1; \
+	done
+	$(BUILD)/bench/programs/norvel-bench-summary $(RESULTS)
 
 clean:
 	rm -rf $(BUILD)

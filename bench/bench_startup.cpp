@@ -8,6 +8,7 @@
 #include "lang/objectnode.h"
 #include "pricing/ratedatabase.h"
 #include "support/programfolder.h"
+#include "benchprograms.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -36,6 +37,32 @@ void StartupToMainWindow(benchmark::State &state)
     }
 }
 BENCHMARK(StartupToMainWindow)->Unit(benchmark::kMillisecond);
+
+// Whole processes, from their start to the shown main window: Norvel's and the floor's, whose
+// form has as many widgets as Norvel's main window once shown.
+void StartupProcess(benchmark::State &state, const QString &program, const QStringList &arguments)
+{
+    for (auto _ : state) {
+        if (runBenchProgram(program, arguments).isEmpty())
+            state.SkipWithError("the program failed");
+    }
+}
+
+void StartupProcessNorvel(benchmark::State &state)
+{
+    StartupProcess(state, QStringLiteral("norvel-startprobe"), {});
+}
+BENCHMARK(StartupProcessNorvel)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
+
+void StartupProcessFloor(benchmark::State &state)
+{
+    const qint64 widgets = benchFigure(runBenchProgram(QStringLiteral("norvel-startprobe")),
+                                       "widgets");
+    state.counters["widgets"] = double(widgets);
+    StartupProcess(state, QStringLiteral("norvel-floor"),
+                   {QStringLiteral("--widgets"), QString::number(widgets)});
+}
+BENCHMARK(StartupProcessFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
 
 // The share of start-up spent deriving the database key.
 void OpenRateDatabase(benchmark::State &state)
