@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD ?= build
 
-.PHONY: run test bench deps build clean
+.PHONY: run test bench package deps build clean
 
 deps:
 	./scripts/install-deps
@@ -19,6 +19,10 @@ test: build
 bench: build
 	cmake --build $(BUILD) --target benches
 	for b in $(BUILD)/bench/bin/*; do QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+# The Debian package, norvel_<version>_<arch>.deb in the build folder.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)
