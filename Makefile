@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD ?= build
 
-.PHONY: run test bench deps build clean
+.PHONY: run test bench package deps build clean
 
 deps:
 	./scripts/install-deps
@@ -26,6 +26,10 @@ bench: build
 	        --benchmark_out_format=json || exit 1; \
 	done
 	$(BUILD)/bench/programs/norvel-bench-summary $(RESULTS)
+
+# The Debian package, norvel_<version>_<arch>.deb in the build folder.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)
