@@ -6,6 +6,12 @@
 
 namespace norvel::test {
 
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QString builtProgramDir()
 {
     return QStringLiteral(NORVEL_APP_DIR);

@@ -22,6 +22,9 @@ private:
     QTemporaryDir dir_;
 };
 
+// The bytes of a file; empty when it cannot be read.
+QByteArray bytesOf(const QString &path);
+
 // The built program folder and the repository, as the build knows them.
 QString builtProgramDir();
 QString sourceDir();
