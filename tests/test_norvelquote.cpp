@@ -50,12 +50,6 @@ QString example(const char *file)
     return QDir(sourceDir()).filePath(QStringLiteral("examples/") + QLatin1String(file));
 }
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The figures of an example as the pricing rules give them (the rate database of the
 // program folder, opened by a running program).
 QuotePrices expectedPrices(const QuoteEntry &e)
