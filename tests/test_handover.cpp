@@ -11,7 +11,6 @@
 #include "support/newillustration.h"
 #include "support/running.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLocalServer>
 #include <QProcess>
@@ -55,11 +54,9 @@ QString writeIllustration(const QString &path, const QString &broker, const QStr
 {
     IllusRecord record = newIllustrationRecord();
     record.nom = borrower;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QString();
-    file.write(encodeIllustration(broker, QStringLiteral("5145551234"), record));
-    return path;
+    return writeBytes(path, encodeIllustration(broker, QStringLiteral("5145551234"), record))
+               ? path
+               : QString();
 }
 
 // A second copy's side of the hand-over, run on its own thread as another process would.
@@ -178,9 +175,7 @@ private Q_SLOTS:
     void aBadFileNamedAtStartGetsTheUsualMessage()
     {
         const QString path = files_.filePath(QStringLiteral("Abime.nvl"));
-        QFile bad(path);
-        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not an illustration") > 0);
-        bad.close();
+        QVERIFY(writeBytes(path, "not an illustration"));
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
         program.options.arguments = parseProgramArguments({path});
         QCOMPARE(program.start(), StartupResult::Running);
@@ -337,8 +332,6 @@ private Q_SLOTS:
 
         QProcess copy;
         copy.setProcessEnvironment(environment);
-        QElapsedTimer clock;
-        clock.start();
         copy.start(folder.programPath(), {second});
         QVERIFY(copy.waitForFinished(20000));
         QCOMPARE(copy.exitStatus(), QProcess::NormalExit);

@@ -271,11 +271,8 @@ private Q_SLOTS:
         QTemporaryDir home;
         const QString user = home.filePath(QStringLiteral(".config/norvel/norvel.ini"));
         const QByteArray english = "[systeme]\r\nlangage=.\\Data\\English.lng\r\n";
-        if (userSettings) {
-            QDir().mkpath(QFileInfo(user).absolutePath());
-            QFile file(user);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(english) == english.size());
-        }
+        if (userSettings)
+            QVERIFY(writeBytes(user, english));
         ReadOnlyMark installed(tool.folder.path());
         QVERIFY(installed.isSet());
         const ToolFolder::Run run =

@@ -126,19 +126,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString from = dir.filePath(QStringLiteral("program/norvel.ini"));
         const QString to = dir.filePath(QStringLiteral("config/norvel/norvel.ini"));
-        QDir().mkpath(QFileInfo(from).absolutePath());
         std::optional<ReadOnlyMark> mark;
         if (!program.isEmpty()) {
-            QFile f(from);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(program) == program.size());
-            f.close();
+            QVERIFY(writeBytes(from, program));
             QVERIFY(mark.emplace(from).isSet());
         }
-        if (!user.isEmpty()) {
-            QDir().mkpath(QFileInfo(to).absolutePath());
-            QFile f(to);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(user) == user.size());
-        }
+        if (!user.isEmpty())
+            QVERIFY(writeBytes(to, user));
         QCOMPARE(seedUserSettings(from, to), result);
         QCOMPARE(QFileInfo::exists(to), !after.isEmpty());
         QCOMPARE(bytesOf(to), after);
@@ -232,10 +226,7 @@ private Q_SLOTS:
             installed.emplace(program.folder);
             file = program.userSettingsFolder() + QStringLiteral("/norvel.ini");
         }
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
-        f.close();
+        QVERIFY(writeBytes(file, content));
         std::optional<ReadOnlyMark> mark;
         if (userFileMarked)
             QVERIFY(mark.emplace(file).isSet());

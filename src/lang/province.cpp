@@ -1,8 +1,8 @@
 #include "lang/province.h"
 
 #include "app/appstate.h"
-#include "app/settingswriter.h"
 #include "app/mainwindow.h"
+#include "app/settingswriter.h"
 #include "common/profile.h"
 #include "lang/language.h"
 #include "lang/objectnode.h"
