@@ -8,10 +8,12 @@
 #include "lang/objectnode.h"
 #include "pricing/ratedatabase.h"
 #include "support/programfolder.h"
+#include "support/readonlymark.h"
 #include "benchprograms.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <optional>
 
 using namespace norvel;
 
@@ -64,17 +66,21 @@ void StartupProcessFloor(benchmark::State &state)
 }
 BENCHMARK(StartupProcessFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
 
-// The share of start-up spent deriving the database key.
+// The share of start-up spent deriving the database key: read-write (0), and read-only (1) as
+// an installed copy opens it.
 void OpenRateDatabase(benchmark::State &state)
 {
     const QString path = folder->file(QStringLiteral("Data/Illustra.mdb"));
+    std::optional<test::ReadOnlyMark> mark;
+    if (state.range(0))
+        mark.emplace(path);
     for (auto _ : state) {
         RateDatabase db;
-        if (!db.open(path))
-            state.SkipWithError("cannot open the rate database");
+        if (!db.open(path) || db.isReadOnly() != bool(state.range(0)))
+            state.SkipWithError("cannot open the rate database as wanted");
     }
 }
-BENCHMARK(OpenRateDatabase)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenRateDatabase)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void LanguageLookup(benchmark::State &state)
 {

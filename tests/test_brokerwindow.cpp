@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "broker/brokerwindow.h"
 #include "quote/maskededit.h"
+#include "support/brokershown.h"
 #include "support/running.h"
 
 #include <QLineEdit>
@@ -24,22 +25,7 @@ class BrokerWindowTest : public QObject {
         program_ = std::make_unique<RunningProgram>(settings);
         QVERIFY(broker());
     }
-    // Opens the window as the menu does and runs the script while it is shown.
-    template <class F> void whileShown(F script)
-    {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            QTRY_VERIFY(broker()->isVisible());
-            broker()->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(broker()));
-            script();
-            ran = true;
-            if (broker()->isVisible())
-                broker()->reject();
-        });
-        program_->window()->item("indCourtier")->trigger();
-        QVERIFY(ran);
-    }
+    template <class F> void whileShown(F script) { QVERIFY(whileBrokerShown(*program_, script)); }
 
 private Q_SLOTS:
     void cleanup() { program_.reset(); }

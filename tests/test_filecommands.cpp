@@ -4,6 +4,7 @@
 #include "files/filecommands.h"
 #include "files/illustrationio.h"
 #include "quote/quoteform.h"
+#include "support/readonlymark.h"
 #include "support/running.h"
 
 #include <QAction>
@@ -167,6 +168,27 @@ private Q_SLOTS:
         // A later Save writes the erased file again.
         EnregistrerIllustration();
         QVERIFY(QFile::exists(open));
+    }
+
+    // The system would let root delete it; the broker's read-only mark does not.
+    void eraseKeepsWhatIsMarkedReadOnly_data()
+    {
+        QTest::addColumn<bool>("markFolder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("file in a read-only folder") << true;
+    }
+    void eraseKeepsWhatIsMarkedReadOnly()
+    {
+        QFETCH(bool, markFolder);
+        const QString path = program_->illustration(QStringLiteral("Garde.nvl"));
+        QVERIFY(EcrireIllustration(path));
+        ReadOnlyMark mark(markFolder ? QFileInfo(path).absolutePath() : path);
+        QVERIFY(mark.isSet());
+        program_->dialogs.scriptFiles({path});
+        program_->dialogs.script({Answer::Yes});
+        EffacerIllustration();
+        QCOMPARE(program_->dialogs.messages.size(), 1);
+        QVERIFY(QFile::exists(path));
     }
 
     void closingTheFormOffersToSave_data()

@@ -8,6 +8,7 @@
 #include "quote/quoteform.h"
 #include "support/filesizelimit.h"
 #include "support/newillustration.h"
+#include "support/readonlymark.h"
 #include "support/running.h"
 
 #include <QCheckBox>
@@ -20,17 +21,6 @@
 
 using namespace norvel;
 using namespace norvel::test;
-
-namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-} // namespace
 
 class IllustrationIoTest : public QObject {
     Q_OBJECT
@@ -166,18 +156,37 @@ private Q_SLOTS:
         QCOMPARE(form_->windowTitle(), caption);
     }
 
-    void aReadOnlyFileIsNotReplaced()
+    void aReadOnlyMarkIsKept_data()
     {
+        QTest::addColumn<bool>("markFolder");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("read-only file") << false << true << "read-only file";
+        QTest::newRow("file in a read-only folder") << true << true << "read-only folder";
+        QTest::newRow("new file in a read-only folder") << true << false << "read-only folder";
+    }
+    void aReadOnlyMarkIsKept()
+    {
+        QFETCH(bool, markFolder);
+        QFETCH(bool, existing);
+        QFETCH(QString, reason);
         const QString path = program_->illustration(QStringLiteral("Lecture.nvl"));
-        QVERIFY(EcrireIllustration(path));
+        if (existing)
+            QVERIFY(EcrireIllustration(path));
         const QByteArray before = bytesOf(path);
-        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+        const QString folder = QFileInfo(path).absolutePath();
+        const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
+        ReadOnlyMark mark(markFolder ? folder : path);
+        QVERIFY(mark.isSet());
         form_->txtNom->setText(QStringLiteral("Changed"));
         appState().modified = true;
         QVERIFY(!EcrireIllustration(path));
         QCOMPARE(bytesOf(path), before);
+        QCOMPARE(QFileInfo::exists(path), existing);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
         QVERIFY(appState().modified);
         QCOMPARE(program_->dialogs.messages.size(), 1);
+        QVERIFY(program_->dialogs.messages.at(0).text.endsWith(QLatin1Char('(') + reason + ')'));
     }
 
     void aDiskThatFillsHalfwayKeepsTheOldFile()

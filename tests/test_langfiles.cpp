@@ -24,13 +24,6 @@ namespace {
 
 using Keys = std::map<QString, std::set<QString>>; // section (folded) -> keys (folded)
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 QString languageFile(const char *name)
 {
     return sourceDir() + QStringLiteral("/data/lang/%1.lng").arg(QLatin1String(name));
@@ -40,7 +33,7 @@ QString languageFile(const char *name)
 Keys readKeys(const QString &path, QStringList &problems)
 {
     Keys keys;
-    const QByteArray bytes = fileBytes(path);
+    const QByteArray bytes = bytesOf(path);
     if (bytes.isEmpty())
         problems << path + QStringLiteral(": missing or empty");
     const QString text = fromCp1252(bytes);
@@ -88,7 +81,7 @@ std::set<std::pair<QString, QString>> keysInCode(QStringList &problems)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        const QString code = QString::fromUtf8(fileBytes(path));
+        const QString code = QString::fromUtf8(bytesOf(path));
         std::map<QString, QString> sections;
         for (auto m = constant.globalMatch(code); m.hasNext();) {
             const auto match = m.next();

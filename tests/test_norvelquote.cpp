@@ -13,6 +13,7 @@
 #include "quote/quoteform.h"
 #include "report/report.h"
 #include "support/quoteentry.h"
+#include "support/readonlymark.h"
 #include "support/running.h"
 
 #include <QDir>
@@ -48,12 +49,6 @@ const Example kExamples[] = {
 QString example(const char *file)
 {
     return QDir(sourceDir()).filePath(QStringLiteral("examples/") + QLatin1String(file));
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The figures of an example as the pricing rules give them (the rate database of the
@@ -93,13 +88,18 @@ struct ToolFolder {
             return objects;
         }
     };
-    Run run(const QStringList &arguments) const
+    // home: the user's home folder; empty: the caller's.
+    Run run(const QStringList &arguments, const QString &home = QString()) const
     {
         QProcess process;
         // The tool needs no display and says so itself.
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.remove(QStringLiteral("DISPLAY"));
+        if (!home.isEmpty()) {
+            env.insert(QStringLiteral("HOME"), home);
+            env.remove(QStringLiteral("XDG_CONFIG_HOME"));
+        }
         process.setProcessEnvironment(env);
         process.start(folder.file(QStringLiteral("norvel-quote")), arguments);
         process.waitForFinished(60000);
@@ -250,6 +250,41 @@ private Q_SLOTS:
             key.startsWith(QLatin1String("Err")) ? "modEnregistrement-Msg" : "frmCotalmira-Msg";
         QCOMPARE(error[QStringLiteral("message")].toString(),
                  program.text(qPrintable(language), section, key));
+    }
+
+    // An installed copy reads the user's own settings, as the program does; until the user
+    // has some, the program's.
+    void anInstalledToolReadsTheUsersSettings_data()
+    {
+        QTest::addColumn<bool>("userSettings");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("the user's settings") << true << "English";
+        QTest::newRow("none yet: the program's") << false << "French";
+    }
+    void anInstalledToolReadsTheUsersSettings()
+    {
+        QFETCH(bool, userSettings);
+        QFETCH(QString, language);
+        ToolFolder tool;
+        tool.folder.writeFile(QStringLiteral("norvel.ini"),
+                              "[systeme]\r\nlangage=.\\Data\\French.lng\r\n");
+        QTemporaryDir home;
+        const QString user = home.filePath(QStringLiteral(".config/norvel/norvel.ini"));
+        const QByteArray english = "[systeme]\r\nlangage=.\\Data\\English.lng\r\n";
+        if (userSettings)
+            QVERIFY(writeBytes(user, english));
+        ReadOnlyMark installed(tool.folder.path());
+        QVERIFY(installed.isSet());
+        const ToolFolder::Run run =
+            tool.run({"--json", "--today", kToday, example("age-70-invalid.nvl")}, home.path());
+        QCOMPARE(run.status, 1);
+        const QJsonObject error = run.lines().value(0)[QStringLiteral("error")].toObject();
+        RunningProgram program;
+        QCOMPARE(error[QStringLiteral("message")].toString(),
+                 program.text(qPrintable(language), QStringLiteral("frmCotalmira-Msg"),
+                              QStringLiteral("AgeEmpLimitAge")));
+        // Read, never written.
+        QCOMPARE(bytesOf(user), userSettings ? english : QByteArray());
     }
 
     void exitStatuses_data()

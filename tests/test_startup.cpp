@@ -10,11 +10,13 @@
 #include "platform/settingsstore.h"
 #include "pricing/ratedatabase.h"
 #include "support/programfolder.h"
+#include "support/readonlymark.h"
 #include "support/ratefiles.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QtTest>
+#include <optional>
 #include <sqlite3.h>
 
 using namespace norvel;
@@ -63,6 +65,7 @@ class StartupTest : public QObject {
     std::unique_ptr<ProgramFolder> folder_;
     ScriptedDialogs dialogs_;
     RecordingStore store_;
+    QTemporaryDir user_; // never the real home, whatever a test does to the program folder
 
     StartupResult start(InstanceLock *lock = nullptr, int splash = -1)
     {
@@ -72,6 +75,8 @@ class StartupTest : public QObject {
         options.lock = lock;
         options.store = &store_;
         options.splashMilliseconds = splash;
+        options.userFolders = {user_.filePath(QStringLiteral("config")),
+                               user_.filePath(QStringLiteral("Documents"))};
         return startProgram(options);
     }
     QString settings() const { return folder_->file(QStringLiteral("norvel.ini")); }
@@ -312,23 +317,38 @@ private Q_SLOTS:
     void generalParameters_data()
     {
         QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<bool>("readOnly");
         QTest::addColumn<float>("factor");
         QTest::addColumn<int>("rowsAfter");
-        QTest::newRow("empty table gets its default row") << QStringList() << 0.08333f << 1;
+        QTest::newRow("empty table gets its default row")
+            << QStringList() << false << 0.08333f << 1;
         QTest::newRow("a table with rows is left as it is")
-            << QStringList{"0.09,1,2,3,4", "0.5,1,2,3,4"} << 0.09f << 2;
+            << QStringList{"0.09,1,2,3,4", "0.5,1,2,3,4"} << false << 0.09f << 2;
+        QTest::newRow("read-only: an empty table reads as the default row, unwritten")
+            << QStringList() << true << 0.08333f << 0;
+        QTest::newRow("read-only: a table with rows is read")
+            << QStringList{"0.09,1,2,3,4"} << true << 0.09f << 1;
     }
     void generalParameters()
     {
         QFETCH(QStringList, rows);
+        QFETCH(bool, readOnly);
         QFETCH(float, factor);
         QFETCH(int, rowsAfter);
         QVERIFY(makeDatabase(database(), RateDatabase::kPassword, generalTable(rows)));
+        const QByteArray before = bytesOf(database());
+        std::optional<ReadOnlyMark> mark;
+        if (readOnly)
+            QVERIFY(mark.emplace(database()).isSet());
         QCOMPARE(start(), StartupResult::Running);
+        QVERIFY(dialogs_.messages.isEmpty());
+        QCOMPARE(appState().rateDatabase->isReadOnly(), readOnly);
         QCOMPARE(appState().monthlyFactor, factor);
         delete appState().mainWindow.data();
         resetAppState();
         QCOMPARE(generalRows(database()), rowsAfter);
+        if (readOnly)
+            QCOMPARE(bytesOf(database()), before);
     }
 
     void closingTheMainWindowClosesTheDatabase()

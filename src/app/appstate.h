@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QWidget;
@@ -22,7 +23,8 @@ struct AppState {
     QString programDir;  // folder of the executable, without a trailing separator
     QString exeBaseName; // executable name without extension ("norvel")
     QString settingsFilePath;
-    QString languageFilePath; // empty until a language file has been found
+    QString illustrationsFolder; // where the file dialogs start
+    QString languageFilePath;    // empty until a language file has been found
     QString province = QStringLiteral("quebec");
     QString appTitle;
     QString versionText;
@@ -34,6 +36,7 @@ struct AppState {
     bool saveCancelled = false;
     QString currentFileName; // the illustration's file; empty until it is saved or opened
     CoempMemoire coempMemoire;
+    QStringList filesToOpen; // handed from outside, waiting for the main window to be free
 
     Dialogs *dialogs = nullptr;
     QPointer<MainWindow> mainWindow;

@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 #include "app/desktopdialogs.h"
 #include "app/startup.h"
+#include "platform/instancechannel.h"
 #include "platform/instancelock.h"
 #include "platform/settingsstore.h"
 
@@ -13,18 +14,25 @@ int main(int argc, char *argv[])
 
     norvel::DesktopDialogs dialogs;
     norvel::FileInstanceLock lock;
+    norvel::LocalInstanceChannel channel;
     norvel::NativeSettingsStore store;
     norvel::StartupOptions options;
     options.programPath = QApplication::applicationFilePath();
     options.dialogs = &dialogs;
     options.lock = &lock;
+    options.channel = &channel;
     options.store = &store;
+    // Qt has taken its own options out of the command line by now.
+    options.arguments = norvel::parseProgramArguments(QApplication::arguments().mid(1));
 
     switch (norvel::startProgram(options)) {
     case norvel::StartupResult::Running:
         break;
     case norvel::StartupResult::AlreadyRunning:
+    case norvel::StartupResult::HandedOver:
         return 0;
+    case norvel::StartupResult::BadArguments:
+        return 2;
     case norvel::StartupResult::Failed:
         return 1;
     }

@@ -2,11 +2,13 @@
 
 #include "app/appstate.h"
 #include "app/dialogs.h"
+#include "app/externalfiles.h"
 #include "app/mainwindow.h"
 #include "app/splashwindow.h"
 #include "common/profile.h"
 #include "lang/language.h"
 #include "lang/province.h"
+#include "platform/instancechannel.h"
 #include "platform/instancelock.h"
 #include "platform/settingsstore.h"
 #include "pricing/ratedatabase.h"
@@ -19,6 +21,52 @@ namespace norvel {
 namespace {
 
 const QString kMessages = QStringLiteral("modCotalmira-Msg");
+
+// The settings file and the illustrations folder, beside the program or in the user's folders.
+void placeData(const StartupOptions &options)
+{
+    AppState &state = appState();
+    const DataLocations where =
+        chooseDataLocations(state.programDir, state.exeBaseName, options.userFolders);
+    state.illustrationsFolder = where.illustrationsFolder;
+    if (!options.settingsFile.isEmpty()) {
+        state.settingsFilePath = options.settingsFile;
+        return;
+    }
+    state.settingsFilePath = where.settingsFile;
+    if (where.perUser)
+        seedUserSettings(
+            QDir(state.programDir).filePath(state.exeBaseName + QStringLiteral(".ini")),
+            where.settingsFile);
+}
+
+void tellBadArguments(const ProgramArguments &arguments)
+{
+    const bool option = arguments.problem == ProgramArguments::Problem::UnknownOption;
+    const QString problem =
+        option ? GetLangString(kMessages, QStringLiteral("ArgOption_1")) + arguments.offending +
+                     GetLangString(kMessages, QStringLiteral("ArgOption_2"))
+               : GetLangString(kMessages, QStringLiteral("ArgFichier_1")) + arguments.offending +
+                     GetLangString(kMessages, QStringLiteral("ArgFichier_2"));
+    appState().dialogs->tell(
+        problem + QStringLiteral("\r\n\r\n") +
+            GetLangString(kMessages, QStringLiteral("ArgUsage_1")) + appState().exeBaseName +
+            GetLangString(kMessages, QStringLiteral("ArgUsage_2")),
+        GetLangString(kMessages, QStringLiteral("Norvel")), Dialogs::Icon::Exclamation);
+}
+
+// The quote form's load creates the folder; the broker hears once when it could not.
+void checkIllustrationsFolder()
+{
+    AppState &state = appState();
+    if (QFileInfo(state.illustrationsFolder).isDir())
+        return;
+    const QString kFiles = QStringLiteral("modEnregistrement-Msg");
+    state.dialogs->tell(GetLangString(kFiles, QStringLiteral("ErrDossier_1")) +
+                            QDir::toNativeSeparators(state.illustrationsFolder) +
+                            GetLangString(kFiles, QStringLiteral("ErrDossier_2")),
+                        state.appTitle, Dialogs::Icon::Exclamation);
+}
 
 QString causeKey(RateDatabase::Error error)
 {
@@ -78,21 +126,32 @@ StartupResult startProgram(const StartupOptions &options)
     const QFileInfo program(options.programPath);
     state.programDir = program.absolutePath();
     state.exeBaseName = program.completeBaseName();
-    state.settingsFilePath =
-        options.settingsFile.isEmpty()
-            ? QDir(state.programDir).filePath(state.exeBaseName + QStringLiteral(".ini"))
-            : options.settingsFile;
+    placeData(options);
 
     SetProvince(
         ReadSetting(state.settingsFilePath, QStringLiteral("systeme"), QStringLiteral("province")));
 
+    if (options.arguments.problem != ProgramArguments::Problem::None) {
+        tellBadArguments(options.arguments);
+        return StartupResult::BadArguments;
+    }
+    const QString file = options.arguments.file.isEmpty()
+                             ? QString()
+                             : QFileInfo(options.arguments.file).absoluteFilePath();
+
     if (options.lock && !options.lock->acquire(program.absoluteFilePath())) {
+        // A file goes to the copy that runs; the warning only when it could not take it.
+        if (!file.isEmpty() && options.channel &&
+            options.channel->handOver(program.absoluteFilePath(), file))
+            return StartupResult::HandedOver;
         state.dialogs->tell(
             GetLangString(kMessages, QStringLiteral("AppDejaLancer_1")) + state.exeBaseName +
                 GetLangString(kMessages, QStringLiteral("AppDejaLancer_2")),
             GetLangString(kMessages, QStringLiteral("Avertissement")), Dialogs::Icon::Exclamation);
         return StartupResult::AlreadyRunning;
     }
+    if (options.channel)
+        options.channel->listen(program.absoluteFilePath(), openFromOutside);
 
     if (options.splashMilliseconds >= 0) {
         SplashWindow splash(options.splashMilliseconds);
@@ -125,6 +184,9 @@ StartupResult startProgram(const StartupOptions &options)
     state.mainWindow = window;
     window->load();
     window->show();
+    checkIllustrationsFolder();
+    if (!file.isEmpty())
+        openFromOutside(file);
     return StartupResult::Running;
 }
 

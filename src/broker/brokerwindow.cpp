@@ -1,6 +1,7 @@
 #include "broker/brokerwindow.h"
 
 #include "app/appstate.h"
+#include "app/settingswriter.h"
 #include "common/profile.h"
 #include "lang/objectnode.h"
 #include "quote/formutils.h"
@@ -126,9 +127,8 @@ void BrokerWindow::ShowSavedPhone()
 void BrokerWindow::accepted()
 {
     QDialog::accept();
-    const QString file = appState().settingsFilePath;
-    WriteSetting(file, kSection, QStringLiteral("nom"), txtNom->text().trimmed());
-    WriteSetting(file, kSection, QStringLiteral("telephone"), ReadPhoneDigits());
+    SaveSettings(kSection, {{QStringLiteral("nom"), txtNom->text().trimmed()},
+                            {QStringLiteral("telephone"), ReadPhoneDigits()}});
 }
 
 void BrokerWindow::reject()

@@ -1,6 +1,7 @@
 #include "cli/headlessprogram.h"
 
 #include "app/appstate.h"
+#include "app/datalocations.h"
 #include "app/mainwindow.h"
 #include "app/startup.h"
 #include "common/profile.h"
@@ -8,7 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace norvel {
 
@@ -58,7 +61,14 @@ bool HeadlessProgram::start(const QString &programDir, const QString &province,
                             const QString &language, QString *error)
 {
     const QString program = QDir(programDir).filePath(QStringLiteral("norvel"));
-    if (!copySettings(program + QStringLiteral(".ini"), error))
+    // The settings the program itself reads: in an installed copy the user's own (in the
+    // configuration folder of the application "norvel"), until there are some, the program's.
+    const UserFolders user{QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                               QStringLiteral("/norvel"),
+                           QString()};
+    const DataLocations where = chooseDataLocations(programDir, QStringLiteral("norvel"), user);
+    const QString beside = program + QStringLiteral(".ini");
+    if (!copySettings(QFileInfo::exists(where.settingsFile) ? where.settingsFile : beside, error))
         return false;
     const QString settings = settingsPath(settingsDir_);
     const QString system = QStringLiteral("systeme");

@@ -1,8 +1,10 @@
 #include "common/profile.h"
 
 #include "common/cp1252.h"
+#include "common/writeaccess.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <vector>
 
@@ -220,31 +222,57 @@ QString ReadSetting(const QString &file, const QString &section, const QString &
     return fromCp1252(value->left(kProfileValueMax));
 }
 
-bool WriteSetting(const QString &file, const QString &section, const QString &key,
-                  const QString &value)
+bool isProfileText(const QByteArray &content)
 {
+    return !content.contains('\0');
+}
+
+bool WriteSetting(const QString &file, const QString &section, const QString &key,
+                  const QString &value, QString *why)
+{
+    return WriteSettings(file, section, {{key, value}}, why);
+}
+
+bool WriteSettings(const QString &file, const QString &section, const ProfileValues &values,
+                   QString *why)
+{
+    auto fail = [why](const QString &reason) {
+        if (why)
+            *why = reason;
+        return false;
+    };
     QByteArray content;
     QFile existing(file);
     if (existing.exists()) {
         // An unreadable file is never replaced by one holding only the new key.
         if (!existing.open(QIODevice::ReadOnly))
-            return false;
+            return fail(existing.errorString());
         content = existing.readAll();
         if (existing.error() != QFileDevice::NoError)
-            return false;
+            return fail(existing.errorString());
         existing.close();
+        if (!isProfileText(content))
+            return fail(QStringLiteral("not a settings file"));
     }
+    if (isMarkedReadOnly(file))
+        return fail(QStringLiteral("read-only file"));
+    if (isMarkedReadOnly(QFileInfo(file).absolutePath()))
+        return fail(QStringLiteral("read-only folder"));
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray updated = profileWithValue(content, section, key, value);
+        return fail(out.errorString());
+    for (const auto &[key, value] : values)
+        content = profileWithValue(content, section, key, value);
     // A write that fails in the buffer (a full disk) shows only at the flush; committing then
     // would put a cut file in place of the settings.
-    if (out.write(updated) != updated.size() || !out.flush()) {
+    if (out.write(content) != content.size() || !out.flush()) {
+        const QString reason = out.errorString();
         out.cancelWriting();
-        return false;
+        return fail(reason);
     }
-    return out.commit();
+    if (!out.commit())
+        return fail(out.errorString());
+    return true;
 }
 
 } // namespace norvel

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <optional>
 
@@ -31,9 +33,19 @@ QString ReadSetting(const QString &file, const QString &section, const QString &
 
 // Writes a key of an INI file, creating what is missing. The file is replaced as a whole
 // (written beside it, then renamed over it), so a failed write leaves the old file intact.
-// Returns false when nothing could be written.
+// Returns false when nothing could be written, and then says why in `why` when given. A file
+// or folder marked read-only, and a file that is not text, are never replaced.
 bool WriteSetting(const QString &file, const QString &section, const QString &key,
-                  const QString &value);
+                  const QString &value, QString *why = nullptr);
+
+// Several keys of one section in one replacement of the file: all of them or none.
+using ProfileValues = QList<QPair<QString, QString>>;
+bool WriteSettings(const QString &file, const QString &section, const ProfileValues &values,
+                   QString *why = nullptr);
+
+// Whether content can be an INI file: a NUL byte means a binary file, or text in UTF-16,
+// which writing single-byte lines into would ruin.
+bool isProfileText(const QByteArray &content);
 
 // Longest value a read returns: the classic 255-character buffer less its terminating NUL.
 constexpr int kProfileValueMax = 254;

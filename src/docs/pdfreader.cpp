@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/dialogs.h"
+#include "app/settingswriter.h"
 #include "common/profile.h"
 #include "docs/readerplatform.h"
 #include "lang/language.h"
@@ -46,7 +47,7 @@ bool startReader(ReaderPlatform &platform, const QString &reader, const QString 
 
 void rememberReader(const QString &reader)
 {
-    WriteSetting(appState().settingsFilePath, kSection, kReaderKey, reader);
+    SaveSettings(kSection, {{kReaderKey, reader}});
 }
 
 // The system's open command for PDF files, from the class of ".PDF" or else Acrobat's.

@@ -3,12 +3,12 @@
 #include "app/appstate.h"
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
+#include "common/writeaccess.h"
 #include "files/illusrecord.h"
 #include "files/illustrationio.h"
 #include "lang/language.h"
 #include "quote/quoteform.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,15 +28,15 @@ QString displayName(const QString &path)
     return NomIllustration(QFileInfo(path).fileName());
 }
 
-// The dialog as every file command configures it: illustrations, in "Illust" beside the
-// program, starting from the name given.
+// The dialog as every file command configures it: illustrations, in their folder, starting
+// from the name given.
 Dialogs::FileRequest fileRequest(Dialogs::FileRequest::Kind kind, const QString &titleKey,
                                  const QString &fileName)
 {
     Dialogs::FileRequest request;
     request.kind = kind;
     request.title = text(titleKey);
-    request.folder = QDir(appState().programDir).filePath(QStringLiteral("Illust"));
+    request.folder = appState().illustrationsFolder;
     request.fileName = fileName;
     request.filter = GetLangString(QStringLiteral("frmMDI-Val"), QStringLiteral("DialogFilter"));
     request.defaultSuffix = QStringLiteral("NVL");
@@ -57,6 +57,16 @@ QuoteForm *openQuoteForm()
     if (!state.quoteFormOpen && state.mainWindow)
         state.mainWindow->showQuoteForm();
     return state.quoteForm;
+}
+
+void readChosenFile(const QString &chosen)
+{
+    if (!openQuoteForm())
+        return;
+    // A file that cannot be read leaves the illustration in the form the current one, so a
+    // later Save never overwrites the damaged file.
+    if (LireIllustration(chosen))
+        appState().currentFileName = chosen;
 }
 
 } // namespace
@@ -99,12 +109,14 @@ void OuvrirIllustration()
         return;
     const std::optional<QString> chosen = state.dialogs->chooseFile(fileRequest(
         Dialogs::FileRequest::Kind::Open, QStringLiteral("OuvIllus"), state.currentFileName));
-    if (!chosen || !openQuoteForm())
-        return;
-    // A file that cannot be read leaves the illustration in the form the current one, so a
-    // later Save never overwrites the damaged file.
-    if (LireIllustration(*chosen))
-        state.currentFileName = *chosen;
+    if (chosen)
+        readChosenFile(*chosen);
+}
+
+void OuvrirFichierIllustration(const QString &path)
+{
+    if (DemanderEnregistrement())
+        readChosenFile(path);
 }
 
 void EnregistrerIllustration()
@@ -144,7 +156,9 @@ void EffacerIllustration()
         return;
     const QString question = text(QStringLiteral("EffIllus_1")) + displayName(*chosen) +
                              text(QStringLiteral("EffIllus_2"));
-    if (askYesNo(question, Dialogs::Buttons::YesNo, Dialogs::Answer::No) == Dialogs::Answer::Yes)
+    // A file or folder marked read-only keeps its files, even where the system would not.
+    if (askYesNo(question, Dialogs::Buttons::YesNo, Dialogs::Answer::No) == Dialogs::Answer::Yes &&
+        !isMarkedReadOnly(*chosen) && !isMarkedReadOnly(QFileInfo(*chosen).absolutePath()))
         QFile::remove(*chosen);
 }
 

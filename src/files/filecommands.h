@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 namespace norvel {
 
 // The File menu's illustration commands. Each asks its questions and shows its dialogs
@@ -10,6 +12,9 @@ namespace norvel {
 bool DemanderEnregistrement();
 void NouvelleIllustration();
 void OuvrirIllustration();
+// Open for a file chosen outside the program (its command line, another copy of it): the
+// same save question, then the file read as if the Open dialog had chosen it.
+void OuvrirFichierIllustration(const QString &path);
 void EnregistrerIllustration();
 void EnregistrerIllustrationSous();
 void EffacerIllustration();

@@ -3,8 +3,10 @@
 #include "app/appstate.h"
 #include "app/dialogs.h"
 #include "app/mainwindow.h"
+#include "app/settingswriter.h"
 #include "broker/brokerwindow.h"
 #include "common/profile.h"
+#include "common/writeaccess.h"
 #include "files/illusrecord.h"
 #include "lang/language.h"
 #include "quote/amountformat.h"
@@ -130,20 +132,23 @@ bool EcrireIllustration(const QString &path)
         encodeIllustration(broker, telephone, recordOf(*form, state.coempMemoire));
 
     QSaveFile file(path);
-    // A file marked read-only stays as it is, whoever runs the program: replacing it by a
-    // rename would go around the mark.
-    const bool readOnly = QFileInfo::exists(path) && QFileInfo(path).isFile() &&
-                          !(QFile::permissions(path) & QFileDevice::WriteOwner);
+    // A file or folder marked read-only stays as it is, whoever runs the program: replacing
+    // the file by a rename would go around the mark.
+    QString refused;
+    if (QFileInfo(path).isFile() && isMarkedReadOnly(path))
+        refused = QStringLiteral("read-only file");
+    else if (isMarkedReadOnly(QFileInfo(path).absolutePath()))
+        refused = QStringLiteral("read-only folder");
     // The explicit flush: a write that fails in the buffer (a full disk) must never be
     // committed in place of the old file.
-    const bool written = !readOnly && file.open(QIODevice::WriteOnly) &&
+    const bool written = refused.isEmpty() && file.open(QIODevice::WriteOnly) &&
                          file.write(bytes) == bytes.size() && file.flush() && file.commit();
     if (!written) {
-        tellFailure(
-            GetLangString(kMessages, QStringLiteral("ErrEnrIllus_1")) +
-            QDir::toNativeSeparators(path) +
-            GetLangString(kMessages, QStringLiteral("ErrEnrIllus_2")) + QStringLiteral("\r\n(") +
-            (readOnly ? QStringLiteral("read-only file") : file.errorString()) + QLatin1Char(')'));
+        tellFailure(GetLangString(kMessages, QStringLiteral("ErrEnrIllus_1")) +
+                    QDir::toNativeSeparators(path) +
+                    GetLangString(kMessages, QStringLiteral("ErrEnrIllus_2")) +
+                    QStringLiteral("\r\n(") + (refused.isEmpty() ? file.errorString() : refused) +
+                    QLatin1Char(')'));
         return false;
     }
     form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
@@ -165,10 +170,9 @@ bool LireIllustration(const QString &path)
         tellFailure(GetLangString(kMessages, QStringLiteral("ErrAffSoumission")));
         return false;
     }
-    WriteSetting(state.settingsFilePath, QStringLiteral("courtier"), QStringLiteral("nom"),
-                 read->broker.nom);
-    WriteSetting(state.settingsFilePath, QStringLiteral("courtier"), QStringLiteral("telephone"),
-                 read->broker.telephone);
+    SaveSettings(QStringLiteral("courtier"),
+                 {{QStringLiteral("nom"), read->broker.nom},
+                  {QStringLiteral("telephone"), read->broker.telephone}});
     if (state.brokerWindow)
         state.brokerWindow->activate();
     fill(*form, state.coempMemoire, read->quote);

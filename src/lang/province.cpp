@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/mainwindow.h"
+#include "app/settingswriter.h"
 #include "common/profile.h"
 #include "lang/language.h"
 #include "lang/objectnode.h"
@@ -54,8 +55,7 @@ void ChangeLanguage(const QString &file)
         form->retranslate();
     // A province switch passes no file: the saved choice stays as the broker made it.
     if (!file.isEmpty() && state.province != QLatin1String("ontario"))
-        WriteSetting(state.settingsFilePath, QStringLiteral("systeme"), QStringLiteral("langage"),
-                     file);
+        SaveSettings(QStringLiteral("systeme"), {{QStringLiteral("langage"), file}});
 }
 
 void ApplyProvinceMenus(QWidget *window, const QString &province)

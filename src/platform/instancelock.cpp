@@ -1,9 +1,9 @@
 #include "platform/instancelock.h"
 
-#include <QCryptographicHash>
+#include "platform/instancename.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <QFile>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -15,9 +15,7 @@ FileInstanceLock::FileInstanceLock(QString lockFolder)
     : folder_(std::move(lockFolder))
 {
     if (folder_.isEmpty())
-        folder_ = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder_.isEmpty())
-        folder_ = QDir::tempPath();
+        folder_ = instanceFolder();
 }
 
 FileInstanceLock::~FileInstanceLock()
@@ -28,15 +26,7 @@ FileInstanceLock::~FileInstanceLock()
 
 QString FileInstanceLock::lockFilePath(const QString &programPath) const
 {
-    // One lock per installed copy of the program and per user.
-    const QString canonical = QFileInfo(programPath).canonicalFilePath();
-    const QByteArray key =
-        QCryptographicHash::hash((canonical.isEmpty() ? programPath : canonical).toUtf8(),
-                                 QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
-    return QDir(folder_).filePath(QStringLiteral("norvel-%1-%2.lock")
-                                      .arg(QString::number(::getuid()), QString::fromLatin1(key)));
+    return QDir(folder_).filePath(instanceName(programPath) + QStringLiteral(".lock"));
 }
 
 bool FileInstanceLock::acquire(const QString &programPath)

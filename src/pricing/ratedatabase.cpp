@@ -1,5 +1,7 @@
 #include "pricing/ratedatabase.h"
 
+#include "common/writeaccess.h"
+
 #include <sqlite3.h>
 
 #include <cmath>
@@ -67,12 +69,16 @@ RateDatabase::Status RateDatabase::openWith(const QString &path, const QByteArra
         close();
         return status;
     }
+    readOnly_ = (flags & SQLITE_OPEN_READONLY) != 0;
     return {};
 }
 
 RateDatabase::Status RateDatabase::open(const QString &path, const QByteArray &password)
 {
-    return openWith(path, password, SQLITE_OPEN_READWRITE);
+    // A write needs the file and its folder (for the journal); without them the database is
+    // only read, which is all a quote needs.
+    return openWith(path, password,
+                    canReplaceFile(path) ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
 }
 
 RateDatabase::Status RateDatabase::create(const QString &path, const QByteArray &password)
@@ -86,6 +92,7 @@ void RateDatabase::close()
         sqlite3_close_v2(db_);
         db_ = nullptr;
     }
+    readOnly_ = false;
 }
 
 RateDatabase::Status RateDatabase::exec(const QString &sql)
@@ -117,11 +124,12 @@ RateDatabase::Status RateDatabase::ensureGeneralRow()
     const int rc = sqlite3_step(count.stmt);
     if (rc != SQLITE_ROW)
         return failure(rc);
-    if (sqlite3_column_int64(count.stmt, 0) > 0)
+    if (sqlite3_column_int64(count.stmt, 0) > 0 || readOnly_)
         return {};
-    const Status inserted = exec(QStringLiteral(
-        "INSERT INTO General_Cotalmira (MENSUEL, FRAISCONTRAT, MCADULTE, MCENFANT, DEF_AGE) "
-        "VALUES (0.08333, 100, 90, 75, 35);"));
+    const Status inserted = exec(
+        QStringLiteral("INSERT INTO General_Cotalmira (MENSUEL, FRAISCONTRAT, MCADULTE, MCENFANT, "
+                       "DEF_AGE) VALUES (%1, 100, 90, 75, 35);")
+            .arg(kDefaultMonthlyFactor));
     if (!inserted && inserted.detail.contains(QLatin1String("no column"), Qt::CaseInsensitive))
         return {Error::NoGeneralTable, inserted.detail};
     return inserted;
@@ -135,6 +143,10 @@ RateDatabase::Status RateDatabase::readMonthlyFactor(float &factor)
         !prepared)
         return prepared;
     const int rc = sqlite3_step(first.stmt);
+    if (rc == SQLITE_DONE && readOnly_) {
+        factor = float(kDefaultMonthlyFactor);
+        return {};
+    }
     if (rc != SQLITE_ROW)
         return rc == SQLITE_DONE ? Status{Error::NoGeneralTable, QStringLiteral("no row")}
                                  : failure(rc);

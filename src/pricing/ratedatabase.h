@@ -32,15 +32,21 @@ public:
     RateDatabase(const RateDatabase &) = delete;
     RateDatabase &operator=(const RateDatabase &) = delete;
 
-    // Opens an existing file, shared and read-write, and proves the password by reading it.
+    // The general parameters' default row, given to an empty table.
+    static constexpr double kDefaultMonthlyFactor = 0.08333;
+
+    // Opens an existing file, shared, and proves the password by reading it. A file that cannot
+    // be written (an installed copy, a file marked read-only) is opened read-only.
     Status open(const QString &path, const QByteArray &password = kPassword);
     // Creates a new encrypted file (the build tool).
     Status create(const QString &path, const QByteArray &password = kPassword);
     void close();
     bool isOpen() const { return db_ != nullptr; }
+    bool isReadOnly() const { return readOnly_; }
 
     // Gives the general parameters their default row when the table is empty; a table that
-    // holds a row is left as it is.
+    // holds a row is left as it is. A read-only database is not written: its empty table
+    // reads as the default row.
     Status ensureGeneralRow();
     // Field Mensuel of the first row of the general parameters.
     Status readMonthlyFactor(float &factor);
@@ -56,6 +62,7 @@ private:
     Status prepareGeneral(const char *sql, sqlite3_stmt *&stmt) const;
 
     sqlite3 *db_ = nullptr;
+    bool readOnly_ = false;
 };
 
 } // namespace norvel

@@ -57,7 +57,7 @@ void QuoteForm::load()
 {
     AppState &state = appState();
     state.quoteFormOpen = true;
-    QDir(state.programDir).mkpath(QStringLiteral("Illust"));
+    QDir().mkpath(state.illustrationsFolder);
     InitCoemprunteur(state.coempMemoire);
     state.modified = false;
     TranslateForm(static_cast<QObject *>(this));

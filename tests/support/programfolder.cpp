@@ -6,6 +6,19 @@
 
 namespace norvel::test {
 
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size();
+}
+
 QString builtProgramDir()
 {
     return QStringLiteral(NORVEL_APP_DIR);
@@ -34,11 +47,7 @@ QString ProgramFolder::file(const QString &relative) const
 
 void ProgramFolder::writeFile(const QString &relative, const QByteArray &content) const
 {
-    const QString path = file(relative);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile out(path);
-    out.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    out.write(content);
+    writeBytes(file(relative), content);
 }
 
 void ProgramFolder::remove(const QString &relative) const

@@ -22,6 +22,11 @@ private:
     QTemporaryDir dir_;
 };
 
+// The bytes of a file; empty when it cannot be read.
+QByteArray bytesOf(const QString &path);
+// Writes a whole file, making its folder first; false when it could not.
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
 // The built program folder and the repository, as the build knows them.
 QString builtProgramDir();
 QString sourceDir();

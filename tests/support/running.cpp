@@ -2,28 +2,46 @@
 
 #include "app/appstate.h"
 #include "app/mainwindow.h"
-#include "app/startup.h"
 #include "common/profile.h"
 #include "lang/language.h"
 
+#include <QDir>
+
 namespace norvel::test {
 
-RunningProgram::RunningProgram(const QByteArray &settings)
+RunningProgram::RunningProgram(const QByteArray &settings, Start when)
 {
-    resetAppState();
     if (!settings.isEmpty())
         folder.writeFile(QStringLiteral("norvel.ini"), settings);
-    StartupOptions options;
     options.programPath = folder.programPath();
     options.dialogs = &dialogs;
     options.splashMilliseconds = -1;
-    startProgram(options);
+    options.userFolders = {userSettingsFolder(), userDocumentsFolder()};
+    if (when == Start::Now)
+        start();
 }
 
 RunningProgram::~RunningProgram()
 {
+    stop();
+}
+
+void RunningProgram::stop()
+{
     delete appState().mainWindow.data();
     resetAppState();
+}
+
+StartupResult RunningProgram::start()
+{
+    resetAppState();
+    return startProgram(options);
+}
+
+StartupResult RunningProgram::restart()
+{
+    stop();
+    return start();
 }
 
 MainWindow *RunningProgram::window() const
@@ -43,13 +61,12 @@ QString RunningProgram::text(const char *language, const QString &section, const
 
 QString RunningProgram::setting(const char *section, const char *key) const
 {
-    return ReadSetting(folder.file(QStringLiteral("norvel.ini")), QLatin1String(section),
-                       QLatin1String(key));
+    return ReadSetting(appState().settingsFilePath, QLatin1String(section), QLatin1String(key));
 }
 
 QString RunningProgram::illustration(const QString &name) const
 {
-    return folder.file(QStringLiteral("Illust/") + name);
+    return QDir(appState().illustrationsFolder).filePath(name);
 }
 
 } // namespace norvel::test

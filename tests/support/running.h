@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/scripteddialogs.h"
+#include "app/startup.h"
 #include "support/programfolder.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 
 namespace norvel {
@@ -14,20 +16,36 @@ class MainWindow;
 namespace norvel::test {
 
 // The program started for real in a throw-away folder, with scripted dialogs and no splash.
+// The user's own folders are throw-away too, so no test ever writes into the real home.
 class RunningProgram {
 public:
-    explicit RunningProgram(const QByteArray &settings = QByteArray());
+    enum class Start { Now, Later };
+    explicit RunningProgram(const QByteArray &settings = QByteArray(), Start when = Start::Now);
     ~RunningProgram();
+
+    // The start-up sequence with `options`, which a test may change first.
+    StartupResult start();
+    // Ends the run as a closed program would, without its questions, and starts again.
+    StartupResult restart();
 
     MainWindow *window() const;
     // A text of one of the built language files ("French" or "English").
     QString text(const char *language, const QString &section, const QString &key) const;
+    // A value of the settings file the program uses.
     QString setting(const char *section, const char *key) const;
-    // A file in the illustrations folder beside the program.
+    // A file in the program's illustrations folder.
     QString illustration(const QString &name) const;
+    // The user's configuration and documents folders.
+    QString userSettingsFolder() const { return user.filePath(QStringLiteral("config/norvel")); }
+    QString userDocumentsFolder() const { return user.filePath(QStringLiteral("Documents")); }
 
     ProgramFolder folder;
+    QTemporaryDir user;
     ScriptedDialogs dialogs;
+    StartupOptions options;
+
+private:
+    void stop();
 };
 
 } // namespace norvel::test

@@ -1,0 +1,31 @@
+#include "support/brokershown.h"
+
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "broker/brokerwindow.h"
+#include "support/running.h"
+
+#include <QAction>
+#include <QTimer>
+#include <QtTest>
+
+namespace norvel::test {
+
+bool whileBrokerShown(RunningProgram &program, const std::function<void()> &script)
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        BrokerWindow *broker = appState().brokerWindow;
+        QTRY_VERIFY(broker->isVisible());
+        broker->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(broker));
+        script();
+        ran = true;
+        if (broker->isVisible())
+            broker->reject();
+    });
+    program.window()->item("indCourtier")->trigger();
+    return ran;
+}
+
+} // namespace norvel::test

@@ -1,0 +1,347 @@
+// Opening an illustration from outside the program: named on its command line, or handed by a
+// second copy to the copy that already runs.
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "app/programarguments.h"
+#include "common/profile.h"
+#include "files/illusrecord.h"
+#include "platform/instancechannel.h"
+#include "platform/instancelock.h"
+#include "quote/quoteform.h"
+#include "support/newillustration.h"
+#include "support/running.h"
+
+#include <QLineEdit>
+#include <QLocalServer>
+#include <QProcess>
+#include <QThread>
+#include <QtTest>
+
+using namespace norvel;
+using namespace norvel::test;
+
+using Problem = ProgramArguments::Problem;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+class RefusingLock : public InstanceLock {
+public:
+    bool acquire(const QString &) override { return false; }
+};
+
+// The other end of a hand-over, for a second copy started in this process.
+class RecordingChannel : public InstanceChannel {
+public:
+    explicit RecordingChannel(bool accepts)
+        : accepts_(accepts)
+    {
+    }
+    bool listen(const QString &, FileHandler) override { return true; }
+    bool handOver(const QString &, const QString &path) override
+    {
+        handed << path;
+        return accepts_;
+    }
+    QStringList handed;
+
+private:
+    bool accepts_;
+};
+
+// An illustration of the borrower named, prepared by the broker named.
+QString writeIllustration(const QString &path, const QString &broker, const QString &borrower)
+{
+    IllusRecord record = newIllustrationRecord();
+    record.nom = borrower;
+    return writeBytes(path, encodeIllustration(broker, QStringLiteral("5145551234"), record))
+               ? path
+               : QString();
+}
+
+// A second copy's side of the hand-over, run on its own thread as another process would.
+class Sender {
+public:
+    Sender(const QString &folder, const QString &program, const QString &path, int timeoutMs)
+    {
+        thread_.reset(QThread::create([=, this] {
+            result_ = LocalInstanceChannel(folder, timeoutMs).handOver(program, path);
+        }));
+        thread_->start();
+    }
+    ~Sender() { thread_->wait(); }
+    bool finished() const { return thread_->isFinished(); }
+    bool result() const { return result_; }
+
+private:
+    std::unique_ptr<QThread> thread_;
+    bool result_ = false;
+};
+
+} // namespace
+
+class HandOverTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir files_;
+    QTemporaryDir runtime_; // where the lock and the socket live
+
+    QString msg(RunningProgram &program, const char *section, const char *key)
+    {
+        return program.text("French", QLatin1String(section), QLatin1String(key));
+    }
+
+private Q_SLOTS:
+    void arguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<QString>("offending");
+        QTest::newRow("none") << QStringList() << "" << int(Problem::None) << "";
+        QTest::newRow("one file") << QStringList{"Roy.nvl"} << "Roy.nvl" << int(Problem::None)
+                                  << "";
+        QTest::newRow("a lone dash is a name")
+            << QStringList{"-"} << "-" << int(Problem::None) << "";
+        QTest::newRow("a name after --")
+            << QStringList{"--", "-Roy.nvl"} << "-Roy.nvl" << int(Problem::None) << "";
+        QTest::newRow("unknown long option")
+            << QStringList{"--print"} << "" << int(Problem::UnknownOption) << "--print";
+        QTest::newRow("unknown option after the file")
+            << QStringList{"Roy.nvl", "-x"} << "Roy.nvl" << int(Problem::UnknownOption) << "-x";
+        QTest::newRow("two files") << QStringList{"Roy.nvl", "Gagnon.nvl"} << "Roy.nvl"
+                                   << int(Problem::TooManyFiles) << "Gagnon.nvl";
+    }
+    void arguments()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(int, problem);
+        QFETCH(QString, offending);
+        const ProgramArguments parsed = parseProgramArguments(arguments);
+        QCOMPARE(int(parsed.problem), problem);
+        QCOMPARE(parsed.offending, offending);
+        if (parsed.problem == Problem::None)
+            QCOMPARE(parsed.file, file);
+    }
+
+    void aFaultyCommandLineIsToldBeforeAnything_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("unknown option") << QStringList{"--print"} << "ArgOption";
+        QTest::newRow("two files") << QStringList{"a.nvl", "b.nvl"} << "ArgFichier";
+    }
+    void aFaultyCommandLineIsToldBeforeAnything()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, problem);
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        program.options.arguments = parseProgramArguments(arguments);
+        QCOMPARE(program.start(), StartupResult::BadArguments);
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        auto text = [&](const QString &key) {
+            return program.text("French", QStringLiteral("modCotalmira-Msg"), key);
+        };
+        QCOMPARE(program.dialogs.messages.at(0).text,
+                 text(problem + "_1") + arguments.constLast() + text(problem + "_2") +
+                     QStringLiteral("\r\n\r\n") + text("ArgUsage_1") + QStringLiteral("norvel") +
+                     text("ArgUsage_2"));
+        QVERIFY(!appState().mainWindow);
+        QVERIFY(!appState().rateDatabase);
+    }
+
+    void aFileNamedAtStartIsOpened()
+    {
+        const QString path =
+            writeIllustration(files_.filePath(QStringLiteral("Roy.nvl")),
+                              QStringLiteral("Jeanne Courtier"), QStringLiteral("Roy"));
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        // A name relative to the folder the program was started from.
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(files_.path());
+        program.options.arguments = parseProgramArguments({QStringLiteral("Roy.nvl")});
+        const StartupResult result = program.start();
+        QDir::setCurrent(started);
+        QCOMPARE(result, StartupResult::Running);
+        QVERIFY(program.dialogs.messages.isEmpty());
+        QCOMPARE(appState().currentFileName, path);
+        QCOMPARE(appState().quoteForm->txtNom->text(), QStringLiteral("Roy"));
+        QCOMPARE(appState().quoteForm->windowTitle(), QStringLiteral("Roy"));
+        QCOMPARE(program.setting("courtier", "nom"), QStringLiteral("Jeanne Courtier"));
+        QVERIFY(!appState().modified);
+    }
+
+    void aBadFileNamedAtStartGetsTheUsualMessage()
+    {
+        const QString path = files_.filePath(QStringLiteral("Abime.nvl"));
+        QVERIFY(writeBytes(path, "not an illustration"));
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        program.options.arguments = parseProgramArguments({path});
+        QCOMPARE(program.start(), StartupResult::Running);
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QCOMPARE(program.dialogs.messages.at(0).text,
+                 msg(program, "modEnregistrement-Msg", "ErrAffSoumission"));
+        QVERIFY(appState().currentFileName.isEmpty());
+        QVERIFY(appState().mainWindow->isVisible());
+    }
+
+    void aSecondCopyHandsItsFileOver_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("result");
+        QTest::newRow("the running copy takes the file")
+            << "Roy.nvl" << true << int(StartupResult::HandedOver);
+        QTest::newRow("no answer: the usual warning")
+            << "Roy.nvl" << false << int(StartupResult::AlreadyRunning);
+        QTest::newRow("no file: the usual warning")
+            << "" << true << int(StartupResult::AlreadyRunning);
+    }
+    void aSecondCopyHandsItsFileOver()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, accepted);
+        QFETCH(int, result);
+        RefusingLock lock;
+        RecordingChannel channel(accepted);
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        program.options.lock = &lock;
+        program.options.channel = &channel;
+        program.options.arguments.file = file.isEmpty() ? file : files_.filePath(file);
+        QCOMPARE(int(program.start()), result);
+        QCOMPARE(channel.handed,
+                 file.isEmpty() ? QStringList() : QStringList{files_.filePath(file)});
+        const bool warned = result == int(StartupResult::AlreadyRunning);
+        QCOMPARE(program.dialogs.messages.size(), warned ? 1 : 0);
+        if (warned)
+            QCOMPARE(program.dialogs.messages.at(0).text,
+                     msg(program, "modCotalmira-Msg", "AppDejaLancer_1") +
+                         QStringLiteral("norvel") +
+                         msg(program, "modCotalmira-Msg", "AppDejaLancer_2"));
+        QVERIFY(!appState().mainWindow);
+    }
+
+    void theChannelCarriesAnyPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("plain") << "/home/broker/Norvel/Roy.nvl";
+        QTest::newRow("accents and blanks")
+            << QString::fromUtf8("/home/hélène/Mes soumissions/Côté.nvl");
+        QTest::newRow("a line break in a name") << "/tmp/a\nb/%0A.nvl";
+    }
+    void theChannelCarriesAnyPath()
+    {
+        QFETCH(QString, path);
+        const QString program = QStringLiteral("/opt/norvel/norvel");
+        LocalInstanceChannel running(runtime_.path());
+        QStringList received;
+        QVERIFY(running.listen(program, [&](const QString &p) { received << p; }));
+        Sender second(runtime_.path(), program, path, 5000);
+        QTRY_VERIFY(second.finished());
+        QVERIFY(second.result());
+        QTRY_COMPARE(received, QStringList{path});
+    }
+
+    void aHandOverWithoutAnAnswerFails_data()
+    {
+        QTest::addColumn<bool>("silentListener");
+        QTest::newRow("nobody listens") << false;
+        QTest::newRow("a listener that never answers") << true;
+    }
+    void aHandOverWithoutAnAnswerFails()
+    {
+        QFETCH(bool, silentListener);
+        const QString program = QStringLiteral("/opt/norvel/norvel");
+        LocalInstanceChannel channel(runtime_.path(), 300);
+        QLocalServer silent;
+        if (silentListener) {
+            QLocalServer::removeServer(channel.socketPath(program));
+            QVERIFY(silent.listen(channel.socketPath(program)));
+        }
+        Sender second(runtime_.path(), program, QStringLiteral("/tmp/Roy.nvl"), 300);
+        QTRY_VERIFY_WITH_TIMEOUT(second.finished(), 5000);
+        QVERIFY(!second.result());
+    }
+
+    void theRunningCopyOpensAHandedFileThroughItsSaveQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("Cancel keeps the current quote") << int(Answer::Cancel) << false;
+        QTest::newRow("No opens the file") << int(Answer::No) << true;
+    }
+    void theRunningCopyOpensAHandedFileThroughItsSaveQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+        const QString path =
+            writeIllustration(files_.filePath(QStringLiteral("Gagnon.nvl")),
+                              QStringLiteral("Jeanne Courtier"), QStringLiteral("Gagnon"));
+        FileInstanceLock lock(runtime_.path());
+        LocalInstanceChannel channel(runtime_.path());
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        program.options.lock = &lock;
+        program.options.channel = &channel;
+        QCOMPARE(program.start(), StartupResult::Running);
+        appState().quoteForm->txtNom->setText(QStringLiteral("Tremblay"));
+        appState().modified = true;
+        program.dialogs.script({Answer(answer)});
+
+        Sender second(runtime_.path(), program.options.programPath, path, 5000);
+        QTRY_VERIFY(second.finished());
+        QVERIFY(second.result());
+        QTRY_COMPARE(program.dialogs.messages.size(), 1);
+        QCOMPARE(program.dialogs.messages.at(0).text,
+                 msg(program, "modEnregistrement-Msg", "NouIllus_t"));
+        QCOMPARE(appState().quoteForm->txtNom->text(),
+                 opened ? QStringLiteral("Gagnon") : QStringLiteral("Tremblay"));
+        QCOMPARE(appState().currentFileName, opened ? path : QString());
+        QCOMPARE(appState().modified, !opened);
+    }
+
+    // The program itself, twice: the first copy opens the file it is given, then the one a
+    // second copy hands it; the second copy ends at once, without the warning (which, never
+    // answered here, would keep it running).
+    void twoRealCopies()
+    {
+        ProgramFolder folder;
+        QVERIFY(QFile::copy(builtProgramDir() + QStringLiteral("/norvel"), folder.programPath()));
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+        environment.insert(QStringLiteral("HOME"), home.path());
+        const QString first =
+            writeIllustration(files_.filePath(QStringLiteral("Premier.nvl")),
+                              QStringLiteral("Courtier Un"), QStringLiteral("Roy"));
+        const QString second =
+            writeIllustration(files_.filePath(QStringLiteral("Second.nvl")),
+                              QStringLiteral("Courtier Deux"), QStringLiteral("Gagnon"));
+        // Opening a file makes its broker the saved one: that is what shows from outside.
+        auto savedBroker = [&] {
+            return ReadSetting(folder.file(QStringLiteral("norvel.ini")),
+                               QStringLiteral("courtier"), QStringLiteral("nom"));
+        };
+
+        QProcess running;
+        running.setProcessEnvironment(environment);
+        running.start(folder.programPath(), {first});
+        QVERIFY(running.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(savedBroker(), QStringLiteral("Courtier Un"), 20000);
+
+        QProcess copy;
+        copy.setProcessEnvironment(environment);
+        copy.start(folder.programPath(), {second});
+        QVERIFY(copy.waitForFinished(20000));
+        QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(savedBroker(), QStringLiteral("Courtier Deux"), 20000);
+        QCOMPARE(running.state(), QProcess::Running);
+        running.kill();
+        running.waitForFinished();
+    }
+};
+
+QTEST_MAIN(HandOverTest)
+#include "test_handover.moc"
