@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norvel"));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ca.maisonorleane.Norvel"));
 
     norvel::DesktopDialogs dialogs;
     norvel::FileInstanceLock lock;

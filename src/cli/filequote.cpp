@@ -21,6 +21,7 @@ namespace {
 // Read failures show this message; a rate that cannot be read shows the one of its own key.
 const QString kReadFailure = QStringLiteral("ErrAffSoumission");
 const QString kRateFailure = QStringLiteral("ErrTaux");
+constexpr int kFilesPerEventPass = 25;
 
 QString lastMessage(const ScriptedDialogs &dialogs)
 {
@@ -60,9 +61,14 @@ std::vector<std::pair<QString, QString>> FileQuote::reportTexts() const
 
 FileQuote quoteFile(const QString &file, ScriptedDialogs &dialogs)
 {
-    // The program's event loop would have handled what the last quote left it (repaints,
-    // queued calls); the tool runs none, so without this they pile up for the whole run.
-    QCoreApplication::processEvents();
+    // The program's event loop would have handled what each quote leaves it (layouts, queued
+    // calls); the tool runs none, so it hands them over every few files: often enough that
+    // they never pile up, seldom enough that the layouts they ask for are done once for many.
+    static int sinceEvents = 0;
+    if (++sinceEvents == kFilesPerEventPass) {
+        sinceEvents = 0;
+        QCoreApplication::processEvents();
+    }
     // Each file's messages are its own; kept, they would grow for as long as the run.
     dialogs.clearRecord();
     FileQuote quote;
