@@ -14,12 +14,11 @@ bool sameFields(const IllusRecord &a, const IllusRecord &b)
 {
     return a.optEcheance == b.optEcheance && a.fumeurCo == b.fumeurCo && a.fumeur == b.fumeur &&
            a.parDateCo == b.parDateCo && a.parDate == b.parDate && a.homme == b.homme &&
-           a.hommeCo == b.hommeCo && a.coemprunteur == b.coemprunteur &&
-           a.dateNais == b.dateNais && a.dateNaisCo == b.dateNaisCo && a.echeance == b.echeance &&
-           a.effet == b.effet && a.age == b.age && a.ageCo == b.ageCo && a.duree == b.duree &&
-           a.montant == b.montant && a.nom == b.nom && a.nomCo == b.nomCo &&
-           a.prenom == b.prenom && a.prenomCo == b.prenomCo && a.terme == b.terme &&
-           a.versement == b.versement;
+           a.hommeCo == b.hommeCo && a.coemprunteur == b.coemprunteur && a.dateNais == b.dateNais &&
+           a.dateNaisCo == b.dateNaisCo && a.echeance == b.echeance && a.effet == b.effet &&
+           a.age == b.age && a.ageCo == b.ageCo && a.duree == b.duree && a.montant == b.montant &&
+           a.nom == b.nom && a.nomCo == b.nomCo && a.prenom == b.prenom &&
+           a.prenomCo == b.prenomCo && a.terme == b.terme && a.versement == b.versement;
 }
 
 } // namespace

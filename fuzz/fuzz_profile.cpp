@@ -21,8 +21,8 @@ constexpr std::size_t kNameLimit = 12;
 bool writable(const QString &name, QChar forbidden)
 {
     const QString t = name.trimmed();
-    return !t.isEmpty() && !t.startsWith(u'[') && !t.startsWith(u';') &&
-           !t.contains(forbidden) && !t.contains(u'\r') && !t.contains(u'\n');
+    return !t.isEmpty() && !t.startsWith(u'[') && !t.startsWith(u';') && !t.contains(forbidden) &&
+           !t.contains(u'\r') && !t.contains(u'\n');
 }
 
 bool sameEntry(const IniName &a, const IniName &b)

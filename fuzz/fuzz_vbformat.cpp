@@ -32,7 +32,8 @@ void checkRounding(double value, int decimals)
 {
     if (!(std::fabs(value) < 1e15))
         return;
-    const QString pattern = decimals ? QStringLiteral("0.") + QString(decimals, u'0') : QStringLiteral("0");
+    const QString pattern =
+        decimals ? QStringLiteral("0.") + QString(decimals, u'0') : QStringLiteral("0");
     const QString text = formatNumber(value, pattern);
     const double back = text.toDouble();
     const double unit = std::pow(10.0, -decimals);
@@ -53,8 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString pattern =
         fromCp1252(lineEnd == end ? QByteArray() : QByteArray(lineEnd + 1, end - lineEnd - 1));
     // The French file's symbols on odd lengths, the English ones on even lengths.
-    const NumberSymbols symbols =
-        size % 2 ? NumberSymbols{u',', u' '} : NumberSymbols{u'.', u','};
+    const NumberSymbols symbols = size % 2 ? NumberSymbols{u',', u' '} : NumberSymbols{u'.', u','};
 
     check(value, pattern, symbols);
     check(-value, pattern, symbols);
