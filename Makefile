@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD ?= build
 
-.PHONY: run test bench package deps build clean
+.PHONY: run test bench package deps build clean sanitize-build sanitize fuzz
 
 deps:
 	./scripts/install-deps
@@ -33,3 +33,20 @@ package: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The checking build: clang, AddressSanitizer and UBSan on everything, and the fuzzers.
+ASAN_BUILD ?= build-asan
+FUZZ_SECONDS ?= 45
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/sanitize/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/sanitize/ubsan.supp
+
+sanitize-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DNORVEL_SANITIZE=ON -DNORVEL_FUZZ=ON
+	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD)
+
+sanitize: sanitize-build
+	$(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ctest --test-dir $(ASAN_BUILD) --output-on-failure -j2
+
+fuzz: sanitize-build
+	$(SANITIZER_ENV) fuzz/run $(ASAN_BUILD) $(FUZZ_SECONDS)
