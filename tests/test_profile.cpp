@@ -125,6 +125,8 @@ private Q_SLOTS:
         const QString file = path(QStringLiteral("read.ini"));
         write(file, content);
         QCOMPARE(ReadSetting(file, section, key), expected);
+        // Language lookups go through an index of the whole content: it must find the same.
+        QCOMPARE(ProfileIndex(content).value(section, key), profileValue(content, section, key));
     }
 
     void missingFileReadsEmpty()

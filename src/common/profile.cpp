@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <vector>
 
 namespace norvel {
@@ -143,6 +144,44 @@ std::optional<QByteArray> profileValue(const QByteArray &content, const QString 
         }
     }
     return std::nullopt;
+}
+
+namespace {
+
+QByteArray foldedBytes(QByteArray raw)
+{
+    for (char &c : raw)
+        c = char(foldCp1252(static_cast<unsigned char>(c)));
+    return raw;
+}
+
+} // namespace
+
+ProfileIndex::ProfileIndex(const QByteArray &content)
+{
+    QSet<QByteArray> sectionsSeen;
+    QByteArray prefix; // of the keys of the current section; empty while it does not count
+    for (const Line &line : splitLines(content)) {
+        const Parsed p = parse(content, line);
+        if (p.kind == Parsed::Section) {
+            const QByteArray name = foldedBytes(p.name);
+            // Only the first section of a name counts, and in it the first of a key.
+            prefix = sectionsSeen.contains(name) ? QByteArray() : name + '\n';
+            sectionsSeen.insert(name);
+        } else if (p.kind == Parsed::Key && !prefix.isEmpty()) {
+            const QByteArray id = prefix + foldedBytes(p.name);
+            if (!values_.contains(id))
+                values_.insert(id, unquoted(p.value));
+        }
+    }
+}
+
+std::optional<QByteArray> ProfileIndex::value(const QString &section, const QString &key) const
+{
+    const auto found = values_.constFind(folded(section) + '\n' + folded(key));
+    if (found == values_.cend())
+        return std::nullopt;
+    return *found;
 }
 
 bool profileHasEntries(const QByteArray &content)

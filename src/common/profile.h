@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -16,6 +17,18 @@ namespace norvel {
 // is missing.
 std::optional<QByteArray> profileValue(const QByteArray &content, const QString &section,
                                        const QString &key);
+
+// Every value of a content, each found as profileValue finds it: for a content looked up
+// many times, which profileValue would parse again at every lookup.
+class ProfileIndex {
+public:
+    ProfileIndex() = default;
+    explicit ProfileIndex(const QByteArray &content);
+    std::optional<QByteArray> value(const QString &section, const QString &key) const;
+
+private:
+    QHash<QByteArray, QByteArray> values_; // folded section name, a line feed, folded key name
+};
 
 // True when the content holds at least one "key=value" line inside a section, as every
 // settings or language file does and an empty or binary file does not.

@@ -14,9 +14,10 @@
 
 namespace norvel {
 
-QString langText(const QByteArray &content, const QString &section, const QString &key)
+namespace {
+
+QString textOf(const std::optional<QByteArray> &value)
 {
-    const std::optional<QByteArray> value = profileValue(content, section, key);
     if (!value)
         return {};
     const QByteArray cut = value->left(kProfileValueMax);
@@ -26,6 +27,13 @@ QString langText(const QByteArray &content, const QString &section, const QStrin
     text.replace(QLatin1String("\\s"), QLatin1String(" "));
     text.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
     return text;
+}
+
+} // namespace
+
+QString langText(const QByteArray &content, const QString &section, const QString &key)
+{
+    return textOf(profileValue(content, section, key));
 }
 
 namespace {
@@ -59,6 +67,7 @@ struct LangCache {
     QString path;
     FileStamp stamp;
     QByteArray content;
+    ProfileIndex index;
     QHash<QString, QString> texts;
 };
 
@@ -83,6 +92,7 @@ QString GetLangString(const QString &section, const QString &key)
         const QByteArray content = file.readAll();
         if (path != cache.path || content != cache.content) {
             cache.content = content;
+            cache.index = ProfileIndex(content);
             cache.texts.clear();
         }
         cache.path = path;
@@ -92,7 +102,7 @@ QString GetLangString(const QString &section, const QString &key)
     const auto found = cache.texts.constFind(id);
     if (found != cache.texts.cend())
         return *found;
-    return *cache.texts.insert(id, langText(cache.content, section, key));
+    return *cache.texts.insert(id, textOf(cache.index.value(section, key)));
 }
 
 namespace {
