@@ -37,7 +37,9 @@ clean:
 # The checking build: clang, AddressSanitizer and UBSan on everything, and the fuzzers.
 ASAN_BUILD ?= build-asan
 FUZZ_SECONDS ?= 45
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 \
+# clang 14's leak checker misreads the dynamic TLS of a thread that has ended under Debian 12's
+# glibc and crashes while scanning it; not intercepting __tls_get_addr avoids that scan.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/sanitize/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:suppressions=$(CURDIR)/sanitize/ubsan.supp
 

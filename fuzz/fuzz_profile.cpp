@@ -6,6 +6,7 @@
 #include "ininames.h"
 #include "scratchfile.h"
 
+#include <QFile>
 #include <cstddef>
 #include <cstdint>
 
@@ -77,6 +78,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!writable(target.section, u']') || !writable(target.key, u'='))
         return 0;
     const QString value = fromCp1252(content.right(qsizetype(size % 300)));
+    // A file holding a NUL byte is no text file: it is never replaced, and stays as it was.
+    if (content.contains('\0')) {
+        FUZZ_CHECK(!WriteSetting(path, target.section, target.key, value));
+        QFile file(path);
+        FUZZ_CHECK(file.open(QIODevice::ReadOnly) && file.readAll() == content);
+        return 0;
+    }
     FUZZ_CHECK(WriteSetting(path, target.section, target.key, value));
     FUZZ_CHECK(ReadSetting(path, target.section, target.key) == readBack(value));
     for (std::size_t i = 0; i < names.size(); ++i)
