@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD ?= build
 
-.PHONY: run test bench package deps build clean sanitize-build sanitize fuzz
+.PHONY: run test bench package deps build clean sanitize-build sanitize fuzz coverage
 
 deps:
 	./scripts/install-deps
@@ -52,3 +52,22 @@ sanitize: sanitize-build
 
 fuzz: sanitize-build
 	$(SANITIZER_ENV) fuzz/run $(ASAN_BUILD) $(FUZZ_SECONDS)
+
+# Line, function and branch coverage of src/ by the whole suite: a gcc Debug build of its own,
+# counters zeroed first so that a second run reports that run alone.
+COVERAGE_BUILD ?= build-coverage
+COVERAGE_DATA = $(COVERAGE_BUILD)/coverage.json
+
+coverage: deps
+	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage
+	cmake --build $(COVERAGE_BUILD) -j2
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(COVERAGE_BUILD) --output-on-failure -j2
+	gcovr --root . --filter src/ --exclude '.*_autogen/' -j2 --json $(COVERAGE_DATA) $(COVERAGE_BUILD)
+	gcovr --add-tracefile $(COVERAGE_DATA) --root .
+	gcovr --add-tracefile $(COVERAGE_DATA) --root . --branches --print-summary \
+	    > $(COVERAGE_BUILD)/summary.txt
+	cat $(COVERAGE_BUILD)/summary.txt
+	awk '{ f[$$1] = $$2 } END { printf "coverage of src/: lines %s, functions %s, branches %s\n", \
+	    f["lines:"], f["functions:"], f["branches:"] }' $(COVERAGE_BUILD)/summary.txt
