@@ -1,10 +1,10 @@
 // Writing and reading one illustration file through the real form.
-#include "app/appstate.h"
-#include "files/illustrationio.h"
-#include "quote/quoteform.h"
+#include "qtbenchmain.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
-#include "qtbenchmain.h"
+#include "ui/appstate.h"
+#include "ui/illustrationio.h"
+#include "ui/quoteform.h"
 
 using namespace norvel;
 

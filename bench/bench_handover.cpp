@@ -1,7 +1,7 @@
 // What a second copy waits for when it hands a file to the running one: connecting, sending
 // the path and reading the acknowledgement. The running copy listens on its own thread here,
 // as it would in its own process.
-#include "platform/instancechannel.h"
+#include "base/instancechannel.h"
 #include "qtbenchmain.h"
 
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 // norvel-quote --json over a folder of 1,000 illustration files, run as the batch user runs it.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "files/illustrationio.h"
-#include "quote/quoteform.h"
+#include "base/clock.h"
+#include "qtbenchmain.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
-#include "qtbenchmain.h"
+#include "ui/appstate.h"
+#include "ui/illustrationio.h"
+#include "ui/quoteform.h"
 
 #include <QDir>
 #include <QProcess>

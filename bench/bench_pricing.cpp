@@ -1,10 +1,11 @@
 // The arithmetic of one quote: its rate lookups, its whole pricing, and one requirement text.
-#include "app/appstate.h"
-#include "pricing/databaserates.h"
-#include "pricing/quotepricing.h"
-#include "pricing/ratedatabase.h"
-#include "quote/underwriting.h"
+#include "domain/databaserates.h"
+#include "domain/language.h"
+#include "domain/quotepricing.h"
+#include "domain/ratedatabase.h"
+#include "domain/underwriting.h"
 #include "support/programfolder.h"
+#include "ui/appstate.h"
 
 #include <benchmark/benchmark.h>
 
@@ -80,9 +81,9 @@ BENCHMARK(PriceWholeQuote)->Unit(benchmark::kMicrosecond);
 void RequirementText(benchmark::State &state)
 {
     resetAppState();
-    appState().languageFilePath = folder().file(QStringLiteral("Data/English.lng"));
+    appState().language = Language(folder().file(QStringLiteral("Data/English.lng")));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ExigencesVieInvalidite(48, 4600, 150000));
+        benchmark::DoNotOptimize(ExigencesVieInvalidite(appState().language, 48, 4600, 150000));
 }
 BENCHMARK(RequirementText)->Unit(benchmark::kMicrosecond);
 

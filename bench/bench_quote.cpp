@@ -1,14 +1,14 @@
 // The quote from the click to the filled report, and the report's page written as PDF.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "pricing/quotecommand.h"
-#include "quote/formutils.h"
-#include "quote/maskededit.h"
-#include "quote/quoteform.h"
-#include "report/reportoutput.h"
+#include "base/clock.h"
+#include "qtbenchmain.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
-#include "qtbenchmain.h"
+#include "ui/appstate.h"
+#include "ui/formutils.h"
+#include "ui/maskededit.h"
+#include "ui/quotecommand.h"
+#include "ui/quoteform.h"
+#include "ui/reportoutput.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // 10,000 quotes in one headless program: memory after the hundredth and after the last.
-#include "support/soak.h"
 #include "qtbenchmain.h"
+#include "support/soak.h"
 
 #include <benchmark/benchmark.h>
 

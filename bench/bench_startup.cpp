@@ -1,15 +1,16 @@
 // Start-up to a shown main window (without the splash wait), and the text lookups every
 // window's translation makes.
-#include "app/appstate.h"
-#include "app/mainwindow.h"
-#include "app/scripteddialogs.h"
 #include "app/startup.h"
-#include "lang/language.h"
-#include "lang/objectnode.h"
-#include "pricing/ratedatabase.h"
+#include "benchprograms.h"
+#include "domain/language.h"
+#include "domain/ratedatabase.h"
 #include "support/programfolder.h"
 #include "support/readonlymark.h"
-#include "benchprograms.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
+#include "ui/objectnode.h"
+#include "ui/scripteddialogs.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -58,8 +59,8 @@ BENCHMARK(StartupProcessNorvel)->Unit(benchmark::kMillisecond)->UseRealTime()->I
 
 void StartupProcessFloor(benchmark::State &state)
 {
-    const qint64 widgets = benchFigure(runBenchProgram(QStringLiteral("norvel-startprobe")),
-                                       "widgets");
+    const qint64 widgets =
+        benchFigure(runBenchProgram(QStringLiteral("norvel-startprobe")), "widgets");
     state.counters["widgets"] = double(widgets);
     StartupProcess(state, QStringLiteral("norvel-floor"),
                    {QStringLiteral("--widgets"), QString::number(widgets)});
@@ -85,7 +86,7 @@ BENCHMARK(OpenRateDatabase)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void LanguageLookup(benchmark::State &state)
 {
     resetAppState();
-    appState().languageFilePath = folder->file(QStringLiteral("Data/French.lng"));
+    appState().language = Language(folder->file(QStringLiteral("Data/French.lng")));
     for (auto _ : state)
         benchmark::DoNotOptimize(
             GetLangString(QStringLiteral("frmCotalmira-Msg"), QStringLiteral("FormatDate")));
@@ -96,7 +97,7 @@ void TranslateMainWindow(benchmark::State &state)
 {
     resetAppState();
     appState().programDir = folder->path();
-    appState().languageFilePath = folder->file(QStringLiteral("Data/French.lng"));
+    appState().language = Language(folder->file(QStringLiteral("Data/French.lng")));
     MainWindow window;
     for (auto _ : state)
         TranslateForm(static_cast<QObject *>(&window));

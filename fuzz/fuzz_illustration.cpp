@@ -1,6 +1,6 @@
 // Illustration files as File > Open reads them: any bytes are either refused whole or give
 // a record that writes back to the same fields.
-#include "files/illusrecord.h"
+#include "domain/illusrecord.h"
 #include "fuzzcheck.h"
 
 #include <cstddef>

@@ -1,10 +1,11 @@
 // Text lookup over any language file: every text found obeys the lookup's promises, and the
 // program's lookups, cached or not, give what the file holds at that moment.
-#include "app/appstate.h"
+#include "domain/language.h"
 #include "fuzzcheck.h"
 #include "ininames.h"
-#include "lang/language.h"
 #include "scratchfile.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,7 +37,7 @@ bool escapesReplaced(const QString &text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray content(reinterpret_cast<const char *>(data), qsizetype(size));
-    appState().languageFilePath = scratchFile(QStringLiteral("French.lng"), content);
+    appState().language = Language(scratchFile(QStringLiteral("French.lng"), content));
 
     std::vector<IniName> names = iniNames(content, kNameLimit);
     names.push_back({QStringLiteral("modCotalmira-Msg"), QStringLiteral("AppTitle")});

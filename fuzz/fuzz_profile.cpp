@@ -1,7 +1,7 @@
 // Settings files as the program reads and writes them: any content reads without fault, a
 // written key reads back as written, and the write leaves every other key as it was.
-#include "common/cp1252.h"
-#include "common/profile.h"
+#include "base/cp1252.h"
+#include "base/profile.h"
 #include "fuzzcheck.h"
 #include "ininames.h"
 #include "scratchfile.h"

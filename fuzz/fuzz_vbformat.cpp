@@ -1,7 +1,7 @@
 // Format patterns as the language files give them: a number (the first line, as text) and a
 // pattern (the rest, Windows-1252). No pattern, however malformed, makes formatting fail.
-#include "common/cp1252.h"
-#include "common/vbformat.h"
+#include "base/cp1252.h"
+#include "base/vbformat.h"
 #include "fuzzcheck.h"
 
 #include <algorithm>

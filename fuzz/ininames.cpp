@@ -1,6 +1,6 @@
 #include "ininames.h"
 
-#include "common/cp1252.h"
+#include "base/cp1252.h"
 
 #include <QList>
 

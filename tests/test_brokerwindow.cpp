@@ -1,10 +1,10 @@
 // The broker's name and telephone: what is shown, what is saved, and what Cancel restores.
-#include "app/appstate.h"
-#include "app/mainwindow.h"
-#include "broker/brokerwindow.h"
-#include "quote/maskededit.h"
 #include "support/brokershown.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/brokerwindow.h"
+#include "ui/mainwindow.h"
+#include "ui/maskededit.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // Every file the program reads or writes is Windows-1252; a byte that changes on the way
 // through corrupts a broker's name or a language text.
-#include "common/cp1252.h"
+#include "base/cp1252.h"
 
 #include <QtTest>
 

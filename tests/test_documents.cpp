@@ -1,15 +1,16 @@
 // Opening the product documents: the stored reader, the file associations, the reader question
 // and dialog, and the six menu items. No real reader is ever started.
-#include "app/appstate.h"
-#include "app/mainwindow.h"
-#include "common/profile.h"
-#include "docs/pdfreader.h"
-#include "docs/readerplatform.h"
-#include "lang/language.h"
-#include "platform/fileassociations.h"
-#include "platform/programlauncher.h"
-#include "platform/shortpath.h"
+#include "base/fileassociations.h"
+#include "base/profile.h"
+#include "base/programlauncher.h"
+#include "base/readerplatform.h"
+#include "base/shortpath.h"
+#include "domain/language.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
+#include "ui/pdfreader.h"
 
 #include <QAction>
 #include <QDir>
@@ -124,7 +125,7 @@ private Q_SLOTS:
         state.programDir = folder_->path();
         state.exeBaseName = QStringLiteral("norvel");
         state.settingsFilePath = settings();
-        state.languageFilePath = folder_->file(QStringLiteral("Data/French.lng"));
+        state.language = Language(folder_->file(QStringLiteral("Data/French.lng")));
         state.dialogs = &dialogs_;
     }
     void cleanup() { resetAppState(); }

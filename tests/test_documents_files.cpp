@@ -1,12 +1,12 @@
 // What the documents rest on: the free desktops' PDF associations, a desktop entry's command,
 // starting a program, and the generated documents themselves.
-#include "docs/productdocuments.h"
-#include "docs/standardsgrid.h"
-#include "lang/language.h"
-#include "platform/desktopassociations.h"
-#include "platform/desktopentry.h"
-#include "platform/programlauncher.h"
-#include "quote/underwriting.h"
+#include "base/desktopassociations.h"
+#include "base/desktopentry.h"
+#include "base/programlauncher.h"
+#include "domain/language.h"
+#include "domain/productdocuments.h"
+#include "domain/standardsgrid.h"
+#include "domain/underwriting.h"
 #include "support/programfolder.h"
 
 #include <QDir>

@@ -1,13 +1,13 @@
 // The quote form's fields as the broker types in them: help line and selection on arrival,
 // key filters, Enter and the space bar, the warning on leaving a field (and none on leaving
 // the window), the derived ages and durations, and which edits mark the illustration modified.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "app/mainwindow.h"
-#include "quote/formutils.h"
-#include "quote/maskededit.h"
-#include "quote/quoteform.h"
+#include "base/clock.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/formutils.h"
+#include "ui/mainwindow.h"
+#include "ui/maskededit.h"
+#include "ui/quoteform.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 // New, Open, Save, Save As and Erase with every answer the broker can give.
-#include "app/appstate.h"
-#include "app/mainwindow.h"
-#include "files/filecommands.h"
-#include "files/illustrationio.h"
-#include "quote/quoteform.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/filecommands.h"
+#include "ui/illustrationio.h"
+#include "ui/mainwindow.h"
+#include "ui/quoteform.h"
 
 #include <QAction>
 #include <QCheckBox>

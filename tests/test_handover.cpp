@@ -1,15 +1,15 @@
 // Opening an illustration from outside the program: named on its command line, or handed by a
 // second copy to the copy that already runs.
-#include "app/appstate.h"
-#include "app/mainwindow.h"
 #include "app/programarguments.h"
-#include "common/profile.h"
-#include "files/illusrecord.h"
-#include "platform/instancechannel.h"
-#include "platform/instancelock.h"
-#include "quote/quoteform.h"
+#include "base/instancechannel.h"
+#include "base/instancelock.h"
+#include "base/profile.h"
+#include "domain/illusrecord.h"
 #include "support/newillustration.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/mainwindow.h"
+#include "ui/quoteform.h"
 
 #include <QLineEdit>
 #include <QLocalServer>

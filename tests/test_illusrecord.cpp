@@ -1,5 +1,5 @@
 // The illustration file's bytes, against images made by hand.
-#include "files/illusrecord.h"
+#include "domain/illusrecord.h"
 #include "support/newillustration.h"
 
 #include <QRandomGenerator>

@@ -1,15 +1,15 @@
 // Writing the form to an illustration file and reading it back, through the real windows.
-#include "app/appstate.h"
-#include "broker/brokerwindow.h"
-#include "files/illusrecord.h"
-#include "files/illustrationio.h"
-#include "quote/formutils.h"
-#include "quote/maskededit.h"
-#include "quote/quoteform.h"
+#include "domain/illusrecord.h"
 #include "support/filesizelimit.h"
 #include "support/newillustration.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/brokerwindow.h"
+#include "ui/formutils.h"
+#include "ui/illustrationio.h"
+#include "ui/maskededit.h"
+#include "ui/quoteform.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -4,11 +4,12 @@
 // Keys are found in the code as GetLangString(<section>, QStringLiteral("<key>")), the section
 // written as a literal or as a file-level `const QString kName = QStringLiteral("...")`. Keys
 // built at run time are listed below.
-#include "app/appstate.h"
-#include "common/cp1252.h"
-#include "lang/language.h"
-#include "quote/amountformat.h"
+#include "base/cp1252.h"
+#include "domain/amountformat.h"
+#include "domain/language.h"
 #include "support/programfolder.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -197,10 +198,11 @@ private Q_SLOTS:
         QFETCH(double, value);
         QFETCH(bool, cents);
         QFETCH(QString, expected);
-        appState().languageFilePath = languageFile(language.toLatin1().constData());
+        appState().language = Language(languageFile(language.toLatin1().constData()));
         // Premiums are single precision; typed amounts are text and keep every digit.
-        const QString shown = cents ? FormaterMontant(float(value), true)
-                                    : FormaterMontant(QString::number(value, 'f', 0), false);
+        const QString shown =
+            cents ? FormaterMontant(appState().language, float(value), true)
+                  : FormaterMontant(appState().language, QString::number(value, 'f', 0), false);
         QCOMPARE(shown, expected);
     }
 };

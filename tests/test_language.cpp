@@ -1,8 +1,9 @@
 // Text lookup in the current language file, and the paths stored in the settings.
-#include "app/appstate.h"
-#include "app/scripteddialogs.h"
-#include "lang/language.h"
-#include "lang/paths.h"
+#include "base/paths.h"
+#include "domain/language.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
+#include "ui/scripteddialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,17 +57,17 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, value);
         QFETCH(QString, expected);
-        appState().languageFilePath =
-            writeLanguage(QStringLiteral("t.lng"), "[modCotalmira-Msg]\r\nKey=" + value + "\r\n");
+        appState().language = Language(
+            writeLanguage(QStringLiteral("t.lng"), "[modCotalmira-Msg]\r\nKey=" + value + "\r\n"));
         QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Key")),
                  expected);
     }
 
     void longLineIsCutAndHidesNothing()
     {
-        appState().languageFilePath = writeLanguage(
-            QStringLiteral("t.lng"),
-            "[a]\r\nLong=" + QByteArray(100000, 'y') + "\r\nAfter=ok\r\n[b]\r\nk=fine\r\n");
+        appState().language = Language(
+            writeLanguage(QStringLiteral("t.lng"), "[a]\r\nLong=" + QByteArray(100000, 'y') +
+                                                       "\r\nAfter=ok\r\n[b]\r\nk=fine\r\n"));
         QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("Long")), QString(254, u'y'));
         QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("After")), QStringLiteral("ok"));
         QCOMPARE(GetLangString(QStringLiteral("b"), QStringLiteral("k")), QStringLiteral("fine"));
@@ -74,8 +75,8 @@ private Q_SLOTS:
 
     void namesWithoutCase()
     {
-        appState().languageFilePath =
-            writeLanguage(QStringLiteral("c.lng"), "[frmMDI]\r\nfrmMDI-Caption=Norvel\r\n");
+        appState().language = Language(
+            writeLanguage(QStringLiteral("c.lng"), "[frmMDI]\r\nfrmMDI-Caption=Norvel\r\n"));
         QCOMPARE(GetLangString(QStringLiteral("FRMMDI"), QStringLiteral("FrmMdi-caption")),
                  QStringLiteral("Norvel"));
     }
@@ -90,7 +91,7 @@ private Q_SLOTS:
     void changesOnDiskShowAtOnce()
     {
         const QString path = writeLanguage(QStringLiteral("live.lng"), "[a]\r\nk=one\r\n");
-        appState().languageFilePath = path;
+        appState().language = Language(path);
         QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("one"));
         writeLanguage(QStringLiteral("live.lng"), "[a]\r\nk=two\r\n");
         QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("two"));
@@ -100,12 +101,12 @@ private Q_SLOTS:
     {
         const QString good = writeLanguage(QStringLiteral("good.lng"), "[a]\r\nk=ok\r\n");
         SetLanguageFile(good);
-        QCOMPARE(appState().languageFilePath, good);
+        QCOMPARE(appState().language.path(), good);
         QVERIFY(dialogs_.messages.isEmpty());
 
         const QString missing = dir_.filePath(QStringLiteral("Data/English.lng"));
         SetLanguageFile(missing);
-        QCOMPARE(appState().languageFilePath, good);
+        QCOMPARE(appState().language.path(), good);
         QCOMPARE(dialogs_.messages.size(), 1);
         QCOMPARE(dialogs_.messages.at(0).text, missing + QStringLiteral(" not found"));
         QCOMPARE(dialogs_.messages.at(0).title, QString());

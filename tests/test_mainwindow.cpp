@@ -1,18 +1,20 @@
 // The main window's menus: province rules, language and province switching, shortcuts.
-#include "app/aboutwindow.h"
-#include "app/appstate.h"
-#include "app/version.h"
-#include "broker/brokerwindow.h"
-#include "app/mainwindow.h"
-#include "app/scripteddialogs.h"
 #include "app/startup.h"
-#include "common/profile.h"
-#include "lang/language.h"
-#include "lang/objectnode.h"
-#include "lang/province.h"
-#include "quote/amountformat.h"
-#include "quote/quoteform.h"
+#include "base/profile.h"
+#include "base/version.h"
+#include "domain/amountformat.h"
+#include "domain/language.h"
 #include "support/programfolder.h"
+#include "ui/aboutwindow.h"
+#include "ui/amountbox.h"
+#include "ui/appstate.h"
+#include "ui/brokerwindow.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
+#include "ui/objectnode.h"
+#include "ui/province.h"
+#include "ui/quoteform.h"
+#include "ui/scripteddialogs.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -50,11 +52,11 @@ class MainWindowTest : public QObject {
     }
     QString text(const char *language, const QString &section, const QString &key) const
     {
-        const QString saved = appState().languageFilePath;
-        appState().languageFilePath =
-            folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language)));
+        const QString saved = appState().language.path();
+        appState().language =
+            Language(folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language))));
         const QString t = GetLangString(section, key);
-        appState().languageFilePath = saved;
+        appState().language = Language(saved);
         return t;
     }
     static bool shown(MainWindow *w, const char *name) { return w->item(name)->isVisible(); }
@@ -123,7 +125,7 @@ private Q_SLOTS:
         QVERIFY(w);
         w->item("indProvQuebec")->trigger();
         QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\English.lng"));
-        QCOMPARE(appState().languageFilePath, folder_->file(QStringLiteral("Data/English.lng")));
+        QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/English.lng")));
     }
 
     void languageChoiceIsSaved()
@@ -151,7 +153,7 @@ private Q_SLOTS:
         resetAppState();
         w = startWith(QByteArray());
         QVERIFY(w);
-        QCOMPARE(appState().languageFilePath, folder_->file(QStringLiteral("Data/English.lng")));
+        QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/English.lng")));
     }
 
     void ontarioNeverSavesALanguage()
@@ -169,7 +171,7 @@ private Q_SLOTS:
         w->item("indLangAnglais")->trigger();
         QCOMPARE(dialogs_.messages.size(), 1);
         QVERIFY(dialogs_.messages.at(0).text.endsWith(QLatin1String("English.lng not found")));
-        QCOMPARE(appState().languageFilePath, folder_->file(QStringLiteral("Data/French.lng")));
+        QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/French.lng")));
         QCOMPARE(w->item("indQuitter")->text(), text("French", "frmMDI", "indQuitter-Caption"));
     }
 
@@ -252,7 +254,7 @@ private Q_SLOTS:
     {
         MainWindow *w = startWith(QByteArray());
         QVERIFY(w);
-        QVERIFY(WriteSetting(appState().languageFilePath, QStringLiteral("frmApropos"),
+        QVERIFY(WriteSetting(appState().language.path(), QStringLiteral("frmApropos"),
                              QStringLiteral("lblLigne3-Caption"),
                              QStringLiteral("Autre compagnie")));
         QString company;

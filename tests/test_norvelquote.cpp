@@ -2,19 +2,19 @@
 // report as the arrangement rules leave it, PDF, rewriting, exit statuses, and the settings
 // file left untouched. With NORVEL_WRITE_EXAMPLES set, the examples test writes examples/
 // afresh instead of comparing.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "files/illustrationio.h"
-#include "pricing/databaserates.h"
-#include "pricing/quotepricing.h"
-#include "pricing/quotereport.h"
-#include "pricing/ratedatabase.h"
-#include "quote/amountformat.h"
-#include "quote/quoteform.h"
-#include "report/report.h"
+#include "base/clock.h"
+#include "domain/amountformat.h"
+#include "domain/databaserates.h"
+#include "domain/quotepricing.h"
+#include "domain/quotereport.h"
+#include "domain/ratedatabase.h"
+#include "domain/report.h"
 #include "support/quoteentry.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/illustrationio.h"
+#include "ui/quoteform.h"
 
 #include <QDir>
 #include <QFile>
@@ -155,7 +155,8 @@ private Q_SLOTS:
 
         setToday(QDate(2010, 8, 31));
         RunningProgram program;
-        const std::unique_ptr<Report> layout = newQuoteReport();
+        const std::unique_ptr<Report> layout =
+            newQuoteReport(appState().language, appState().programDir);
         QStringList order;
         for (const ReportSection &section : layout->sections())
             for (const ReportControl &control : section.controls)
@@ -193,7 +194,7 @@ private Q_SLOTS:
                     last = at;
                 }
             QCOMPARE(report[QStringLiteral("lblMntAnn11")].toString(),
-                     FormaterMontant(want.PrimeVieEmp, true));
+                     FormaterMontant(appState().language, want.PrimeVieEmp, true));
             // The broker stored in the file, not the settings file's (there is none).
             QCOMPARE(report[QStringLiteral("lblCourtier")].toString(), QStringLiteral("Luc Roy"));
         }
@@ -204,7 +205,8 @@ private Q_SLOTS:
         QVERIFY(!shown(0, "lblCo2") && shown(0, "lblMntAnn18") && shown(0, "lblMntAnn28"));
         QVERIFY(shown(1, "lblCo2") && shown(1, "lblMntAnn17") && shown(1, "lblMntAnn27"));
         QCOMPARE(lines[1][QStringLiteral("report")].toObject()[QStringLiteral("lblMntAnn17")],
-                 FormaterMontant(expectedPrices(kExamples[1].entry).totalVie, true));
+                 FormaterMontant(appState().language, expectedPrices(kExamples[1].entry).totalVie,
+                                 true));
         QVERIFY(shown(2, "lblMntAnn18") && !shown(2, "lblAssVieInv24Mois"));
         QVERIFY(!shown(3, "lblAssVieInv24Mois") && !shown(3, "lblMntAnn28"));
         QCOMPARE(lines[2][QStringLiteral("premiums")].toObject()[QStringLiteral("PrimeInv24Emp")],
@@ -410,3 +412,4 @@ private Q_SLOTS:
 
 QTEST_MAIN(NorvelQuoteTest)
 #include "test_norvelquote.moc"
+#include "domain/language.h"

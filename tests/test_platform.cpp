@@ -1,6 +1,6 @@
 // The operating-system services the program asks for.
-#include "platform/instancelock.h"
-#include "platform/settingsstore.h"
+#include "base/instancelock.h"
+#include "base/settingsstore.h"
 
 #include <QProcess>
 #include <QSettings>

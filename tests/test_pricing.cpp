@@ -1,8 +1,8 @@
 // The product's arithmetic, to the single-precision bit: the rules one by one, then whole
 // quotes over rates held in memory. Reals are compared with QCOMPARE_EQ, never QCOMPARE, which
 // forgives a last digit.
-#include "pricing/pricingrules.h"
-#include "pricing/quotepricing.h"
+#include "domain/pricingrules.h"
+#include "domain/quotepricing.h"
 
 #include <QHash>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // Settings and language files follow the Windows private-profile rules; these cases are the
 // files brokers and support staff write by hand.
-#include "common/cp1252.h"
-#include "common/profile.h"
+#include "base/cp1252.h"
+#include "base/profile.h"
 #include "support/filesizelimit.h"
 
 #include <QDir>

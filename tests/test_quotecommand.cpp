@@ -1,24 +1,24 @@
 // The quote button from click to report: the real form filled as the broker fills it, the
 // report's arrangement and figures against the pricing, the progress bar, the preview, and a
 // rate that cannot be read.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "app/mainwindow.h"
-#include "lang/language.h"
-#include "pricing/databaserates.h"
-#include "pricing/quotecommand.h"
-#include "pricing/quotepricing.h"
-#include "pricing/ratedatabase.h"
-#include "quote/amountformat.h"
-#include "quote/formutils.h"
-#include "quote/maskededit.h"
-#include "quote/quoteform.h"
-#include "quote/underwriting.h"
-#include "lang/province.h"
-#include "report/report.h"
-#include "report/reportpreview.h"
+#include "base/clock.h"
+#include "domain/amountformat.h"
+#include "domain/databaserates.h"
+#include "domain/language.h"
+#include "domain/quotepricing.h"
+#include "domain/ratedatabase.h"
+#include "domain/report.h"
+#include "domain/underwriting.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/formutils.h"
+#include "ui/mainwindow.h"
+#include "ui/maskededit.h"
+#include "ui/province.h"
+#include "ui/quotecommand.h"
+#include "ui/quoteform.h"
+#include "ui/reportpreview.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -306,7 +306,8 @@ private Q_SLOTS:
                 QVERIFY2(figure.count(key), qPrintable(key));
                 const float annual = figure.at(key);
                 QVERIFY2(annual > 0, qPrintable(entry));
-                want = FormaterMontant(monthly ? prices.mensuel(annual) : annual, true);
+                want = FormaterMontant(appState().language,
+                                       monthly ? prices.mensuel(annual) : annual, true);
             }
             QCOMPARE((*report)[name].caption, want);
         }
@@ -340,8 +341,9 @@ private Q_SLOTS:
         QCOMPARE(r[QStringLiteral("lblAss2")].caption,
                  program_->text("French", "frmCotalmira-Val", "Coemp2points"));
         QCOMPARE(r[QStringLiteral("lblNormeVieEtInvl2")].caption,
-                 ExigencesVieInvalidite(52, 2600, 600000));
-        QCOMPARE(r[QStringLiteral("lblNormeVie1")].caption, ExigencesVie(45, 600000));
+                 ExigencesVieInvalidite(appState().language, 52, 2600, 600000));
+        QCOMPARE(r[QStringLiteral("lblNormeVie1")].caption,
+                 ExigencesVie(appState().language, 45, 600000));
         QVERIFY(!r[QStringLiteral("lblNormeVie1")].caption.isEmpty());
         ReportPreview *preview = form_->findChild<QuoteCommand *>()->preview();
         QVERIFY(preview->isVisible());

@@ -1,7 +1,7 @@
 // Ages and amortization durations derived from the form's dates: an age one year off prices
 // the wrong rate, a duration one month off is a wrong quote.
-#include "common/vbdate.h"
-#include "quote/quotedates.h"
+#include "base/vbdate.h"
+#include "domain/quotedates.h"
 
 #include <QtTest>
 

@@ -1,12 +1,13 @@
 // The quote form as the broker meets it: tab order, design state, enabling rules, colours,
 // the co-borrower memory, Esc, and the quote button's validation.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "app/mainwindow.h"
-#include "quote/formutils.h"
-#include "quote/maskededit.h"
-#include "quote/quoteform.h"
+#include "base/clock.h"
+#include "domain/displayname.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/formutils.h"
+#include "ui/mainwindow.h"
+#include "ui/maskededit.h"
+#include "ui/quoteform.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -309,9 +310,10 @@ private Q_SLOTS:
         QFETCH(QString, last);
         QFETCH(bool, man);
         QFETCH(QString, expected);
-        QCOMPARE(NomAffiche(first, last, man, 2), expected);
+        QCOMPARE(NomAffiche(appState().language, first, last, man, 2), expected);
     }
 };
 
 QTEST_MAIN(QuoteFormTest)
 #include "test_quoteform.moc"
+#include "domain/language.h"

@@ -1,6 +1,6 @@
 // The shipped rate database is encrypted and built from the repository's sources.
-#include "pricing/ratedatabase.h"
-#include "pricing/ratetables.h"
+#include "domain/ratedatabase.h"
+#include "domain/ratetables.h"
 #include "support/programfolder.h"
 #include "support/ratefiles.h"
 

@@ -1,9 +1,9 @@
 // Every rate of a quote is read here: a rate read from the wrong row or field, or a missing
 // one priced as if it were there, is a wrong quote.
-#include "pricing/databaserates.h"
-#include "pricing/pricingrules.h"
-#include "pricing/ratedatabase.h"
-#include "pricing/ratetables.h"
+#include "domain/databaserates.h"
+#include "domain/pricingrules.h"
+#include "domain/ratedatabase.h"
+#include "domain/ratetables.h"
 #include "support/programfolder.h"
 #include "support/ratefiles.h"
 

@@ -1,17 +1,17 @@
 // The report engine on the quote report: the page as PDF read back by a real reader, the
 // preview's Print and Save as PDF driven without a dialog, and the failures they report.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "pricing/quotecommand.h"
-#include "pricing/quotereport.h"
-#include "quote/formutils.h"
-#include "quote/maskededit.h"
-#include "quote/quoteform.h"
-#include "report/report.h"
-#include "report/reportoutput.h"
-#include "report/reportpreview.h"
+#include "base/clock.h"
+#include "domain/quotereport.h"
+#include "domain/report.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/formutils.h"
+#include "ui/maskededit.h"
+#include "ui/quotecommand.h"
+#include "ui/quoteform.h"
+#include "ui/reportoutput.h"
+#include "ui/reportpreview.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -79,7 +79,7 @@ private Q_SLOTS:
 
     void unknownControlIsAFault()
     {
-        std::unique_ptr<Report> report = newQuoteReport();
+        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, (*report)[QStringLiteral("lblNothing")]);
         QVERIFY(!report->find(QStringLiteral("lblNothing")));
     }
@@ -99,7 +99,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, section);
         QFETCH(QString, control);
-        std::unique_ptr<Report> report = newQuoteReport();
+        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
         QCOMPARE(
             (*report)[control].caption,
             program_->text("French", qPrintable("actCotalmira#" + section), control + "-Caption"));
@@ -109,7 +109,7 @@ private Q_SLOTS:
     // Twenty-six cells of three labels and the totals row, every one named once.
     void everyControlIsNamedOnce()
     {
-        std::unique_ptr<Report> report = newQuoteReport();
+        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
         QSet<QString> names;
         int count = 0;
         for (const ReportSection &section : report->sections())
@@ -193,3 +193,4 @@ private Q_SLOTS:
 
 QTEST_MAIN(ReportTest)
 #include "test_report.moc"
+#include "domain/language.h"

@@ -1,17 +1,18 @@
 // The start-up sequence, driven with scripted dialogs in a throw-away program folder.
-#include "app/appstate.h"
-#include "app/mainwindow.h"
-#include "app/scripteddialogs.h"
-#include "app/splashwindow.h"
 #include "app/startup.h"
-#include "common/profile.h"
-#include "lang/language.h"
-#include "platform/instancelock.h"
-#include "platform/settingsstore.h"
-#include "pricing/ratedatabase.h"
+#include "base/instancelock.h"
+#include "base/profile.h"
+#include "base/settingsstore.h"
+#include "domain/language.h"
+#include "domain/ratedatabase.h"
 #include "support/programfolder.h"
-#include "support/readonlymark.h"
 #include "support/ratefiles.h"
+#include "support/readonlymark.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
+#include "ui/scripteddialogs.h"
+#include "ui/splashwindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -37,10 +38,10 @@ public:
 
 QString french(const char *section, const char *key)
 {
-    const QString saved = appState().languageFilePath;
-    appState().languageFilePath = builtProgramDir() + QStringLiteral("/Data/French.lng");
+    const QString saved = appState().language.path();
+    appState().language = Language(builtProgramDir() + QStringLiteral("/Data/French.lng"));
     const QString text = GetLangString(QLatin1String(section), QLatin1String(key));
-    appState().languageFilePath = saved;
+    appState().language = Language(saved);
     return text;
 }
 
@@ -103,7 +104,7 @@ private Q_SLOTS:
         QVERIFY(dialogs_.messages.isEmpty());
         QCOMPARE(state.settingsFilePath, settings());
         QCOMPARE(state.province, QStringLiteral("quebec"));
-        QCOMPARE(state.languageFilePath, folder_->file(QStringLiteral("Data/French.lng")));
+        QCOMPARE(state.language.path(), folder_->file(QStringLiteral("Data/French.lng")));
         QCOMPARE(state.appTitle, french("modCotalmira-Msg", "Norvel"));
         QVERIFY(!state.appTitle.isEmpty());
         QCOMPARE(state.monthlyFactor, 0.08333f);
@@ -162,7 +163,7 @@ private Q_SLOTS:
             folder_->writeFile(QStringLiteral("norvel.ini"), settings);
         QCOMPARE(start(), StartupResult::Running);
         QCOMPARE(appState().province, province);
-        QCOMPARE(appState().languageFilePath, folder_->file(QStringLiteral("Data/") + language));
+        QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/") + language));
         if (province == QLatin1String("dev"))
             QVERIFY(appState().mainWindow->item("mnuVersion")->isVisible());
     }
@@ -193,7 +194,7 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.messages.at(0).text,
                  QDir::toNativeSeparators(folder_->file(QStringLiteral("Data/Klingon.lng"))) +
                      told);
-        QVERIFY(appState().languageFilePath.isEmpty());
+        QVERIFY(appState().language.isEmpty());
         QVERIFY(appState().appTitle.isEmpty());
         // The windows keep their design texts.
         QCOMPARE(appState().mainWindow->windowTitle(), QStringLiteral("Norvel"));

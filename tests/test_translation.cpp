@@ -1,7 +1,7 @@
 // The translation walk over real widgets, and over a report's sections.
-#include "app/appstate.h"
-#include "lang/objectnode.h"
-#include "lang/translation.h"
+#include "domain/translation.h"
+#include "ui/appstate.h"
+#include "ui/objectnode.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -72,7 +72,7 @@ class TranslationTest : public QObject {
         QFile f(path);
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);
         f.write(content);
-        appState().languageFilePath = path;
+        appState().language = Language(path);
     }
 
 private Q_SLOTS:
@@ -209,7 +209,7 @@ private Q_SLOTS:
         report.sections = {{QStringLiteral("PageHeader"), {title}},
                            {QStringLiteral("PageFooter"), {footer}}};
         useLanguage("[actTest#PageHeader]\r\nlblTitre-Caption=Soumission\r\n");
-        TranslateForm(report);
+        TranslateForm(report, appState().language, appState().programDir);
         QCOMPARE(report.sections[0].second[0].caption, QStringLiteral("Soumission"));
         QCOMPARE(report.sections[1].second[0].caption, QStringLiteral("design"));
     }
@@ -217,3 +217,4 @@ private Q_SLOTS:
 
 QTEST_MAIN(TranslationTest)
 #include "test_translation.moc"
+#include "domain/language.h"

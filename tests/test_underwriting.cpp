@@ -1,9 +1,10 @@
 // The medical requirements printed on every quote. The two grids are written out again here,
 // as the underwriters publish them, and every row and column boundary is read back.
-#include "app/appstate.h"
-#include "lang/language.h"
-#include "quote/underwriting.h"
+#include "domain/language.h"
+#include "domain/underwriting.h"
 #include "support/programfolder.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
 
 #include <QtTest>
 
@@ -104,7 +105,7 @@ private Q_SLOTS:
     void init()
     {
         resetAppState();
-        appState().languageFilePath = builtProgramDir() + QStringLiteral("/Data/English.lng");
+        appState().language = Language(builtProgramDir() + QStringLiteral("/Data/English.lng"));
     }
 
     void everyCellAtItsBounds_data()
@@ -151,19 +152,19 @@ private Q_SLOTS:
         QStringList lines;
         for (const QString &key : keys(expected))
             lines << requirementText(key);
-        QCOMPARE(ExigencesVieInvalidite(qint16(age), qint16(payment), amount),
+        QCOMPARE(ExigencesVieInvalidite(appState().language, qint16(age), qint16(payment), amount),
                  lines.join(QLatin1String("\r\n")));
     }
 
     void eachCoverageAlone()
     {
-        QCOMPARE(ExigencesInvalidite(45, 1500),
+        QCOMPARE(ExigencesInvalidite(appState().language, 45, 1500),
                  requirementText(QStringLiteral("declaSanteOuEntrevueTel")));
-        QCOMPARE(ExigencesVie(45, 150000),
+        QCOMPARE(ExigencesVie(appState().language, 45, 150000),
                  requirementText(QStringLiteral("UrineHIV")) + QLatin1String("\r\n") +
                      requirementText(QStringLiteral("EntrevueTelSignesVitaux")));
-        QCOMPARE(ExigencesInvalidite(45, 0), QString());
-        QCOMPARE(ExigencesVie(45, 0), QString());
+        QCOMPARE(ExigencesInvalidite(appState().language, 45, 0), QString());
+        QCOMPARE(ExigencesVie(appState().language, 45, 0), QString());
     }
 
     void everyRequirementHasATextInBothLanguages_data()
@@ -175,8 +176,8 @@ private Q_SLOTS:
     void everyRequirementHasATextInBothLanguages()
     {
         QFETCH(QString, language);
-        appState().languageFilePath =
-            builtProgramDir() + QStringLiteral("/Data/%1.lng").arg(language);
+        appState().language =
+            Language(builtProgramDir() + QStringLiteral("/Data/%1.lng").arg(language));
         const QStringList all = clesExigences(Exigences::fromInt(0x1FF));
         QCOMPARE(all.size(), 9);
         for (const QString &key : all)

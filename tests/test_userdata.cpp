@@ -1,17 +1,17 @@
 // Where the program keeps its settings and illustrations: beside itself when it may write
 // there, in the user's own folders when it may not; and what it says when it cannot write.
-#include "app/appstate.h"
-#include "app/datalocations.h"
-#include "app/mainwindow.h"
-#include "broker/brokerwindow.h"
-#include "common/profile.h"
-#include "files/filecommands.h"
-#include "pricing/ratedatabase.h"
-#include "quote/maskededit.h"
-#include "quote/quoteform.h"
+#include "base/datalocations.h"
+#include "base/profile.h"
+#include "domain/ratedatabase.h"
 #include "support/brokershown.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/brokerwindow.h"
+#include "ui/filecommands.h"
+#include "ui/mainwindow.h"
+#include "ui/maskededit.h"
+#include "ui/quoteform.h"
 
 #include <QDirIterator>
 #include <QLineEdit>
@@ -153,7 +153,7 @@ private Q_SLOTS:
         const QString userSettings = program.userSettingsFolder() + QStringLiteral("/norvel.ini");
         QCOMPARE(appState().settingsFilePath, userSettings);
         // Seeded from the program's file: its language and broker.
-        QCOMPARE(appState().languageFilePath,
+        QCOMPARE(appState().language.path(),
                  program.folder.file(QStringLiteral("Data/English.lng")));
         QCOMPARE(brokerName(), QStringLiteral("Jeanne Roy"));
         QVERIFY(appState().rateDatabase->isReadOnly());
@@ -178,7 +178,7 @@ private Q_SLOTS:
         // The broker survives a restart; the program folder never changed.
         QCOMPARE(program.restart(), StartupResult::Running);
         QCOMPARE(brokerName(), QStringLiteral("Marc Gagnon"));
-        QCOMPARE(appState().languageFilePath,
+        QCOMPARE(appState().language.path(),
                  program.folder.file(QStringLiteral("Data/English.lng")));
         program.dialogs.scriptFiles({path});
         OuvrirIllustration();
@@ -286,3 +286,4 @@ private Q_SLOTS:
 
 QTEST_MAIN(UserDataTest)
 #include "test_userdata.moc"
+#include "domain/language.h"

@@ -1,10 +1,11 @@
 // The gate before a quote: every check in its order, the first fault alone reported, the
 // broker sent back to the box to correct, and today's date from the program's clock.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "lang/language.h"
-#include "quote/amountformat.h"
-#include "quote/validation.h"
+#include "base/clock.h"
+#include "domain/amountformat.h"
+#include "domain/language.h"
+#include "domain/validation.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
 
 #include <QtTest>
 #include <functional>
@@ -105,8 +106,8 @@ Edit both(const Edit &first, const Edit &second)
 
 void useLanguage(const char *name)
 {
-    appState().languageFilePath =
-        QStringLiteral(NORVEL_SOURCE_DIR "/data/lang/%1.lng").arg(QLatin1String(name));
+    appState().language =
+        Language(QStringLiteral(NORVEL_SOURCE_DIR "/data/lang/%1.lng").arg(QLatin1String(name)));
 }
 
 void addRow(const char *name, const Edit &edit, const char *key = "", bool withFormatDate = false,
@@ -322,7 +323,9 @@ private Q_SLOTS:
         QFETCH(bool, withFormatDate);
         QFETCH(QString, expected);
         useLanguage(qPrintable(language));
-        QCOMPARE(validationMessage({key, withFormatDate, QuoteField::mskEffet}), expected);
+        QCOMPARE(
+            validationMessage({key, withFormatDate, QuoteField::mskEffet}, appState().language),
+            expected);
     }
 
     void clockCanBeSetAndReleased()

@@ -1,6 +1,6 @@
 // Every premium and amount on screen, in a file or on the report goes through these
 // patterns; a digit lost or rounded the wrong way is a wrong quote.
-#include "common/vbformat.h"
+#include "base/vbformat.h"
 
 #include <QtTest>
 #include <limits>

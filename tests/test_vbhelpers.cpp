@@ -1,7 +1,7 @@
 // The calendar and number helpers every quote rule is written in: a carry or a rounding done
 // the machine's way instead of the classic way moves a limit or an age.
-#include "common/vbdate.h"
-#include "common/vbnumber.h"
+#include "base/vbdate.h"
+#include "base/vbnumber.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,15 +1,15 @@
 // Norvel's own start-up to the shown main window (no splash wait), then as many quotes as
 // asked; tells the widget count and the peak memory, then ends instead of waiting for the
 // broker.
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "app/mainwindow.h"
-#include "app/scripteddialogs.h"
 #include "app/startup.h"
-#include "quote/quoteform.h"
+#include "base/clock.h"
 #include "support/processmemory.h"
 #include "support/programfolder.h"
 #include "support/quoteentry.h"
+#include "ui/appstate.h"
+#include "ui/mainwindow.h"
+#include "ui/quoteform.h"
+#include "ui/scripteddialogs.h"
 
 #include <QApplication>
 #include <QDir>

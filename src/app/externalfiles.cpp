@@ -1,8 +1,8 @@
 #include "app/externalfiles.h"
 
-#include "app/appstate.h"
-#include "app/mainwindow.h"
-#include "files/filecommands.h"
+#include "ui/appstate.h"
+#include "ui/filecommands.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QTimer>

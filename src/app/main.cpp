@@ -1,9 +1,9 @@
-#include "app/appstate.h"
-#include "app/desktopdialogs.h"
 #include "app/startup.h"
-#include "platform/instancechannel.h"
-#include "platform/instancelock.h"
-#include "platform/settingsstore.h"
+#include "base/instancechannel.h"
+#include "base/instancelock.h"
+#include "base/settingsstore.h"
+#include "ui/appstate.h"
+#include "ui/desktopdialogs.h"
 
 #include <QApplication>
 

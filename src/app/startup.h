@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/datalocations.h"
 #include "app/programarguments.h"
+#include "base/datalocations.h"
 
 #include <QString>
 

@@ -1,14 +1,14 @@
 #include "cli/filequote.h"
 
-#include "app/appstate.h"
-#include "app/clock.h"
-#include "app/scripteddialogs.h"
-#include "files/filecommands.h"
-#include "pricing/quotecommand.h"
-#include "quote/quoteform.h"
-#include "quote/validation.h"
-#include "report/report.h"
-#include "report/reportpreview.h"
+#include "base/clock.h"
+#include "domain/report.h"
+#include "domain/validation.h"
+#include "ui/appstate.h"
+#include "ui/filecommands.h"
+#include "ui/quotecommand.h"
+#include "ui/quoteform.h"
+#include "ui/reportpreview.h"
+#include "ui/scripteddialogs.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

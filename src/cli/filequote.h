@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pricing/quotepricing.h"
+#include "domain/quotepricing.h"
 
 #include <QString>
 #include <utility>

@@ -1,11 +1,11 @@
 #include "cli/headlessprogram.h"
 
-#include "app/appstate.h"
-#include "app/datalocations.h"
-#include "app/mainwindow.h"
 #include "app/startup.h"
-#include "common/profile.h"
-#include "lang/province.h"
+#include "base/datalocations.h"
+#include "base/profile.h"
+#include "ui/appstate.h"
+#include "ui/mainwindow.h"
+#include "ui/province.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,7 +90,7 @@ bool HeadlessProgram::start(const QString &programDir, const QString &province,
     // most of what a quote costs.
     if (running)
         appState().mainWindow->setUpdatesEnabled(false);
-    if (running && !appState().languageFilePath.isEmpty())
+    if (running && !appState().language.isEmpty())
         return true;
     QStringList said;
     for (const Dialogs::Message &message : dialogs.messages)

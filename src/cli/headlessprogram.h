@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/scripteddialogs.h"
+#include "ui/scripteddialogs.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 #include "cli/quotetool.h"
 
-#include "app/appstate.h"
-#include "app/clock.h"
+#include "base/clock.h"
 #include "cli/filequote.h"
 #include "cli/headlessprogram.h"
 #include "cli/jsonline.h"
 #include "cli/progressbar.h"
 #include "cli/quoteoptions.h"
-#include "report/reportoutput.h"
+#include "ui/appstate.h"
+#include "ui/reportoutput.h"
 
 #include <QDir>
 #include <cstdio>

@@ -1,9 +1,9 @@
 #include "support/brokershown.h"
 
-#include "app/appstate.h"
-#include "app/mainwindow.h"
-#include "broker/brokerwindow.h"
 #include "support/running.h"
+#include "ui/appstate.h"
+#include "ui/brokerwindow.h"
+#include "ui/mainwindow.h"
 
 #include <QAction>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/illusrecord.h"
+#include "domain/illusrecord.h"
 
 namespace norvel::test {
 

@@ -1,8 +1,8 @@
 #include "support/quoteentry.h"
 
-#include "quote/formutils.h"
-#include "quote/maskededit.h"
-#include "quote/quoteform.h"
+#include "ui/formutils.h"
+#include "ui/maskededit.h"
+#include "ui/quoteform.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

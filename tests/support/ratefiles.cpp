@@ -1,6 +1,6 @@
 #include "support/ratefiles.h"
 
-#include "pricing/ratedatabase.h"
+#include "domain/ratedatabase.h"
 
 #include <QFile>
 

@@ -1,9 +1,10 @@
 #include "support/running.h"
 
-#include "app/appstate.h"
-#include "app/mainwindow.h"
-#include "common/profile.h"
-#include "lang/language.h"
+#include "base/profile.h"
+#include "domain/language.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
 
 #include <QDir>
 
@@ -51,12 +52,8 @@ MainWindow *RunningProgram::window() const
 
 QString RunningProgram::text(const char *language, const QString &section, const QString &key) const
 {
-    QString &current = appState().languageFilePath;
-    const QString saved = current;
-    current = folder.file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language)));
-    const QString t = GetLangString(section, key);
-    current = saved;
-    return t;
+    return Language(folder.file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language))))
+        .text(section, key);
 }
 
 QString RunningProgram::setting(const char *section, const char *key) const

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/scripteddialogs.h"
 #include "app/startup.h"
 #include "support/programfolder.h"
+#include "ui/scripteddialogs.h"
 
 #include <QByteArray>
 #include <QString>

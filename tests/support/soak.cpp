@@ -1,12 +1,12 @@
 #include "support/soak.h"
 
-#include "app/appstate.h"
-#include "app/clock.h"
+#include "base/clock.h"
 #include "cli/filequote.h"
 #include "cli/headlessprogram.h"
 #include "cli/jsonline.h"
 #include "support/processmemory.h"
 #include "support/programfolder.h"
+#include "ui/appstate.h"
 
 #include <QDir>
 

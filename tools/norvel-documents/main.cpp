@@ -5,9 +5,9 @@
 #include "documentsource.h"
 #include "pagewriter.h"
 
-#include "docs/standardsgrid.h"
-#include "lang/language.h"
-#include "quote/underwriting.h"
+#include "domain/language.h"
+#include "domain/standardsgrid.h"
+#include "domain/underwriting.h"
 
 #include <QDir>
 #include <QFile>

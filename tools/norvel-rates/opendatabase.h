@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pricing/ratedatabase.h"
+#include "domain/ratedatabase.h"
 
 #include <cstdio>
 

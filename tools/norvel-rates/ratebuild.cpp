@@ -1,7 +1,7 @@
 #include "ratebuild.h"
 
 #include "csvtable.h"
-#include "pricing/ratedatabase.h"
+#include "domain/ratedatabase.h"
 #include "statement.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "ratecheck.h"
 
+#include "domain/databaserates.h"
+#include "domain/ratetables.h"
 #include "opendatabase.h"
-#include "pricing/databaserates.h"
-#include "pricing/ratetables.h"
 #include "statement.h"
 
 #include <QStringList>

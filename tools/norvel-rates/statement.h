@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pricing/sqlname.h"
+#include "domain/sqlname.h"
 
 #include <QString>
 #include <sqlite3.h>

@@ -1,0 +1,48 @@
+#include "base/instancelock.h"
+
+#include "base/instancename.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace norvel {
+
+FileInstanceLock::FileInstanceLock(QString lockFolder)
+    : folder_(std::move(lockFolder))
+{
+    if (folder_.isEmpty())
+        folder_ = instanceFolder();
+}
+
+FileInstanceLock::~FileInstanceLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_); // closing drops the lock
+}
+
+QString FileInstanceLock::lockFilePath(const QString &programPath) const
+{
+    return QDir(folder_).filePath(instanceName(programPath) + QStringLiteral(".lock"));
+}
+
+bool FileInstanceLock::acquire(const QString &programPath)
+{
+    if (fd_ >= 0)
+        return true;
+    const QByteArray path = QFile::encodeName(lockFilePath(programPath));
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return true; // without a place for the lock, refusing to start would help nobody
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+} // namespace norvel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+namespace norvel {
+
+struct LanguageCache;
+
+// A language file and the texts it holds. Lookups read the file again whenever its bytes
+// change, so an edit of the file shows at once; a copy shares what has been read.
+class Language {
+public:
+    Language(); // no file: every text is empty
+    explicit Language(const QString &path);
+
+    const QString &path() const { return path_; }
+    bool isEmpty() const { return path_.isEmpty(); }
+
+    // The text of a key, escapes replaced ("\s" a space, then "\n" a CR LF line break); empty
+    // for a missing entry, for a stored value shorter than two characters, or without a file.
+    QString text(const QString &section, const QString &key) const;
+
+    // Why a file cannot serve as a language file (" not found", ...); empty when it can.
+    static QString problemWith(const QString &path);
+
+private:
+    QString path_;
+    std::shared_ptr<LanguageCache> cache_;
+};
+
+// The same lookup over a language file's content.
+QString langText(const QByteArray &content, const QString &section, const QString &key);
+
+// True for an existing ordinary file (not a folder, not a hidden file).
+bool FileExists(const QString &path);
+
+} // namespace norvel

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "domain/quotepricing.h"
+#include "domain/quotesnapshot.h"
+#include "domain/validation.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace norvel {
+
+class Language;
+class Report;
+
+// What the page shows beside the entries.
+struct QuotePage {
+    struct Broker {
+        QString name;
+        QString telephone; // as printed
+    };
+    std::optional<Broker> broker; // none: the page keeps its own captions
+    QDate today;                  // the report's date, and the day validation judges by
+    QString versionText;
+};
+
+// Where a quote's rates, texts and pictures come from.
+struct QuoteSources {
+    RateSource *rates = nullptr; // none: no rate database is open
+    float monthlyFactor = 0;
+    const Language &language;
+    QString programDir;
+};
+
+// One quote: a fault of the entries, or a rate that could not be read, or the priced and
+// filled report.
+struct Quote {
+    std::optional<ValidationFault> fault;
+    std::optional<RateError> rateError;
+    bool noRateDatabase = false;
+    QuotePrices prices;
+    std::unique_ptr<Report> report;
+
+    bool ok() const { return report != nullptr; }
+};
+
+// A progress step of the quote, by its message key (section "frmCotalmira-Msg").
+using QuoteStep = std::function<void(const char *key)>;
+
+// Validates the entries, prices them and fills a fresh quote report, announcing each step.
+Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const QuoteSources &sources,
+                const QuoteStep &step = {});
+
+// The telephone as the page prints it: the first five characters of the masked text, a space,
+// the last eight.
+QString printedTelephone(const QString &maskedText);
+
+} // namespace norvel

@@ -1,0 +1,48 @@
+#include "ui/aboutwindow.h"
+
+#include "base/version.h"
+#include "domain/language.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
+#include "ui/objectnode.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace norvel {
+
+AboutWindow::AboutWindow(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmApropos"));
+    markAsForm(this);
+    setWindowTitle(QString::fromUtf8(" À propos de..."));
+    setModal(true);
+    auto *layout = new QVBoxLayout(this);
+    const char *design[4] = {"Norvel - MOR", "", "", "Maison Orléane"};
+    for (int i = 0; i < 4; ++i) {
+        lblLigne[i] = new QLabel(QString::fromUtf8(design[i]), this);
+        lblLigne[i]->setObjectName(QStringLiteral("lblLigne%1").arg(i));
+        lblLigne[i]->setAlignment(Qt::AlignCenter);
+        layout->addWidget(lblLigne[i]);
+    }
+    auto *cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The version record first; the language file may still override any line.
+    const QString messages = QStringLiteral("modCotalmira-Msg");
+    lblLigne[0]->setText(QString::fromUtf8(NORVEL_PRODUCT_NAME));
+    lblLigne[1]->setText(
+        GetLangString(messages, QStringLiteral("Version")) + QLatin1Char(' ') +
+        GetLangString(messages, QStringLiteral("NoVersion") + appState().province));
+    lblLigne[2]->setText(QString::fromUtf8(NORVEL_COPYRIGHT));
+    lblLigne[3]->setText(QString::fromUtf8(NORVEL_COMPANY));
+    TranslateForm(static_cast<QObject *>(this));
+}
+
+} // namespace norvel

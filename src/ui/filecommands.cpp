@@ -1,0 +1,176 @@
+#include "ui/filecommands.h"
+
+#include "base/writeaccess.h"
+#include "domain/illusrecord.h"
+#include "domain/language.h"
+#include "ui/appstate.h"
+#include "ui/dialogs.h"
+#include "ui/illustrationio.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
+#include "ui/quoteform.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace norvel {
+
+namespace {
+
+const QString kMessages = QStringLiteral("modEnregistrement-Msg");
+
+QString text(const QString &key)
+{
+    return GetLangString(kMessages, key);
+}
+
+QString displayName(const QString &path)
+{
+    return NomIllustration(QFileInfo(path).fileName());
+}
+
+// The dialog as every file command configures it: illustrations, in their folder, starting
+// from the name given.
+Dialogs::FileRequest fileRequest(Dialogs::FileRequest::Kind kind, const QString &titleKey,
+                                 const QString &fileName)
+{
+    Dialogs::FileRequest request;
+    request.kind = kind;
+    request.title = text(titleKey);
+    request.folder = appState().illustrationsFolder;
+    request.fileName = fileName;
+    request.filter = GetLangString(QStringLiteral("frmMDI-Val"), QStringLiteral("DialogFilter"));
+    request.defaultSuffix = QStringLiteral("NVL");
+    return request;
+}
+
+Dialogs::Answer askYesNo(const QString &message, Dialogs::Buttons buttons,
+                         Dialogs::Answer defaultAnswer)
+{
+    AppState &state = appState();
+    return state.dialogs->ask(
+        {message, state.appTitle, Dialogs::Icon::Question, buttons, defaultAnswer});
+}
+
+QuoteForm *openQuoteForm()
+{
+    AppState &state = appState();
+    if (!state.quoteFormOpen && state.mainWindow)
+        state.mainWindow->showQuoteForm();
+    return state.quoteForm;
+}
+
+void readChosenFile(const QString &chosen)
+{
+    if (!openQuoteForm())
+        return;
+    // A file that cannot be read leaves the illustration in the form the current one, so a
+    // later Save never overwrites the damaged file.
+    if (LireIllustration(chosen))
+        appState().currentFileName = chosen;
+}
+
+} // namespace
+
+bool DemanderEnregistrement()
+{
+    AppState &state = appState();
+    if (!state.modified)
+        return true;
+    const QString question = state.currentFileName.isEmpty()
+                                 ? text(QStringLiteral("NouIllus_t"))
+                                 : text(QStringLiteral("NouIllus_1")) +
+                                       displayName(state.currentFileName) +
+                                       text(QStringLiteral("NouIllus_2"));
+    switch (askYesNo(question, Dialogs::Buttons::YesNoCancel, Dialogs::Answer::Yes)) {
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Yes:
+        EnregistrerIllustration();
+        // A cancelled dialog or a file that could not be written keeps the entries.
+        return !state.saveCancelled && !state.modified;
+    default:
+        return false;
+    }
+}
+
+void NouvelleIllustration()
+{
+    QuoteForm *form = openQuoteForm();
+    if (!form || !DemanderEnregistrement())
+        return;
+    appState().currentFileName.clear();
+    form->resetToNewIllustration();
+}
+
+void OuvrirIllustration()
+{
+    AppState &state = appState();
+    if (!DemanderEnregistrement())
+        return;
+    const std::optional<QString> chosen = state.dialogs->chooseFile(fileRequest(
+        Dialogs::FileRequest::Kind::Open, QStringLiteral("OuvIllus"), state.currentFileName));
+    if (chosen)
+        readChosenFile(*chosen);
+}
+
+void OuvrirFichierIllustration(const QString &path)
+{
+    if (DemanderEnregistrement())
+        readChosenFile(path);
+}
+
+void EnregistrerIllustration()
+{
+    AppState &state = appState();
+    state.saveCancelled = false;
+    if (state.currentFileName.isEmpty())
+        EnregistrerIllustrationSous();
+    else
+        EcrireIllustration(state.currentFileName);
+}
+
+void EnregistrerIllustrationSous()
+{
+    AppState &state = appState();
+    state.saveCancelled = false;
+    Dialogs::FileRequest request = fileRequest(Dialogs::FileRequest::Kind::Save,
+                                               QStringLiteral("EnrIllus_t"), state.currentFileName);
+    request.mustExist = false;
+    request.confirmOverwrite = true;
+    const std::optional<QString> chosen = state.dialogs->chooseFile(request);
+    if (!chosen) {
+        state.saveCancelled = true;
+        return;
+    }
+    if (EcrireIllustration(*chosen))
+        state.currentFileName = *chosen;
+}
+
+void EffacerIllustration()
+{
+    AppState &state = appState();
+    // The dialog starts without a name; the open illustration keeps its own.
+    const std::optional<QString> chosen = state.dialogs->chooseFile(
+        fileRequest(Dialogs::FileRequest::Kind::Open, QStringLiteral("EffIllus_t"), QString()));
+    if (!chosen)
+        return;
+    const QString question = text(QStringLiteral("EffIllus_1")) + displayName(*chosen) +
+                             text(QStringLiteral("EffIllus_2"));
+    // A file or folder marked read-only keeps its files, even where the system would not.
+    if (askYesNo(question, Dialogs::Buttons::YesNo, Dialogs::Answer::No) == Dialogs::Answer::Yes &&
+        !isMarkedReadOnly(*chosen) && !isMarkedReadOnly(QFileInfo(*chosen).absolutePath()))
+        QFile::remove(*chosen);
+}
+
+bool ConfirmerFermeture()
+{
+    if (!DemanderEnregistrement())
+        return false;
+    AppState &state = appState();
+    state.quoteFormOpen = false;
+    state.modified = false;
+    return true;
+}
+
+} // namespace norvel

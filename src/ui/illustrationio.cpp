@@ -1,0 +1,188 @@
+#include "ui/illustrationio.h"
+
+#include "base/profile.h"
+#include "base/writeaccess.h"
+#include "domain/amountformat.h"
+#include "domain/illusrecord.h"
+#include "domain/language.h"
+#include "ui/appstate.h"
+#include "ui/brokerwindow.h"
+#include "ui/dialogs.h"
+#include "ui/formutils.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
+#include "ui/maskededit.h"
+#include "ui/quoteform.h"
+#include "ui/settingswriter.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSaveFile>
+
+namespace norvel {
+
+namespace {
+
+const QString kMessages = QStringLiteral("modEnregistrement-Msg");
+constexpr qint16 kTrue = -1;
+
+qint16 stored(bool value)
+{
+    return value ? kTrue : 0;
+}
+
+// Plain digits, without grouping ("#####0"): empty when there is none.
+QString plainDigits(const QString &text)
+{
+    const QString digits = ChiffresSeulement(text);
+    return digits.isEmpty() ? digits : QString::number(digits.toLongLong());
+}
+
+IllusRecord recordOf(const QuoteForm &form, const CoempMemoire &memory)
+{
+    IllusRecord r;
+    r.optEcheance = stored(form.optEcheance[0]->isChecked());
+    r.fumeurCo = stored(memory.fumeur);
+    r.fumeur = stored(form.optFumeur[1]->isChecked());
+    r.parDateCo = stored(memory.parDate);
+    r.parDate = stored(form.optNaisEmp[0]->isChecked());
+    r.homme = stored(form.optSexe[0]->isChecked());
+    r.hommeCo = stored(memory.homme);
+    r.coemprunteur = form.chkCoemprunteur->isChecked() ? 1 : 0;
+    r.dateNais = form.mskDateEmp->digits();
+    r.dateNaisCo = memory.dateNais;
+    r.echeance = form.mskEcheance->digits();
+    r.effet = form.mskEffet->digits();
+    r.age = form.txtAge->text();
+    r.ageCo = memory.age;
+    r.duree = form.txtEcheance->text();
+    r.montant = plainDigits(form.txtHypotheque->text());
+    r.nom = form.txtNom->text();
+    r.nomCo = memory.nom;
+    r.prenom = form.txtPrenom->text();
+    r.prenomCo = memory.prenom;
+    r.terme = form.txtTerme->text();
+    r.versement = plainDigits(form.txtVersement->text());
+    return r;
+}
+
+void tellFailure(const QString &text)
+{
+    AppState &state = appState();
+    state.dialogs->tell(text, state.appTitle, Dialogs::Icon::Critical);
+}
+
+// An option pair set from its stored integer as the classic assignments did: index 0 takes
+// the value, then index 1 its complement; the last one set true wins.
+void setPair(QRadioButton *pair[2], qint16 value)
+{
+    pair[qint16(~value) == 0 ? 0 : 1]->setChecked(true);
+}
+
+// A blank amount comes back as an empty box, as this program writes a cleared one.
+void setAmount(QLineEdit *box, const QString &stored)
+{
+    box->setMaxLength(32767);
+    box->setText(stored.trimmed().isEmpty() ? QString()
+                                            : FormaterMontant(appState().language, stored, false));
+}
+
+void fill(QuoteForm &form, CoempMemoire &memory, const IllusRecord &r)
+{
+    form.chkCoemprunteur->setChecked(false);
+    memory.age = r.ageCo;
+    memory.dateNais = r.dateNaisCo;
+    memory.fumeur = r.fumeurCo != 0;
+    memory.nom = r.nomCo;
+    memory.parDate = r.parDateCo != 0;
+    memory.prenom = r.prenomCo;
+    memory.homme = r.hommeCo != 0;
+    // 2 is the classic "greyed" state of a check box: no co-borrower is quoted.
+    form.chkCoemprunteur->setChecked(r.coemprunteur == 1);
+    ViderMasque(form.mskDateEmp, r.dateNais);
+    ViderMasque(form.mskEffet, r.effet);
+    ViderMasque(form.mskEcheance, r.echeance);
+    setPair(form.optEcheance, r.optEcheance);
+    form.optFumeur[r.fumeur != 0 ? 1 : 0]->setChecked(true);
+    setPair(form.optNaisEmp, r.parDate);
+    setPair(form.optSexe, r.homme);
+    form.txtAge->setText(r.age);
+    form.txtEcheance->setText(r.duree);
+    setAmount(form.txtHypotheque, r.montant);
+    form.txtNom->setText(r.nom);
+    form.txtPrenom->setText(r.prenom);
+    form.txtTerme->setText(r.terme);
+    setAmount(form.txtVersement, r.versement);
+}
+
+} // namespace
+
+bool EcrireIllustration(const QString &path)
+{
+    AppState &state = appState();
+    QuoteForm *form = state.quoteForm;
+    if (!form)
+        return false;
+    const QString broker = state.brokerWindow ? state.brokerWindow->txtNom->text() : QString();
+    const QString telephone = ReadSetting(state.settingsFilePath, QStringLiteral("courtier"),
+                                          QStringLiteral("telephone"));
+    const QByteArray bytes =
+        encodeIllustration(broker, telephone, recordOf(*form, state.coempMemoire));
+
+    QSaveFile file(path);
+    // A file or folder marked read-only stays as it is, whoever runs the program: replacing
+    // the file by a rename would go around the mark.
+    QString refused;
+    if (QFileInfo(path).isFile() && isMarkedReadOnly(path))
+        refused = QStringLiteral("read-only file");
+    else if (isMarkedReadOnly(QFileInfo(path).absolutePath()))
+        refused = QStringLiteral("read-only folder");
+    // The explicit flush: a write that fails in the buffer (a full disk) must never be
+    // committed in place of the old file.
+    const bool written = refused.isEmpty() && file.open(QIODevice::WriteOnly) &&
+                         file.write(bytes) == bytes.size() && file.flush() && file.commit();
+    if (!written) {
+        tellFailure(GetLangString(kMessages, QStringLiteral("ErrEnrIllus_1")) +
+                    QDir::toNativeSeparators(path) +
+                    GetLangString(kMessages, QStringLiteral("ErrEnrIllus_2")) +
+                    QStringLiteral("\r\n(") + (refused.isEmpty() ? file.errorString() : refused) +
+                    QLatin1Char(')'));
+        return false;
+    }
+    form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
+    state.modified = false;
+    return true;
+}
+
+bool LireIllustration(const QString &path)
+{
+    AppState &state = appState();
+    QuoteForm *form = state.quoteForm;
+    if (!form)
+        return false;
+    QFile file(path);
+    std::optional<IllustrationFile> read;
+    if (file.open(QIODevice::ReadOnly))
+        read = decodeIllustration(file.read(kIllustrationFileSize));
+    if (!read) {
+        tellFailure(GetLangString(kMessages, QStringLiteral("ErrAffSoumission")));
+        return false;
+    }
+    SaveSettings(QStringLiteral("courtier"),
+                 {{QStringLiteral("nom"), read->broker.nom},
+                  {QStringLiteral("telephone"), read->broker.telephone}});
+    if (state.brokerWindow)
+        state.brokerWindow->activate();
+    fill(*form, state.coempMemoire, read->quote);
+    form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
+    form->show();
+    form->mskEffet->setFocus();
+    state.modified = false;
+    return true;
+}
+
+} // namespace norvel

@@ -1,0 +1,226 @@
+#include "ui/mainwindow.h"
+
+#include "domain/language.h"
+#include "domain/productdocuments.h"
+#include "ui/aboutwindow.h"
+#include "ui/appstate.h"
+#include "ui/brokerwindow.h"
+#include "ui/dialogs.h"
+#include "ui/filecommands.h"
+#include "ui/langstring.h"
+#include "ui/mainmenu.h"
+#include "ui/objectnode.h"
+#include "ui/pdfreader.h"
+#include "ui/province.h"
+#include "ui/quotecommand.h"
+#include "ui/quoteform.h"
+#include "ui/shutdown.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace norvel {
+
+namespace {
+
+// The work area is covered by the language's picture, centred.
+class Workspace : public QMdiArea {
+public:
+    using QMdiArea::QMdiArea;
+    void setPicture(const QImage &image)
+    {
+        picture_ = image;
+        viewport()->update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QMdiArea::paintEvent(event);
+        if (picture_.isNull())
+            return;
+        QPainter painter(viewport());
+        const QSize size =
+            picture_.size().scaled(viewport()->size(), Qt::KeepAspectRatioByExpanding);
+        QRect target(QPoint(), size);
+        target.moveCenter(viewport()->rect().center());
+        painter.drawImage(target, picture_);
+    }
+
+private:
+    QImage picture_;
+};
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , area_(new Workspace(this))
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    markAsForm(this);
+    setWindowTitle(QStringLiteral("Norvel"));
+    setProperty("Tag", QStringLiteral(".\\Data\\wBackground_fr.jpg"));
+    area_->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(area_);
+    buildMainMenu(this);
+
+    connect(item("indQuitter"), &QAction::triggered, this, &QWidget::close);
+    connect(item("indProvQuebec"), &QAction::triggered, this,
+            [this] { switchProvince(QStringLiteral("quebec")); });
+    connect(item("indProvOntario"), &QAction::triggered, this,
+            [this] { switchProvince(QStringLiteral("ontario")); });
+    connect(item("indLangFrancais"), &QAction::triggered, this,
+            [] { ChangeLanguage(QLatin1String(kFrenchFile)); });
+    connect(item("indLangAnglais"), &QAction::triggered, this,
+            [] { ChangeLanguage(QLatin1String(kEnglishFile)); });
+    connect(item("indSommaire"), &QAction::triggered, this, &MainWindow::showHelpNotice);
+    connect(item("indNouveau"), &QAction::triggered, this, &NouvelleIllustration);
+    connect(item("indOuvrir"), &QAction::triggered, this, &OuvrirIllustration);
+    connect(item("indEffacer"), &QAction::triggered, this, &EffacerIllustration);
+    connect(item("indEnregistrer"), &QAction::triggered, this, &EnregistrerIllustration);
+    connect(item("indEnregistrerSous"), &QAction::triggered, this, &EnregistrerIllustrationSous);
+    connect(item("indCourtier"), &QAction::triggered, this, &MainWindow::showBrokerWindow);
+    connect(item("indAProposDe"), &QAction::triggered, this, &MainWindow::showAbout);
+    for (const ProductDocument &document : productDocuments())
+        connect(item(document.item), &QAction::triggered, this,
+                [this, &document] { openDocument(document); });
+    // Save and Save As follow the quote form each time the File menu opens.
+    connect(item("mnuFichier")->menu(), &QMenu::aboutToShow, this, [this] {
+        item("indEnregistrer")->setEnabled(appState().quoteFormOpen);
+        item("indEnregistrerSous")->setEnabled(appState().quoteFormOpen);
+    });
+}
+
+QAction *MainWindow::item(const char *name) const
+{
+    return findChild<QAction *>(QLatin1String(name));
+}
+
+void MainWindow::load()
+{
+    AppState &state = appState();
+    ApplyProvinceMenus(this, QString());
+    TranslateForm(static_cast<QObject *>(this));
+    state.saveCancelled = false;
+
+    auto *broker = new BrokerWindow(this);
+    state.brokerWindow = broker;
+    broker->activate();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showQuoteForm();
+    NouvelleIllustration();
+    state.modified = false;
+}
+
+QuoteForm *MainWindow::showQuoteForm()
+{
+    AppState &state = appState();
+    if (state.quoteForm)
+        return state.quoteForm;
+    auto *form = new QuoteForm;
+    QMdiSubWindow *sub = area_->addSubWindow(form);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    state.quoteForm = form;
+    connect(form, &QuoteForm::quoteRequested, new QuoteCommand(form), &QuoteCommand::run);
+    form->load();
+    sub->adjustSize();
+    centreQuoteForm();
+    // A small screen gives the whole work area to the form.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize work = screen ? screen->availableGeometry().size() : QSize();
+    if (screen && work.width() <= 640 && work.height() <= 480)
+        sub->showMaximized();
+    else
+        sub->show();
+    return form;
+}
+
+void MainWindow::centreQuoteForm()
+{
+    QuoteForm *form = appState().quoteForm;
+    auto *sub = form ? qobject_cast<QMdiSubWindow *>(form->parentWidget()) : nullptr;
+    if (!sub || sub->isMaximized())
+        return;
+    const QSize client = area_->viewport()->size();
+    sub->move(qMax(0, (client.width() - sub->width()) / 2),
+              qMax(0, (client.height() - sub->height()) / 2));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The work area has its real size only once the window shows.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, &MainWindow::centreQuoteForm);
+}
+
+void MainWindow::showBrokerWindow()
+{
+    BrokerWindow *broker = appState().brokerWindow;
+    if (!broker)
+        return;
+    broker->adjustSize();
+    broker->move(x() + (width() - broker->width()) / 2, y() + (height() - broker->height()) / 2);
+    broker->exec();
+}
+
+void MainWindow::showAbout()
+{
+    AboutWindow about(this);
+    about.exec();
+}
+
+void MainWindow::openDocument(const ProductDocument &document)
+{
+    setCursor(Qt::WaitCursor);
+    OuvrirDocument(documentPath(appState().programDir, document));
+    unsetCursor();
+}
+
+void MainWindow::setPicture(const QImage &image)
+{
+    static_cast<Workspace *>(area_)->setPicture(image);
+}
+
+void MainWindow::switchProvince(const QString &province)
+{
+    SetProvince(province);
+    ApplyProvinceMenus(this, QString());
+    ChangeLanguage(QString());
+}
+
+void MainWindow::showHelpNotice()
+{
+    if (Dialogs *dialogs = appState().dialogs)
+        dialogs->tell(
+            GetLangString(QStringLiteral("frmMDI-Msg"), QStringLiteral("ConsulBrochSpecPoli")),
+            GetLangString(QStringLiteral("frmMDI-Msg"), QStringLiteral("Aide")),
+            Dialogs::Icon::Information);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The quote form closes first, and may refuse.
+    if (QuoteForm *form = appState().quoteForm) {
+        auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+        if (sub && !sub->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    FermerBasesEtQuitter();
+}
+
+} // namespace norvel

@@ -1,0 +1,191 @@
+#include "ui/objectnode.h"
+
+#include "domain/language.h"
+#include "ui/appstate.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QWidget>
+#include <QtDebug>
+
+namespace norvel {
+
+namespace {
+
+constexpr const char *kFormProperty = "norvelForm";
+
+// Language texts break lines with CR LF; Qt widgets break them on LF alone.
+QString display(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+bool isForm(const QObject *object)
+{
+    return object->property(kFormProperty).toBool();
+}
+
+void collect(QObject *parent, QList<QPointer<QObject>> &out)
+{
+    for (QObject *child : parent->children()) {
+        if (isForm(child))
+            continue;
+        const QString name = child->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")))
+            out.append(child);
+        collect(child, out);
+    }
+}
+
+} // namespace
+
+void markAsForm(QObject *window)
+{
+    window->setProperty(kFormProperty, true);
+}
+
+ObjectNode::ObjectNode(QObject *object, bool isWindow)
+    : object_(object)
+    , isWindow_(isWindow)
+{
+    if (isWindow && object)
+        collect(object, controls_);
+}
+
+QString ObjectNode::name() const
+{
+    return object_ ? object_->objectName() : QString();
+}
+
+std::optional<int> ObjectNode::index() const
+{
+    if (!object_)
+        return std::nullopt;
+    const QVariant index = object_->property("Index");
+    bool ok = false;
+    const int value = index.toInt(&ok);
+    return index.isValid() && ok ? std::optional<int>(value) : std::nullopt;
+}
+
+bool ObjectNode::hasCaption() const
+{
+    QObject *o = object_;
+    return o && ((isWindow_ && o->isWidgetType()) || qobject_cast<QLabel *>(o) ||
+                 qobject_cast<QAbstractButton *>(o) || qobject_cast<QGroupBox *>(o) ||
+                 qobject_cast<QAction *>(o));
+}
+
+void ObjectNode::setCaption(const QString &text)
+{
+    QObject *o = object_;
+    if (!o)
+        return;
+    if (isWindow_ && o->isWidgetType())
+        static_cast<QWidget *>(o)->setWindowTitle(display(text));
+    else if (auto *label = qobject_cast<QLabel *>(o))
+        label->setText(display(text));
+    else if (auto *button = qobject_cast<QAbstractButton *>(o))
+        button->setText(display(text));
+    else if (auto *group = qobject_cast<QGroupBox *>(o))
+        group->setTitle(display(text));
+    else if (auto *action = qobject_cast<QAction *>(o))
+        action->setText(display(text));
+}
+
+bool ObjectNode::hasText() const
+{
+    QObject *o = object_;
+    return o && (qobject_cast<QLineEdit *>(o) || qobject_cast<QPlainTextEdit *>(o));
+}
+
+void ObjectNode::setText(const QString &text)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(object_))
+        edit->setText(text);
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(object_))
+        plain->setPlainText(display(text));
+}
+
+bool ObjectNode::hasToolTipText() const
+{
+    QObject *o = object_;
+    return o && !isWindow_ && (o->isWidgetType() || qobject_cast<QAction *>(o));
+}
+
+void ObjectNode::setToolTipText(const QString &text)
+{
+    if (auto *action = qobject_cast<QAction *>(object_))
+        action->setToolTip(display(text));
+    else if (object_ && object_->isWidgetType())
+        static_cast<QWidget *>(object_.data())->setToolTip(display(text));
+}
+
+std::optional<int> ObjectNode::listCount() const
+{
+    if (auto *combo = qobject_cast<QComboBox *>(object_))
+        return combo->count();
+    if (auto *list = qobject_cast<QListWidget *>(object_))
+        return list->count();
+    return std::nullopt;
+}
+
+void ObjectNode::setListEntry(int n, const QString &text)
+{
+    // Only entries the control already holds are replaced.
+    if (auto *combo = qobject_cast<QComboBox *>(object_)) {
+        if (n < combo->count())
+            combo->setItemText(n, text);
+    } else if (auto *list = qobject_cast<QListWidget *>(object_)) {
+        if (n < list->count())
+            list->item(n)->setText(text);
+    }
+}
+
+bool ObjectNode::hasPicture() const
+{
+    return object_ && object_->metaObject()->indexOfMethod("setPicture(QImage)") >= 0;
+}
+
+void ObjectNode::setPicture(const QString &tag, const QString &file)
+{
+    if (!object_)
+        return;
+    object_->setProperty("Tag", tag);
+    const QImage image(file);
+    if (image.isNull()) {
+        // A missing picture is a damaged installation, not the broker's doing: the window
+        // keeps the picture it has and the log says which file is wanted.
+        qWarning("Norvel: picture %s cannot be loaded", qPrintable(file));
+        return;
+    }
+    QMetaObject::invokeMethod(object_, "setPicture", Q_ARG(QImage, image));
+}
+
+std::optional<int> ObjectNode::controlCount() const
+{
+    if (!isWindow_)
+        return std::nullopt;
+    return int(controls_.size());
+}
+
+std::unique_ptr<TranslationNode> ObjectNode::control(int i) const
+{
+    if (i < 0 || i >= controls_.size() || !controls_.at(i))
+        return nullptr;
+    return std::make_unique<ObjectNode>(controls_.at(i), false);
+}
+
+void TranslateForm(QObject *window)
+{
+    ObjectNode node(window, true);
+    TranslateForm(static_cast<TranslationNode &>(node), appState().language, appState().programDir);
+}
+
+} // namespace norvel

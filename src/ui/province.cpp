@@ -1,0 +1,76 @@
+#include "ui/province.h"
+
+#include "base/paths.h"
+#include "base/profile.h"
+#include "domain/language.h"
+#include "ui/appstate.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
+#include "ui/objectnode.h"
+#include "ui/quoteform.h"
+#include "ui/settingswriter.h"
+
+#include <QAction>
+#include <QWidget>
+
+namespace norvel {
+
+namespace {
+
+void showItem(QWidget *window, const char *name, bool visible)
+{
+    if (QAction *action = window->findChild<QAction *>(QLatin1String(name)))
+        action->setVisible(visible);
+}
+
+} // namespace
+
+void SetProvince(const QString &province)
+{
+    AppState &state = appState();
+    QString p = province;
+    if (p != QLatin1String("quebec") && p != QLatin1String("ontario") && p != QLatin1String("dev"))
+        p = QStringLiteral("quebec");
+
+    QString file;
+    if (p == QLatin1String("ontario")) {
+        file = QLatin1String(kEnglishFile);
+    } else {
+        file = ReadSetting(state.settingsFilePath, QStringLiteral("systeme"),
+                           QStringLiteral("langage"));
+        if (file.isEmpty())
+            file = QLatin1String(kFrenchFile);
+    }
+    SetLanguageFile(ResolvePath(file, state.programDir));
+    state.province = p;
+}
+
+void ChangeLanguage(const QString &file)
+{
+    AppState &state = appState();
+    if (!file.isEmpty())
+        SetLanguageFile(ResolvePath(file, state.programDir));
+    if (state.mainWindow)
+        TranslateForm(static_cast<QObject *>(state.mainWindow.data()));
+    if (QuoteForm *form = state.quoteForm)
+        form->retranslate();
+    // A province switch passes no file: the saved choice stays as the broker made it.
+    if (!file.isEmpty() && state.province != QLatin1String("ontario"))
+        SaveSettings(QStringLiteral("systeme"), {{QStringLiteral("langage"), file}});
+}
+
+void ApplyProvinceMenus(QWidget *window, const QString &province)
+{
+    const QString p = province.isEmpty() ? appState().province : province;
+    if (!window || window->objectName() != QLatin1String("frmMDI"))
+        return;
+    const bool shown = p != QLatin1String("ontario");
+    showItem(window, "indLangage", shown);
+    showItem(window, "mnu_docFran", shown);
+    showItem(window, "sep4", shown);
+    // Developer mode only ever adds the province menu; nothing hides it again.
+    if (p == QLatin1String("dev"))
+        showItem(window, "mnuVersion", true);
+}
+
+} // namespace norvel

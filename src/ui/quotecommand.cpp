@@ -1,0 +1,119 @@
+#include "ui/quotecommand.h"
+
+#include "base/clock.h"
+#include "domain/databaserates.h"
+#include "domain/quote.h"
+#include "domain/report.h"
+#include "ui/appstate.h"
+#include "ui/brokerwindow.h"
+#include "ui/dialogs.h"
+#include "ui/langstring.h"
+#include "ui/mainwindow.h"
+#include "ui/maskededit.h"
+#include "ui/quoteform.h"
+#include "ui/reportpreview.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProgressBar>
+
+namespace norvel {
+
+namespace {
+
+const QString kMessages = QStringLiteral("frmCotalmira-Msg");
+
+// The rate lookup kept for the run, made on the first quote.
+RateSource *rates()
+{
+    AppState &state = appState();
+    if (!state.rateDatabase) {
+        state.rates.reset();
+        return nullptr;
+    }
+    if (!state.rates)
+        state.rates = std::make_unique<DatabaseRates>(*state.rateDatabase);
+    return state.rates.get();
+}
+
+// The broker line: the broker window's name and telephone; nothing is printed for a
+// telephone without a digit.
+std::optional<QuotePage::Broker> brokerLine()
+{
+    const BrokerWindow *broker = appState().brokerWindow;
+    if (!broker)
+        return std::nullopt;
+    const QString telephone = broker->mskTelephone->digits().isEmpty()
+                                  ? QString()
+                                  : printedTelephone(broker->mskTelephone->formattedText());
+    return QuotePage::Broker{broker->txtNom->text(), telephone};
+}
+
+} // namespace
+
+QuoteCommand::QuoteCommand(QuoteForm *form)
+    : QObject(form)
+    , form_(form)
+{
+}
+
+void QuoteCommand::step(const char *key)
+{
+    form_->AfficherProgression(GetLangString(kMessages, QLatin1String(key)));
+}
+
+void QuoteCommand::tellRateError(const QString &table, double age, const QString &detail)
+{
+    if (Dialogs *dialogs = appState().dialogs)
+        dialogs->tell(
+            GetLangString(kMessages, QStringLiteral("ErrTaux")) + QStringLiteral("\r\n\r\n") +
+                GetLangString(kMessages, QStringLiteral("ErrTauxDetail_1")) + table +
+                GetLangString(kMessages, QStringLiteral("ErrTauxDetail_2")) + QString::number(age) +
+                QStringLiteral("\r\n(") + detail + QLatin1Char(')'),
+            appState().appTitle, Dialogs::Icon::Critical);
+}
+
+bool QuoteCommand::run()
+{
+    form_->prgBar->setValue(0);
+    form_->fraProgress->show();
+    form_->fraProgress->repaint();
+    // Whatever happens below, the progress frame does not stay on screen.
+    struct HideProgress {
+        QGroupBox *frame;
+        ~HideProgress() { frame->hide(); }
+    } hideProgress{form_->fraProgress};
+
+    const AppState &state = appState();
+    const QuotePage page{brokerLine(), today(), state.versionText};
+    Quote quote = makeQuote(form_->snapshot(), page,
+                            {rates(), state.monthlyFactor, state.language, state.programDir},
+                            [this](const char *key) { step(key); });
+    prices_ = quote.prices;
+    if (quote.rateError) {
+        const RateError &error = *quote.rateError;
+        tellRateError(error.table, error.age,
+                      quote.noRateDatabase ? error.detail : error.describe());
+        return false;
+    }
+    if (!quote.ok())
+        return false; // the form has shown the entries' fault
+    showReport(std::move(quote.report));
+    return true;
+}
+
+void QuoteCommand::showReport(std::unique_ptr<Report> report)
+{
+    if (!preview_)
+        preview_ = new ReportPreview(appState().mainWindow);
+    QString caption =
+        GetLangString(QStringLiteral("frmCotalmira-Val"), QStringLiteral("RapportBracket"));
+    if (MainWindow *main = appState().mainWindow)
+        caption.prepend(main->windowTitle());
+    preview_->setWindowTitle(caption);
+    preview_->setReport(std::move(report));
+    preview_->show();
+    preview_->raise();
+}
+
+} // namespace norvel

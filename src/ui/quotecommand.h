@@ -1,0 +1,42 @@
+#pragma once
+
+#include "domain/quotepricing.h"
+#include "ui/reportpreview.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QtGlobal>
+#include <memory>
+
+namespace norvel {
+
+class QuoteForm;
+class Report;
+
+// The quote button's work once the entries are valid: prices the quote, fills a fresh quote
+// report step by step on the form's progress bar, and shows it in the preview window. A rate
+// that cannot be read ends the quote with a message and no report.
+class QuoteCommand : public QObject {
+    Q_OBJECT
+public:
+    explicit QuoteCommand(QuoteForm *form);
+
+    // False when no report could be made (the reason has been shown).
+    bool run();
+
+    // The preview of the last quote, kept and reused by the next one.
+    ReportPreview *preview() const { return preview_; }
+    // The figures of the last quote priced.
+    const QuotePrices &prices() const { return prices_; }
+
+private:
+    void step(const char *key);
+    void showReport(std::unique_ptr<Report> report);
+    void tellRateError(const QString &table, double age, const QString &detail);
+
+    QuoteForm *form_;
+    QPointer<ReportPreview> preview_;
+    QuotePrices prices_;
+};
+
+} // namespace norvel

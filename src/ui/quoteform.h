@@ -1,0 +1,86 @@
+#pragma once
+
+#include "domain/quoteinput.h"
+#include "domain/quotesnapshot.h"
+#include "domain/validation.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace norvel {
+
+class FieldEvents;
+class MaskedEdit;
+
+// frmCotalmira: the window in which the broker enters one quote. Its controls carry the names
+// the rules, the files and the language files use; other parts of the program reach them
+// directly, as the form's own record of the quote.
+class QuoteForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit QuoteForm(QWidget *parent = nullptr);
+
+    // The form's load: marks it open, makes sure the illustrations folder exists, starts a
+    // fresh co-borrower memory and translates it.
+    void load();
+
+    // The form part of a new illustration: every field back to its default, the "new" caption,
+    // the focus on the loan date.
+    void resetToNewIllustration();
+    // The caption names the illustration: the file's display name, or the "new" text.
+    void setIllustrationName(const QString &displayName);
+    // After a change of language: texts, caption and the two amounts in the new language.
+    void retranslate();
+
+    bool ValiderSaisie();
+    // The entries as they stand, for the quote; and what validation judges of them.
+    QuoteSnapshot snapshot() const;
+    ValidationSnapshot validationSnapshot() const;
+    void AfficherProgression(const QString &message = QString());
+    void EcheanceMaximale();
+    void CalculerDureeAmortissement();
+    QuoteInput quoteInput() const;
+
+    MaskedEdit *mskEffet, *mskEcheance, *mskDateEmp, *mskDateCo;
+    QLineEdit *txtTerme, *txtHypotheque, *txtVersement, *txtEcheance;
+    QLineEdit *txtPrenom, *txtNom, *txtAge, *txtPrenomCo, *txtNomCo, *txtAgeCo;
+    QRadioButton *optEcheance[2], *optNaisEmp[2], *optSexe[2], *optFumeur[2];
+    QRadioButton *optNaisCo[2], *optSexeCo[2], *optFumCo[2];
+    QCheckBox *chkCoemprunteur;
+    QGroupBox *fraEcheance, *fraNaisCo, *fraSexeCo, *fraFumCo, *fraProgress;
+    QLabel *lblPrenomCo, *lblNomCo, *lblDescription, *lblProgress;
+    QProgressBar *prgBar;
+    QPushButton *cmdCotation;
+
+Q_SIGNALS:
+    // The entries passed validation: the quote command takes over.
+    void quoteRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void build();
+    void connectRules();
+    void connectChanges();
+    void loanDateChanged();
+    void endOfTermChanged();
+    void birthDateChanged(MaskedEdit *date, QLineEdit *age);
+    void setTabOrder();
+    void coBorrowerClicked();
+    void quoteClicked();
+
+    QWidget *fraProg_ = nullptr;
+    QString illustrationName_;
+};
+
+} // namespace norvel
