@@ -12,6 +12,7 @@
 #include "report/reportpreview.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
+#include "support/datarow.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -88,12 +89,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("control");
-        QTest::newRow("header") << "PageHeader"
-                                << "lblTitre";
-        QTest::newRow("detail") << "Detail"
-                                << "lblTitrePrime";
-        QTest::newRow("footer") << "PageFooter"
-                                << "lblSEO";
+        row("header", "PageHeader", "lblTitre");
+        row("detail", "Detail", "lblTitrePrime");
+        row("footer", "PageFooter", "lblSEO");
     }
     void translationReachesEverySection()
     {
