@@ -13,15 +13,7 @@ using namespace norvel::test;
 
 namespace {
 
-constexpr Exigence Enq = Exigence::EnqueteReg;
-constexpr Exigence Sang = Exigence::ProfilSang;
-constexpr Exigence Para = Exigence::ExamParamedic;
-constexpr Exigence Urine = Exigence::UrineHIV;
-constexpr Exigence ECG = Exigence::ECGRepos;
-constexpr Exigence Tel = Exigence::EntrevueTel;
-constexpr Exigence TelSV = Exigence::EntrevueTelSignesVitaux;
-constexpr Exigence DSouTel = Exigence::DeclaSanteOuEntrevueTel;
-constexpr Exigence RMT = Exigence::RapportMedTraitant;
+using enum Exigence;
 
 int flags(Exigences e)
 {
@@ -53,56 +45,75 @@ private Q_SLOTS:
         QTest::addColumn<int>("expected");
         // The payment grid.
         row("pay: age 17", 17, 1000, -1, 0);
-        row("pay: age 18", 18, 1000, -1, flags(DSouTel));
-        row("pay: age 35, 2001", 35, 2001, -1, flags(DSouTel));
-        row("pay: age 36, 2001", 36, 2001, -1, flags(Urine | Tel));
-        row("pay: age 45, 1001", 45, 1001, -1, flags(DSouTel));
-        row("pay: age 46, 1001", 46, 1001, -1, flags(Urine | Tel));
-        row("pay: age 50, 1", 50, 1, -1, flags(DSouTel));
-        row("pay: age 51, 1", 51, 1, -1, flags(Urine | Tel));
-        row("pay: age 65", 65, 32767, -1, flags(Enq | Sang | Para | Urine | ECG | RMT));
+        row("pay: age 18", 18, 1000, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: age 35, 2001", 35, 2001, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: age 36, 2001", 36, 2001, -1, flags(UrineHIV | EntrevueTel));
+        row("pay: age 45, 1001", 45, 1001, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: age 46, 1001", 46, 1001, -1, flags(UrineHIV | EntrevueTel));
+        row("pay: age 50, 1", 50, 1, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: age 51, 1", 51, 1, -1, flags(UrineHIV | EntrevueTel));
+        row("pay: age 65", 65, 32767, -1,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV | ECGRepos |
+                  RapportMedTraitant));
         row("pay: age 66", 66, 32767, -1, 0);
         row("pay: 0", 40, 0, -1, 0);
-        row("pay: 1000, age 46", 46, 1000, -1, flags(DSouTel));
-        row("pay: 2000, age 36", 36, 2000, -1, flags(DSouTel));
-        row("pay: 2500, age 18", 18, 2500, -1, flags(DSouTel));
-        row("pay: 2501, age 18", 18, 2501, -1, flags(Urine | Tel));
-        row("pay: 3000, age 51", 51, 3000, -1, flags(Sang | Para | Urine | RMT));
-        row("pay: 3001, age 51", 51, 3001, -1, flags(Enq | Sang | Para | Urine | ECG | RMT));
-        row("pay: 4500, age 18", 18, 4500, -1, flags(Enq | Sang | Urine | TelSV));
-        row("pay: 4501, age 18", 18, 4501, -1, flags(Enq | Sang | Para | Urine));
+        row("pay: 1000, age 46", 46, 1000, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: 2000, age 36", 36, 2000, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: 2500, age 18", 18, 2500, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: 2501, age 18", 18, 2501, -1, flags(UrineHIV | EntrevueTel));
+        row("pay: 3000, age 51", 51, 3000, -1,
+            flags(ProfilSang | ExamParamedic | UrineHIV | RapportMedTraitant));
+        row("pay: 3001, age 51", 51, 3001, -1,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV | ECGRepos |
+                  RapportMedTraitant));
+        row("pay: 4500, age 18", 18, 4500, -1,
+            flags(EnqueteReg | ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("pay: 4501, age 18", 18, 4501, -1,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV));
         // The amount grid.
         row("amount: age 17", 17, -1, 50000, 0);
         row("amount: 0", 40, -1, 0, 0);
-        row("amount: 1, age 51", 51, -1, 1, flags(TelSV));
-        row("amount: age 35, 200001", 35, -1, 200001, flags(Urine | DSouTel));
-        row("amount: age 36, 200001", 36, -1, 200001, flags(Urine | Tel));
-        row("amount: age 40, 100000", 40, -1, 100000, flags(Urine | DSouTel));
-        row("amount: age 41, 100000", 41, -1, 100000, flags(Urine | TelSV));
-        row("amount: age 50, 99000", 50, -1, 99000, flags(DSouTel));
-        row("amount: age 51, 99000", 51, -1, 99000, flags(TelSV));
-        row("amount: age 60, 200001", 60, -1, 200001, flags(Sang | Urine | TelSV));
-        row("amount: age 61, 200001", 61, -1, 200001, flags(Sang | Para | Urine | ECG));
+        row("amount: 1, age 51", 51, -1, 1, flags(EntrevueTelSignesVitaux));
+        row("amount: age 35, 200001", 35, -1, 200001, flags(UrineHIV | DeclaSanteOuEntrevueTel));
+        row("amount: age 36, 200001", 36, -1, 200001, flags(UrineHIV | EntrevueTel));
+        row("amount: age 40, 100000", 40, -1, 100000, flags(UrineHIV | DeclaSanteOuEntrevueTel));
+        row("amount: age 41, 100000", 41, -1, 100000, flags(UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: age 50, 99000", 50, -1, 99000, flags(DeclaSanteOuEntrevueTel));
+        row("amount: age 51, 99000", 51, -1, 99000, flags(EntrevueTelSignesVitaux));
+        row("amount: age 60, 200001", 60, -1, 200001,
+            flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: age 61, 200001", 61, -1, 200001,
+            flags(ProfilSang | ExamParamedic | UrineHIV | ECGRepos));
         row("amount: age 65, top", 65, -1, 2147483647,
-            flags(Enq | Sang | Para | Urine | ECG | RMT));
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV | ECGRepos |
+                  RapportMedTraitant));
         row("amount: age 66", 66, -1, 2147483647, 0);
-        row("amount: 200000, age 36", 36, -1, 200000, flags(Urine | DSouTel));
-        row("amount: 99999, age 36", 36, -1, 99999, flags(DSouTel));
-        row("amount: 300000, age 36", 36, -1, 300000, flags(Urine | Tel));
-        row("amount: 300001, age 36", 36, -1, 300001, flags(Sang | Urine | TelSV));
-        row("amount: 500000, age 51", 51, -1, 500000, flags(Sang | Urine | TelSV));
-        row("amount: 500001, age 51", 51, -1, 500001, flags(Sang | Urine | ECG | TelSV));
-        row("amount: 1000000, age 36", 36, -1, 1000000, flags(Sang | Urine | TelSV));
-        row("amount: 1000001, age 36", 36, -1, 1000001, flags(Sang | Para | Urine));
-        row("amount: 99000, age 18", 18, -1, 99000, flags(DSouTel));
-        row("amount: 100000, age 18", 18, -1, 100000, flags(Urine | DSouTel));
+        row("amount: 200000, age 36", 36, -1, 200000, flags(UrineHIV | DeclaSanteOuEntrevueTel));
+        row("amount: 99999, age 36", 36, -1, 99999, flags(DeclaSanteOuEntrevueTel));
+        row("amount: 300000, age 36", 36, -1, 300000, flags(UrineHIV | EntrevueTel));
+        row("amount: 300001, age 36", 36, -1, 300001,
+            flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: 500000, age 51", 51, -1, 500000,
+            flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: 500001, age 51", 51, -1, 500001,
+            flags(ProfilSang | UrineHIV | ECGRepos | EntrevueTelSignesVitaux));
+        row("amount: 1000000, age 36", 36, -1, 1000000,
+            flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: 1000001, age 36", 36, -1, 1000001,
+            flags(ProfilSang | ExamParamedic | UrineHIV));
+        row("amount: 99000, age 18", 18, -1, 99000, flags(DeclaSanteOuEntrevueTel));
+        row("amount: 100000, age 18", 18, -1, 100000, flags(UrineHIV | DeclaSanteOuEntrevueTel));
         // Both grids together, less what another requirement includes.
-        row("TelSV removes DSouTel", 45, 1500, 150000, flags(Urine | TelSV));
-        row("TelSV removes Para", 48, 4600, 150000, flags(Enq | Sang | Urine | TelSV));
-        row("union of both", 55, 2600, 600000, flags(Sang | Urine | ECG | TelSV | RMT));
-        row("one line", 30, 1000, 50000, flags(DSouTel));
-        row("Para removes Tel and DSouTel", 30, 4501, 350000, flags(Enq | Sang | Para | Urine));
-        row("Para removes DSouTel", 40, 4501, 150000, flags(Enq | Sang | Para | Urine));
+        row("TelSV removes DSouTel", 45, 1500, 150000, flags(UrineHIV | EntrevueTelSignesVitaux));
+        row("TelSV removes Para", 48, 4600, 150000,
+            flags(EnqueteReg | ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("union of both", 55, 2600, 600000,
+            flags(ProfilSang | UrineHIV | ECGRepos | EntrevueTelSignesVitaux | RapportMedTraitant));
+        row("one line", 30, 1000, 50000, flags(DeclaSanteOuEntrevueTel));
+        row("Para removes Tel and DSouTel", 30, 4501, 350000,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV));
+        row("Para removes DSouTel", 40, 4501, 150000,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV));
     }
     void requirements()
     {
@@ -116,11 +127,12 @@ private Q_SLOTS:
     // The texts come one per line in the quote's order, whatever the order of the flags.
     void textsInTheQuotesOrder()
     {
-        QCOMPARE(
-            clesExigences(Exigences(RMT | DSouTel | TelSV | Tel | ECG | Urine | Para | Sang | Enq)),
-            (QStringList{"EnqueteReg", "ProfilSang", "ExamParamedic", "UrineHIV", "ECGRepos",
-                         "EntrevueTel", "EntrevueTelSignesVitaux", "declaSanteOuEntrevueTel",
-                         "RapportMedTraitant"}));
+        QCOMPARE(clesExigences(Exigences(RapportMedTraitant | DeclaSanteOuEntrevueTel |
+                                         EntrevueTelSignesVitaux | EntrevueTel | ECGRepos |
+                                         UrineHIV | ExamParamedic | ProfilSang | EnqueteReg)),
+                 (QStringList{"EnqueteReg", "ProfilSang", "ExamParamedic", "UrineHIV", "ECGRepos",
+                              "EntrevueTel", "EntrevueTelSignesVitaux", "declaSanteOuEntrevueTel",
+                              "RapportMedTraitant"}));
         QCOMPARE(ExigencesVieInvalidite(55, 2600, 600000),
                  QStringLiteral("Blood profile\r\nUrinalysis and HIV test\r\nResting ECG\r\n"
                                 "Phone interview, vital signs\r\nAttending physician report"));
