@@ -1,5 +1,6 @@
 // The broker's name and telephone: what is shown, what is saved, and what Cancel restores.
 #include "support/brokershown.h"
+#include "support/datarow.h"
 #include "support/running.h"
 #include "ui/appstate.h"
 #include "ui/brokerwindow.h"
@@ -35,18 +36,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("phone");
-        QTest::newRow("nothing saved") << QByteArray() << ""
-                                       << "(___)___-____";
-        QTest::newRow("ten digits")
-            << QByteArray("[courtier]\r\nnom=  Jean Roy \r\ntelephone=5145551234\r\n") << "Jean Roy"
-            << "(514)555-1234";
-        QTest::newRow("partial") << QByteArray("[courtier]\r\ntelephone=514_______\r\n") << ""
-                                 << "(514)___-____";
-        QTest::newRow("longer value cut")
-            << QByteArray("[courtier]\r\ntelephone=514555123499\r\n") << ""
-            << "(514)555-1234";
-        QTest::newRow("blanks") << QByteArray("[courtier]\r\ntelephone=\"   \"\r\n") << ""
-                                << "(___)___-____";
+        row("nothing saved", QByteArray(), "", "(___)___-____");
+        row("ten digits", QByteArray("[courtier]\r\nnom=  Jean Roy \r\ntelephone=5145551234\r\n"),
+            "Jean Roy", "(514)555-1234");
+        row("partial", QByteArray("[courtier]\r\ntelephone=514_______\r\n"), "", "(514)___-____");
+        row("longer value cut", QByteArray("[courtier]\r\ntelephone=514555123499\r\n"), "",
+            "(514)555-1234");
+        row("blanks", QByteArray("[courtier]\r\ntelephone=\"   \"\r\n"), "", "(___)___-____");
     }
     void savedValuesAreShown()
     {
@@ -81,9 +77,9 @@ private Q_SLOTS:
     void cancelRestoresTheSavedValues_data()
     {
         QTest::addColumn<int>("how");
-        QTest::newRow("Annuler") << 0;
-        QTest::newRow("Esc") << 1;
-        QTest::newRow("close box") << 2;
+        row("Annuler", 0);
+        row("Esc", 1);
+        row("close box", 2);
     }
     void cancelRestoresTheSavedValues()
     {

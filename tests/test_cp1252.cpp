@@ -1,10 +1,12 @@
 // Every file the program reads or writes is Windows-1252; a byte that changes on the way
 // through corrupts a broker's name or a language text.
 #include "base/cp1252.h"
+#include "support/datarow.h"
 
 #include <QtTest>
 
 using namespace norvel;
+using namespace norvel::test;
 
 class Cp1252Test : public QObject {
     Q_OBJECT
@@ -24,18 +26,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("byte");
         QTest::addColumn<int>("unicode");
-        QTest::newRow("euro") << 0x80 << 0x20AC;
-        QTest::newRow("undefined 0x81") << 0x81 << 0x81;
-        QTest::newRow("ellipsis") << 0x85 << 0x2026;
-        QTest::newRow("S caron") << 0x8A << 0x0160;
-        QTest::newRow("OE") << 0x8C << 0x0152;
-        QTest::newRow("undefined 0x9D") << 0x9D << 0x9D;
-        QTest::newRow("right quote") << 0x92 << 0x2019;
-        QTest::newRow("oe") << 0x9C << 0x0153;
-        QTest::newRow("Y diaeresis") << 0x9F << 0x0178;
-        QTest::newRow("nbsp") << 0xA0 << 0xA0;
-        QTest::newRow("e acute") << 0xE9 << 0xE9;
-        QTest::newRow("y diaeresis") << 0xFF << 0xFF;
+        row("euro", 0x80, 0x20AC);
+        row("undefined 0x81", 0x81, 0x81);
+        row("ellipsis", 0x85, 0x2026);
+        row("S caron", 0x8A, 0x0160);
+        row("OE", 0x8C, 0x0152);
+        row("undefined 0x9D", 0x9D, 0x9D);
+        row("right quote", 0x92, 0x2019);
+        row("oe", 0x9C, 0x0153);
+        row("Y diaeresis", 0x9F, 0x0178);
+        row("nbsp", 0xA0, 0xA0);
+        row("e acute", 0xE9, 0xE9);
+        row("y diaeresis", 0xFF, 0xFF);
     }
     void mapping()
     {
@@ -50,9 +52,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("polish") << QString::fromUtf8("Łukasz") << QByteArray("?ukasz");
-        QTest::newRow("emoji is one ?") << QString::fromUtf8("a😀b") << QByteArray("a?b");
-        QTest::newRow("narrow nbsp") << QString(QChar(0x202F)) << QByteArray("?");
+        row("polish", QString::fromUtf8("Łukasz"), QByteArray("?ukasz"));
+        row("emoji is one ?", QString::fromUtf8("a😀b"), QByteArray("a?b"));
+        row("narrow nbsp", QString(QChar(0x202F)), QByteArray("?"));
     }
     void unencodable()
     {
@@ -66,13 +68,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("upper");
         QTest::addColumn<int>("lower");
-        QTest::newRow("A") << int('A') << int('a');
-        QTest::newRow("E acute") << 0xC9 << 0xE9;
-        QTest::newRow("C cedilla") << 0xC7 << 0xE7;
-        QTest::newRow("OE") << 0x8C << 0x9C;
-        QTest::newRow("Y diaeresis") << 0x9F << 0xFF;
-        QTest::newRow("multiplication sign is no letter") << 0xD7 << 0xD7;
-        QTest::newRow("digit") << int('7') << int('7');
+        row("A", int('A'), int('a'));
+        row("E acute", 0xC9, 0xE9);
+        row("C cedilla", 0xC7, 0xE7);
+        row("OE", 0x8C, 0x9C);
+        row("Y diaeresis", 0x9F, 0xFF);
+        row("multiplication sign is no letter", 0xD7, 0xD7);
+        row("digit", int('7'), int('7'));
     }
     void folding()
     {

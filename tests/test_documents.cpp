@@ -6,6 +6,7 @@
 #include "base/readerplatform.h"
 #include "base/shortpath.h"
 #include "domain/language.h"
+#include "support/datarow.h"
 #include "support/running.h"
 #include "ui/appstate.h"
 #include "ui/langstring.h"
@@ -164,29 +165,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("reader");
         QTest::addColumn<QString>("stored"); // a stored reader that no longer exists
-        QTest::newRow("quoted program, arguments after it")
-            << "AcroExch.Document.7"
-            << "AcroExch.Document.7\\shell\\open\\command"
-            << "\"C:\\Program Files\\Adobe\\AcroRd32.exe\" \"%1\""
-            << "C:\\Program Files\\Adobe\\AcroRd32.exe"
-            << "";
-        QTest::newRow("unquoted command taken whole") << "Reader"
-                                                      << "Reader\\shell\\open\\command"
-                                                      << "/usr/bin/reader --page 1 %1"
-                                                      << "/usr/bin/reader --page 1 %1"
-                                                      << "";
-        QTest::newRow("no class: Acrobat's command")
-            << "" << kAcrobatCommand << "\"/opt/Acrobat/AcroRd32\" /s \"%1\""
-            << "/opt/Acrobat/AcroRd32"
-            << "";
-        QTest::newRow("blank class counts as none") << "   " << kAcrobatCommand << "\"/opt/acro\""
-                                                    << "/opt/acro"
-                                                    << "";
-        QTest::newRow("stored reader gone: looked up again") << "Reader"
-                                                             << "Reader\\shell\\open\\command"
-                                                             << "\"/usr/bin/evince\" \"%1\""
-                                                             << "/usr/bin/evince"
-                                                             << "/nowhere/old-reader";
+        row("quoted program, arguments after it", "AcroExch.Document.7",
+            "AcroExch.Document.7\\shell\\open\\command",
+            "\"C:\\Program Files\\Adobe\\AcroRd32.exe\" \"%1\"",
+            "C:\\Program Files\\Adobe\\AcroRd32.exe", "");
+        row("unquoted command taken whole", "Reader", "Reader\\shell\\open\\command",
+            "/usr/bin/reader --page 1 %1", "/usr/bin/reader --page 1 %1", "");
+        row("blank class: Acrobat's command", "   ", kAcrobatCommand,
+            "\"/opt/Acrobat/AcroRd32\" /s \"%1\"", "/opt/Acrobat/AcroRd32", "");
+        row("stored reader gone: looked up again", "Reader", "Reader\\shell\\open\\command",
+            "\"/usr/bin/evince\" \"%1\"", "/usr/bin/evince", "/nowhere/old-reader");
     }
     void associatedReaderIsStartedAndKept()
     {
@@ -238,9 +226,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("chosen"); // "-": dialog cancelled; a name: made executable
         QTest::addColumn<bool>("started");
-        QTest::newRow("No ends") << false << "-" << false;
-        QTest::newRow("Yes, dialog cancelled") << true << "-" << false;
-        QTest::newRow("Yes, a reader chosen") << true << "mupdf" << true;
+        row("No ends", false, "-", false);
+        row("Yes, dialog cancelled", true, "-", false);
+        row("Yes, a reader chosen", true, "mupdf", true);
     }
     void noReaderFound()
     {
@@ -324,10 +312,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("Reader") << "C:\\Program Files\\Adobe\\Reader\\AcroRd32.exe" << true;
-        QTest::newRow("Acrobat elsewhere") << "D:\\Outils\\Acrobat.exe" << true;
-        QTest::newRow("small letters") << "C:\\Adobe\\acrord32.exe" << false;
-        QTest::newRow("another program") << "C:\\Windows\\notepad.exe" << false;
+        row("Reader", "C:\\Program Files\\Adobe\\Reader\\AcroRd32.exe", true);
+        row("Acrobat elsewhere", "D:\\Outils\\Acrobat.exe", true);
+        row("small letters", "C:\\Adobe\\acrord32.exe", false);
+        row("another program", "C:\\Windows\\notepad.exe", false);
     }
     void windowsReaderNames()
     {
@@ -363,16 +351,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("reader");
-        QTest::newRow("quoted") << "\"C:\\A B\\x.exe\" \"%1\""
-                                << "C:\\A B\\x.exe";
-        QTest::newRow("quoted alone") << "\"/usr/bin/evince\""
-                                      << "/usr/bin/evince";
-        QTest::newRow("unquoted") << "C:\\Acro\\AcroRd32.exe %1"
-                                  << "C:\\Acro\\AcroRd32.exe %1";
-        QTest::newRow("quote only later") << "C:\\Acro\\x.exe \"%1\""
-                                          << "C:\\Acro\\x.exe \"%1\"";
-        QTest::newRow("unclosed quote") << "\"C:\\x.exe"
-                                        << "\"C:\\x.exe";
+        row("quoted", "\"C:\\A B\\x.exe\" \"%1\"", "C:\\A B\\x.exe");
+        row("quoted alone", "\"/usr/bin/evince\"", "/usr/bin/evince");
+        row("unquoted", "C:\\Acro\\AcroRd32.exe %1", "C:\\Acro\\AcroRd32.exe %1");
+        row("quote only later", "C:\\Acro\\x.exe \"%1\"", "C:\\Acro\\x.exe \"%1\"");
+        row("unclosed quote", "\"C:\\x.exe", "\"C:\\x.exe");
     }
     void readerOfCommand()
     {
@@ -387,18 +370,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("relative");
-        QTest::newRow("pamphlet") << "mnu_Brochure"
-                                  << "documents/Brochure.pdf";
-        QTest::newRow("standards") << "mnu_Formulaire"
-                                   << "documents/Normes.pdf";
-        QTest::newRow("contract") << "mnu_Specimen"
-                                  << "documents/Specimen.pdf";
-        QTest::newRow("pamphlet, English") << "mnu_BrochureA"
-                                           << "documents/BrochureA.pdf";
-        QTest::newRow("standards, English") << "mnu_FormulaireA"
-                                            << "documents/NormesA.pdf";
-        QTest::newRow("contract, English") << "mnu_SpecimenA"
-                                           << "documents/SpecimenA.pdf";
+        row("pamphlet", "mnu_Brochure", "documents/Brochure.pdf");
+        row("standards", "mnu_Formulaire", "documents/Normes.pdf");
+        row("contract", "mnu_Specimen", "documents/Specimen.pdf");
+        row("pamphlet, English", "mnu_BrochureA", "documents/BrochureA.pdf");
+        row("standards, English", "mnu_FormulaireA", "documents/NormesA.pdf");
+        row("contract, English", "mnu_SpecimenA", "documents/SpecimenA.pdf");
     }
     void menuItemsOpenTheirDocuments()
     {

@@ -7,6 +7,7 @@
 #include "domain/productdocuments.h"
 #include "domain/standardsgrid.h"
 #include "domain/underwriting.h"
+#include "support/datarow.h"
 #include "support/programfolder.h"
 
 #include <QDir>
@@ -72,18 +73,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("exec");
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("file") << "evince %U" << QStringList{"evince", "/d/a b.pdf"};
-        QTest::newRow("quoted program")
-            << "\"/opt/My Reader/run\" --single %f"
-            << QStringList{"/opt/My Reader/run", "--single", "/d/a b.pdf"};
-        QTest::newRow("escapes inside quotes")
-            << "\"/opt/a\\\\\\\"b\" %F" << QStringList{"/opt/a\\\"b", "/d/a b.pdf"};
-        QTest::newRow("icon, name, entry, percent")
-            << "app %i --title=%c %k 100%% %d"
-            << QStringList{"app",          "--icon", "reader-icon", "--title=Reader",
-                           "/e/r.desktop", "100%"};
-        QTest::newRow("no file code") << "app --new" << QStringList{"app", "--new"};
-        QTest::newRow("unclosed quote") << "\"app %f" << QStringList{};
+        row("file", "evince %U", QStringList{"evince", "/d/a b.pdf"});
+        row("quoted program", "\"/opt/My Reader/run\" --single %f",
+            QStringList{"/opt/My Reader/run", "--single", "/d/a b.pdf"});
+        row("escapes inside quotes", "\"/opt/a\\\\\\\"b\" %F",
+            QStringList{"/opt/a\\\"b", "/d/a b.pdf"});
+        row("icon, name, entry, percent", "app %i --title=%c %k 100%% %d",
+            QStringList{"app", "--icon", "reader-icon", "--title=Reader", "/e/r.desktop", "100%"});
+        row("no file code", "app --new", QStringList{"app", "--new"});
+        row("unclosed quote", "\"app %f", QStringList{});
     }
     void execArguments()
     {
@@ -117,29 +115,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("declared"); // mupdf's entry names the PDF type
         const QByteArray cache = "[MIME Cache]\napplication/pdf=mupdf.desktop;evince.desktop;\n";
-        QTest::newRow("nothing declared")
-            << QByteArray() << QByteArray() << QByteArray() << "" << false;
-        QTest::newRow("no cache, entries declare it")
-            << QByteArray() << QByteArray() << QByteArray() << "mupdf.desktop" << true;
-        QTest::newRow("installed readers only")
-            << QByteArray() << QByteArray() << cache << "mupdf.desktop" << false;
-        QTest::newRow("user default")
-            << QByteArray("[Default Applications]\napplication/pdf=evince.desktop\n")
-            << QByteArray() << cache << "evince.desktop" << false;
-        QTest::newRow("desktop's own list first")
-            << QByteArray("[Default Applications]\napplication/pdf=evince.desktop\n")
-            << QByteArray("[Default Applications]\napplication/pdf=mupdf.desktop\n") << cache
-            << "mupdf.desktop" << false;
-        QTest::newRow("default not installed")
-            << QByteArray("[Default Applications]\napplication/pdf=gone.desktop;evince.desktop\n")
-            << QByteArray() << QByteArray() << "evince.desktop" << false;
-        QTest::newRow("removed association")
-            << QByteArray("[Removed Associations]\napplication/pdf=mupdf.desktop\n") << QByteArray()
-            << cache << "evince.desktop" << false;
-        QTest::newRow("hidden entry") << QByteArray() << QByteArray()
-                                      << QByteArray("[MIME Cache]\napplication/pdf=hidden.desktop;"
-                                                    "evince.desktop\n")
-                                      << "evince.desktop" << false;
+        row("nothing declared", QByteArray(), QByteArray(), QByteArray(), "", false);
+        row("no cache, entries declare it", QByteArray(), QByteArray(), QByteArray(),
+            "mupdf.desktop", true);
+        row("installed readers only", QByteArray(), QByteArray(), cache, "mupdf.desktop", false);
+        row("user default", QByteArray("[Default Applications]\napplication/pdf=evince.desktop\n"),
+            QByteArray(), cache, "evince.desktop", false);
+        row("desktop's own list first",
+            QByteArray("[Default Applications]\napplication/pdf=evince.desktop\n"),
+            QByteArray("[Default Applications]\napplication/pdf=mupdf.desktop\n"), cache,
+            "mupdf.desktop", false);
+        row("default not installed",
+            QByteArray("[Default Applications]\napplication/pdf=gone.desktop;evince.desktop\n"),
+            QByteArray(), QByteArray(), "evince.desktop", false);
+        row("removed association",
+            QByteArray("[Removed Associations]\napplication/pdf=mupdf.desktop\n"), QByteArray(),
+            cache, "evince.desktop", false);
+        row("hidden entry", QByteArray(), QByteArray(),
+            QByteArray("[MIME Cache]\napplication/pdf=hidden.desktop;"
+                       "evince.desktop\n"),
+            "evince.desktop", false);
     }
     void defaultReader()
     {
@@ -203,8 +198,8 @@ private Q_SLOTS:
     void printedGridsAreTheQuoteGrids_data()
     {
         QTest::addColumn<bool>("payment");
-        QTest::newRow("payment") << true;
-        QTest::newRow("amount") << false;
+        row("payment", true);
+        row("amount", false);
     }
     void printedGridsAreTheQuoteGrids()
     {
@@ -250,24 +245,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("relative");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("pamphlet") << "documents/Brochure.pdf"
-                                  << ""
-                                  << "5 %";
-        QTest::newRow("pamphlet, English") << "documents/BrochureA.pdf"
-                                           << ""
-                                           << "Option 3";
-        QTest::newRow("standards") << "documents/Normes.pdf"
-                                   << "French"
-                                   << "et plus";
-        QTest::newRow("standards, English") << "documents/NormesA.pdf"
-                                            << "English"
-                                            << "$4,501 and more";
-        QTest::newRow("contract") << "documents/Specimen.pdf"
-                                  << ""
-                                  << "Option B";
-        QTest::newRow("contract, English") << "documents/SpecimenA.pdf"
-                                           << ""
-                                           << "Option B";
+        row("pamphlet", "documents/Brochure.pdf", "", "5 %");
+        row("pamphlet, English", "documents/BrochureA.pdf", "", "Option 3");
+        row("standards", "documents/Normes.pdf", "French", "et plus");
+        row("standards, English", "documents/NormesA.pdf", "English", "$4,501 and more");
+        row("contract", "documents/Specimen.pdf", "", "Option B");
+        row("contract, English", "documents/SpecimenA.pdf", "", "Option B");
     }
     void builtDocuments()
     {

@@ -1,4 +1,5 @@
 // New, Open, Save, Save As and Erase with every answer the broker can give.
+#include "support/datarow.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
 #include "ui/appstate.h"
@@ -50,10 +51,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("reset");
-        QTest::newRow("Cancel keeps everything") << int(Answer::Cancel) << false;
-        QTest::newRow("No resets the form") << int(Answer::No) << true;
-        QTest::newRow("Yes, then the dialog cancelled, keeps everything")
-            << int(Answer::Yes) << false;
+        row("Cancel keeps everything", int(Answer::Cancel), false);
+        row("No resets the form", int(Answer::No), true);
+        row("Yes, then the dialog cancelled, keeps everything", int(Answer::Yes), false);
     }
     void newAsksForAnIllustrationWithoutFile()
     {
@@ -145,8 +145,8 @@ private Q_SLOTS:
     void eraseAsksThenKeepsTheOpenName_data()
     {
         QTest::addColumn<int>("answer");
-        QTest::newRow("No") << int(Answer::No);
-        QTest::newRow("Yes") << int(Answer::Yes);
+        row("No", int(Answer::No));
+        row("Yes", int(Answer::Yes));
     }
     void eraseAsksThenKeepsTheOpenName()
     {
@@ -174,8 +174,8 @@ private Q_SLOTS:
     void eraseKeepsWhatIsMarkedReadOnly_data()
     {
         QTest::addColumn<bool>("markFolder");
-        QTest::newRow("read-only file") << false;
-        QTest::newRow("file in a read-only folder") << true;
+        row("read-only file", false);
+        row("file in a read-only folder", true);
     }
     void eraseKeepsWhatIsMarkedReadOnly()
     {
@@ -195,8 +195,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closed");
-        QTest::newRow("No closes, nothing left to save") << int(Answer::No) << true;
-        QTest::newRow("Cancel keeps it open") << int(Answer::Cancel) << false;
+        row("No closes, nothing left to save", int(Answer::No), true);
+        row("Cancel keeps it open", int(Answer::Cancel), false);
     }
     void closingTheFormOffersToSave()
     {

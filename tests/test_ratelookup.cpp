@@ -4,6 +4,7 @@
 #include "domain/pricingrules.h"
 #include "domain/ratedatabase.h"
 #include "domain/ratetables.h"
+#include "support/datarow.h"
 #include "support/programfolder.h"
 #include "support/ratefiles.h"
 
@@ -41,9 +42,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("table");
         QTest::addColumn<int>("age");
         QTest::addColumn<int>("column");
-        QTest::newRow("life at 18") << "TarAssVie" << 18 << 1;
-        QTest::newRow("life at 65") << "TarAssVie" << 65 << 4;
-        QTest::newRow("24-month at 59") << "TarAssInv24" << 59 << 4;
+        row("life at 18", "TarAssVie", 18, 1);
+        row("life at 65", "TarAssVie", 65, 4);
+        row("24-month at 59", "TarAssInv24", 59, 4);
         for (const char *table : {"TarAssInvHNF", "TarAssInvHF", "TarAssInvFNF", "TarAssInvFF"})
             QTest::addRow("%s at 59", table) << table << 59 << 5;
     }
@@ -105,9 +106,9 @@ private Q_SLOTS:
         QTest::addColumn<double>("age");
         QTest::addColumn<int>("column");
         QTest::addColumn<float>("rate");
-        QTest::newRow("first rate") << 30.0 << 1 << 0.1f;
-        QTest::newRow("whole rate") << 30.0 << 2 << 2.0f;
-        QTest::newRow("last rate") << 30.0 << 3 << 0.3333f;
+        row("first rate", 30.0, 1, 0.1f);
+        row("whole rate", 30.0, 2, 2.0f);
+        row("last rate", 30.0, 3, 0.3333f);
     }
     void readsTheFieldAtTheOrdinalInSinglePrecision()
     {
@@ -128,31 +129,23 @@ private Q_SLOTS:
         QTest::addColumn<RateError::Kind>("kind");
         QTest::addColumn<QString>("described");
         using K = RateError::Kind;
-        QTest::newRow("no table") << "Nope" << 30.0 << 1 << K::NoTable
-                                  << "Nope: no such rate table";
-        QTest::newRow("name that is no table")
-            << "T\"; --" << 30.0 << 1 << K::NoTable << "T\"; --: no such rate table";
-        QTest::newRow("no row") << "T" << 29.0 << 1 << K::NoRow << "T: no row for age 29";
-        QTest::newRow("age is matched exactly")
-            << "T" << 30.5 << 1 << K::NoRow << "T: no row for age 30.5";
-        QTest::newRow("past the last field")
-            << "T" << 30.0 << 4 << K::NoColumn << "T: no column 4 (age 30)";
-        QTest::newRow("the age is no rate")
-            << "T" << 30.0 << 0 << K::NoColumn << "T: no column 0 (age 30)";
-        QTest::newRow("empty") << "T" << 31.0 << 1 << K::BadRate
-                               << "T: age 31, column 1 holds no positive rate (empty)";
-        QTest::newRow("text") << "T" << 31.0 << 2 << K::BadRate
-                              << "T: age 31, column 2 holds no positive rate (\"abc\")";
-        QTest::newRow("zero") << "T" << 31.0 << 3 << K::BadRate
-                              << "T: age 31, column 3 holds no positive rate (\"0\")";
-        QTest::newRow("negative") << "T" << 32.0 << 1 << K::BadRate
-                                  << "T: age 32, column 1 holds no positive rate (\"-0.5\")";
-        QTest::newRow("beyond single precision")
-            << "T" << 32.0 << 2 << K::BadRate
-            << "T: age 32, column 2 holds no positive rate (\"1.0e+300\")";
-        QTest::newRow("number stored as text")
-            << "T" << 32.0 << 3 << K::BadRate
-            << "T: age 32, column 3 holds no positive rate (\"0.2\")";
+        row("no table", "Nope", 30.0, 1, K::NoTable, "Nope: no such rate table");
+        row("name that is no table", "T\"; --", 30.0, 1, K::NoTable, "T\"; --: no such rate table");
+        row("no row", "T", 29.0, 1, K::NoRow, "T: no row for age 29");
+        row("age is matched exactly", "T", 30.5, 1, K::NoRow, "T: no row for age 30.5");
+        row("past the last field", "T", 30.0, 4, K::NoColumn, "T: no column 4 (age 30)");
+        row("the age is no rate", "T", 30.0, 0, K::NoColumn, "T: no column 0 (age 30)");
+        row("empty", "T", 31.0, 1, K::BadRate,
+            "T: age 31, column 1 holds no positive rate (empty)");
+        row("text", "T", 31.0, 2, K::BadRate,
+            "T: age 31, column 2 holds no positive rate (\"abc\")");
+        row("zero", "T", 31.0, 3, K::BadRate, "T: age 31, column 3 holds no positive rate (\"0\")");
+        row("negative", "T", 32.0, 1, K::BadRate,
+            "T: age 32, column 1 holds no positive rate (\"-0.5\")");
+        row("beyond single precision", "T", 32.0, 2, K::BadRate,
+            "T: age 32, column 2 holds no positive rate (\"1.0e+300\")");
+        row("number stored as text", "T", 32.0, 3, K::BadRate,
+            "T: age 32, column 3 holds no positive rate (\"0.2\")");
     }
     void nothingMissingIsPriced()
     {

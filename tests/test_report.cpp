@@ -1,8 +1,10 @@
 // The report engine on the quote report: the page as PDF read back by a real reader, the
 // preview's Print and Save as PDF driven without a dialog, and the failures they report.
 #include "base/clock.h"
+#include "domain/language.h"
 #include "domain/quotereport.h"
 #include "domain/report.h"
+#include "support/datarow.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "ui/appstate.h"
@@ -88,12 +90,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("control");
-        QTest::newRow("header") << "PageHeader"
-                                << "lblTitre";
-        QTest::newRow("detail") << "Detail"
-                                << "lblTitrePrime";
-        QTest::newRow("footer") << "PageFooter"
-                                << "lblSEO";
+        row("header", "PageHeader", "lblTitre");
+        row("detail", "Detail", "lblTitrePrime");
+        row("footer", "PageFooter", "lblSEO");
     }
     void translationReachesEverySection()
     {
@@ -193,4 +192,3 @@ private Q_SLOTS:
 
 QTEST_MAIN(ReportTest)
 #include "test_report.moc"
-#include "domain/language.h"

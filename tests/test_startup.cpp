@@ -5,6 +5,7 @@
 #include "base/settingsstore.h"
 #include "domain/language.h"
 #include "domain/ratedatabase.h"
+#include "support/datarow.h"
 #include "support/programfolder.h"
 #include "support/ratefiles.h"
 #include "support/readonlymark.h"
@@ -17,11 +18,15 @@
 #include <QApplication>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <optional>
 #include <sqlite3.h>
 
 using namespace norvel;
 using namespace norvel::test;
+
+using Damage = std::function<bool(const QString &path)>;
+Q_DECLARE_METATYPE(Damage)
 
 namespace {
 
@@ -138,21 +143,17 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QString>("province");
         QTest::addColumn<QString>("language");
-        QTest::newRow("none") << QByteArray() << "quebec"
-                              << "French.lng";
-        QTest::newRow("capital O is not ontario")
-            << QByteArray("[systeme]\r\nprovince=Ontario\r\n") << "quebec"
-            << "French.lng";
-        QTest::newRow("ontario is always English")
-            << QByteArray("[systeme]\r\nprovince=ontario\r\nlangage=.\\Data\\French.lng\r\n")
-            << "ontario"
-            << "English.lng";
-        QTest::newRow("dev chooses like quebec")
-            << QByteArray("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\English.lng\r\n") << "dev"
-            << "English.lng";
-        QTest::newRow("saved language")
-            << QByteArray("[SYSTEME]\r\nLangage = \".\\Data\\English.lng\"\r\n") << "quebec"
-            << "English.lng";
+        row("none", QByteArray(), "quebec", "French.lng");
+        row("capital O is not ontario", QByteArray("[systeme]\r\nprovince=Ontario\r\n"), "quebec",
+            "French.lng");
+        row("ontario is always English",
+            QByteArray("[systeme]\r\nprovince=ontario\r\nlangage=.\\Data\\French.lng\r\n"),
+            "ontario", "English.lng");
+        row("dev chooses like quebec",
+            QByteArray("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\English.lng\r\n"), "dev",
+            "English.lng");
+        row("saved language", QByteArray("[SYSTEME]\r\nLangage = \".\\Data\\English.lng\"\r\n"),
+            "quebec", "English.lng");
     }
     void province()
     {
@@ -173,13 +174,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content"); // none: no file at all
         QTest::addColumn<QString>("told");
         const QString notLanguage = QStringLiteral(" is not a language file (it holds no texts)");
-        QTest::newRow("missing") << QByteArray() << " not found";
-        QTest::newRow("empty") << QByteArray("") << notLanguage;
         QByteArray binary(65536, '\0');
         for (int i = 0; i < binary.size(); ++i)
             binary[i] = char((i * 7919 + 13) % 251);
-        QTest::newRow("binary") << binary << notLanguage;
-        QTest::newRow("one 100,000-character line") << QByteArray(100000, 'x') << notLanguage;
+        row("missing", QByteArray(), " not found");
+        row("empty", QByteArray(""), notLanguage);
+        row("binary", binary, notLanguage);
+        row("one 100,000-character line", QByteArray(100000, 'x'), notLanguage);
     }
     void unusableLanguageFileIsToldAndStartGoesOn()
     {
@@ -198,11 +199,7 @@ private Q_SLOTS:
         QVERIFY(appState().appTitle.isEmpty());
         // The windows keep their design texts.
         QCOMPARE(appState().mainWindow->windowTitle(), QStringLiteral("Norvel"));
-        if (!content.isNull()) {
-            QFile file(folder_->file(QStringLiteral("Data/Klingon.lng")));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), content);
-        }
+        QCOMPARE(bytesOf(folder_->file(QStringLiteral("Data/Klingon.lng"))), content);
     }
 
     void secondCopyIsRefused()
@@ -220,9 +217,19 @@ private Q_SLOTS:
         QVERIFY(!appState().rateDatabase);
     }
 
+    // A folder is no file: the database is reported missing.
+    void missingDatabaseEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("folderInPlace");
+        row("missing", false);
+        row("folder in place of the file", true);
+    }
     void missingDatabaseEndsTheProgram()
     {
+        QFETCH(bool, folderInPlace);
         folder_->remove(QStringLiteral("Data/Illustra.mdb"));
+        if (folderInPlace)
+            QVERIFY(QDir().mkpath(database()));
         QCOMPARE(start(), StartupResult::Failed);
         QCOMPARE(dialogs_.messages.size(), 1);
         const Dialogs::Message &m = dialogs_.messages.at(0);
@@ -236,69 +243,39 @@ private Q_SLOTS:
 
     void unusableDatabase_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<Damage>("damage");
         QTest::addColumn<QString>("cause");
-        QTest::newRow("not a database") << 0 << "BaseErrChiffre";
-        QTest::newRow("wrong password") << 1 << "BaseErrChiffre";
-        QTest::newRow("plain unencrypted database") << 2 << "BaseErrChiffre";
-        QTest::newRow("no general table") << 3 << "BaseErrTable";
-        QTest::newRow("empty file") << 4 << "BaseErrTable";
-        QTest::newRow("monthly factor missing") << 5 << "BaseErrMensuel";
-        QTest::newRow("monthly factor zero") << 6 << "BaseErrMensuel";
-        QTest::newRow("folder in place of the file") << 7 << "BaseErrAcces";
-        QTest::newRow("cut in half") << 8 << "BaseErrChiffre";
+        const QStringList good = generalTable({"0.08333,100,90,75,35"});
+        const auto keyed = [](const QByteArray &password, const QStringList &sql) {
+            return Damage([=](const QString &path) { return makeDatabase(path, password, sql); });
+        };
+        const auto bytes = [](const QByteArray &content) {
+            return Damage([=](const QString &path) { return writeBytes(path, content); });
+        };
+        QFile built(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        const QByteArray shipped = built.readAll();
+        row("not a database", bytes(QByteArray(4096, 'x')), "BaseErrChiffre");
+        row("wrong password", keyed("notthepassword", good), "BaseErrChiffre");
+        row("plain unencrypted database", keyed("", good), "BaseErrChiffre");
+        row("cut in half", bytes(shipped.left(shipped.size() / 2)), "BaseErrChiffre");
+        row("no general table", keyed(RateDatabase::kPassword, {"CREATE TABLE Autre (x);"}),
+            "BaseErrTable");
+        row("empty file", bytes(QByteArray()), "BaseErrTable");
+        row("monthly factor missing",
+            keyed(RateDatabase::kPassword, generalTable({"NULL,100,90,75,35"})), "BaseErrMensuel");
+        row("monthly factor zero", keyed(RateDatabase::kPassword, generalTable({"0,100,90,75,35"})),
+            "BaseErrMensuel");
     }
     void unusableDatabase()
     {
-        QFETCH(int, kind);
+        QFETCH(Damage, damage);
         QFETCH(QString, cause);
         const QString path = database();
-        switch (kind) {
-        case 0:
-            folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), QByteArray(4096, 'x'));
-            break;
-        case 1:
-            QVERIFY(makeDatabase(path, "notthepassword", generalTable({"0.08333,100,90,75,35"})));
-            break;
-        case 2:
-            QVERIFY(makeDatabase(path, "", generalTable({"0.08333,100,90,75,35"})));
-            break;
-        case 3:
-            QVERIFY(makeDatabase(path, RateDatabase::kPassword, {"CREATE TABLE Autre (x);"}));
-            break;
-        case 4:
-            folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), QByteArray());
-            break;
-        case 5:
-            QVERIFY(
-                makeDatabase(path, RateDatabase::kPassword, generalTable({"NULL,100,90,75,35"})));
-            break;
-        case 6:
-            QVERIFY(makeDatabase(path, RateDatabase::kPassword, generalTable({"0,100,90,75,35"})));
-            break;
-        case 7:
-            folder_->remove(QStringLiteral("Data/Illustra.mdb"));
-            QDir().mkpath(path);
-            break;
-        case 8: {
-            QFile built(test::builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
-            QVERIFY(built.open(QIODevice::ReadOnly));
-            const QByteArray bytes = built.readAll();
-            folder_->writeFile(QStringLiteral("Data/Illustra.mdb"), bytes.left(bytes.size() / 2));
-            break;
-        }
-        }
-        QFile file(path);
-        const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        file.close();
-        const StartupResult result = start();
-        if (kind == 7) {
-            // A folder is no file: the database is reported missing.
-            QCOMPARE(result, StartupResult::Failed);
-            QVERIFY(dialogs_.messages.at(0).text.contains(QLatin1String("ILLUSTRA.MDB")));
-            return;
-        }
-        QCOMPARE(result, StartupResult::Failed);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(damage(path));
+        const QByteArray before = bytesOf(path);
+        QCOMPARE(start(), StartupResult::Failed);
         QCOMPARE(dialogs_.messages.size(), 1);
         const Dialogs::Message &m = dialogs_.messages.at(0);
         QVERIFY2(m.text.startsWith(french("modCotalmira-Msg", "BaseErr_1") +
@@ -311,8 +288,7 @@ private Q_SLOTS:
         QVERIFY(!appState().mainWindow);
         QVERIFY(!appState().rateDatabase);
         // A damaged database is left exactly as it was found.
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), before);
+        QCOMPARE(bytesOf(path), before);
     }
 
     void generalParameters_data()
@@ -321,14 +297,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<float>("factor");
         QTest::addColumn<int>("rowsAfter");
-        QTest::newRow("empty table gets its default row")
-            << QStringList() << false << 0.08333f << 1;
-        QTest::newRow("a table with rows is left as it is")
-            << QStringList{"0.09,1,2,3,4", "0.5,1,2,3,4"} << false << 0.09f << 2;
-        QTest::newRow("read-only: an empty table reads as the default row, unwritten")
-            << QStringList() << true << 0.08333f << 0;
-        QTest::newRow("read-only: a table with rows is read")
-            << QStringList{"0.09,1,2,3,4"} << true << 0.09f << 1;
+        row("empty table gets its default row", QStringList(), false, 0.08333f, 1);
+        row("a table with rows is left as it is", QStringList{"0.09,1,2,3,4", "0.5,1,2,3,4"}, false,
+            0.09f, 2);
+        row("read-only: an empty table reads as the default row, unwritten", QStringList(), true,
+            0.08333f, 0);
+        row("read-only: a table with rows is read", QStringList{"0.09,1,2,3,4"}, true, 0.09f, 1);
     }
     void generalParameters()
     {

@@ -1,7 +1,8 @@
-// The medical requirements printed on every quote. The two grids are written out again here,
-// as the underwriters publish them, and every row and column boundary is read back.
+// The medical requirements printed on every quote: cells the underwriters' grids publish, each
+// band's limits, and what one requirement takes away from another.
 #include "domain/language.h"
 #include "domain/underwriting.h"
+#include "support/datarow.h"
 #include "support/programfolder.h"
 #include "ui/appstate.h"
 #include "ui/langstring.h"
@@ -13,83 +14,11 @@ using namespace norvel::test;
 
 namespace {
 
-const std::map<QString, QString> kLabels = {{"Enq", "EnqueteReg"},
-                                            {"Sang", "ProfilSang"},
-                                            {"Para", "ExamParamedic"},
-                                            {"Urine", "UrineHIV"},
-                                            {"ECG", "ECGRepos"},
-                                            {"Tel", "EntrevueTel"},
-                                            {"TelSV", "EntrevueTelSignesVitaux"},
-                                            {"DSouTel", "declaSanteOuEntrevueTel"},
-                                            {"RMT", "RapportMedTraitant"}};
+using enum Exigence;
 
-struct Published {
-    QList<std::pair<int, int>> ages;
-    QList<std::pair<int, int>> columns; // the last one has no upper bound
-    QStringList rows;                   // cells separated by '|', labels by spaces
-};
-
-const Published kPayment{
-    {{18, 35}, {36, 45}, {46, 50}, {51, 65}},
-    {{1, 1000}, {1001, 2000}, {2001, 2500}, {2501, 3000}, {3001, 4500}, {4501, 32767}},
-    {"DSouTel | DSouTel | DSouTel | Urine Tel | Enq Sang Urine TelSV | Enq Sang Para Urine",
-     "DSouTel | DSouTel | Urine Tel | Sang Urine Tel | Enq Sang Urine TelSV | Enq Sang Para Urine",
-     "DSouTel | Urine Tel | Urine TelSV | Sang Urine TelSV | Enq Sang Urine TelSV | Enq Sang Para "
-     "Urine",
-     "Urine Tel | Urine Tel | Urine TelSV | Sang Para Urine RMT | Enq Sang Para Urine ECG RMT | "
-     "Enq Sang Para Urine ECG RMT"}};
-
-// Ages 41 to 50 from 99,001 to 99,999 dollars follow the amounts below, like every other row.
-const Published kAmount{
-    {{18, 35}, {36, 40}, {41, 50}, {51, 60}, {61, 65}},
-    {{1, 99000},
-     {99001, 99999},
-     {100000, 200000},
-     {200001, 300000},
-     {300001, 500000},
-     {500001, 1000000},
-     {1000001, 2147483647}},
-    {"DSouTel | DSouTel | Urine DSouTel | Urine DSouTel | Urine Tel | Sang Urine TelSV | Sang "
-     "Urine TelSV",
-     "DSouTel | DSouTel | Urine DSouTel | Urine Tel | Sang Urine TelSV | Sang Urine TelSV | Sang "
-     "Para Urine",
-     "DSouTel | DSouTel | Urine TelSV | Urine TelSV | Sang Urine TelSV | Sang Urine TelSV | Enq "
-     "Sang Para Urine ECG",
-     "TelSV | TelSV | Urine TelSV | Sang Urine TelSV | Sang Urine TelSV | Sang Urine ECG TelSV | "
-     "Enq Sang Para Urine ECG",
-     "TelSV | TelSV | Urine TelSV | Sang Para Urine ECG | Sang Para Urine ECG | Sang Para Urine "
-     "ECG | Enq Sang Para Urine ECG RMT"}};
-
-// Keys of the labels, in the quote's order.
-QStringList keys(const QString &labels)
+int flags(Exigences e)
 {
-    QStringList wanted;
-    for (const QString &label : labels.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        wanted << kLabels.at(label);
-    QStringList ordered;
-    for (const char *key :
-         {"EnqueteReg", "ProfilSang", "ExamParamedic", "UrineHIV", "ECGRepos", "EntrevueTel",
-          "EntrevueTelSignesVitaux", "declaSanteOuEntrevueTel", "RapportMedTraitant"})
-        if (wanted.contains(QLatin1String(key)))
-            ordered << QLatin1String(key);
-    return ordered;
-}
-
-// Each cell at both ends of its age row and of its column.
-void addBoundaries(const char *grid, const Published &published, bool payment)
-{
-    for (int r = 0; r < published.ages.size(); ++r) {
-        const QStringList cells = published.rows[r].split(QLatin1Char('|'));
-        for (int c = 0; c < published.columns.size(); ++c) {
-            const auto [firstAge, lastAge] = published.ages[r];
-            const auto [low, high] = published.columns[c];
-            for (const int age : {firstAge, lastAge})
-                for (const int value : {low, high})
-                    QTest::addRow("%s age %d, %d", grid, age, value)
-                        << age << (payment ? value : -1) << (payment ? -1 : value)
-                        << keys(cells[c]);
-        }
-    }
+    return e.toInt();
 }
 
 QString requirementText(const QString &key)
@@ -108,76 +37,124 @@ private Q_SLOTS:
         appState().language = Language(builtProgramDir() + QStringLiteral("/Data/English.lng"));
     }
 
-    void everyCellAtItsBounds_data()
+    // -1: that coverage is not asked for. Each pair of rows straddles one band limit.
+    void requirements_data()
     {
         QTest::addColumn<int>("age");
         QTest::addColumn<int>("payment");
         QTest::addColumn<int>("amount");
-        QTest::addColumn<QStringList>("expected");
-        addBoundaries("payment", kPayment, true);
-        addBoundaries("amount", kAmount, false);
-        QTest::newRow("no payment") << 40 << 0 << -1 << QStringList{};
-        QTest::newRow("no amount") << 40 << -1 << 0 << QStringList{};
-        QTest::newRow("age outside the grids") << 17 << 1000 << 50000 << QStringList{};
+        QTest::addColumn<int>("expected");
+        // The payment grid.
+        row("pay: age 17", 17, 1000, -1, 0);
+        row("pay: age 18", 18, 1000, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: age 35, 2001", 35, 2001, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: age 36, 2001", 36, 2001, -1, flags(UrineHIV | EntrevueTel));
+        row("pay: age 45, 1001", 45, 1001, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: age 46, 1001", 46, 1001, -1, flags(UrineHIV | EntrevueTel));
+        row("pay: age 50, 1", 50, 1, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: age 51, 1", 51, 1, -1, flags(UrineHIV | EntrevueTel));
+        row("pay: age 65", 65, 32767, -1,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV | ECGRepos |
+                  RapportMedTraitant));
+        row("pay: age 66", 66, 32767, -1, 0);
+        row("pay: 0", 40, 0, -1, 0);
+        row("pay: 1000, age 46", 46, 1000, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: 2000, age 36", 36, 2000, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: 2500, age 18", 18, 2500, -1, flags(DeclaSanteOuEntrevueTel));
+        row("pay: 2501, age 18", 18, 2501, -1, flags(UrineHIV | EntrevueTel));
+        row("pay: 3000, age 51", 51, 3000, -1,
+            flags(ProfilSang | ExamParamedic | UrineHIV | RapportMedTraitant));
+        row("pay: 3001, age 51", 51, 3001, -1,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV | ECGRepos |
+                  RapportMedTraitant));
+        row("pay: 4500, age 18", 18, 4500, -1,
+            flags(EnqueteReg | ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("pay: 4501, age 18", 18, 4501, -1,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV));
+        // The amount grid.
+        row("amount: age 17", 17, -1, 50000, 0);
+        row("amount: 0", 40, -1, 0, 0);
+        row("amount: 1, age 51", 51, -1, 1, flags(EntrevueTelSignesVitaux));
+        row("amount: age 35, 200001", 35, -1, 200001, flags(UrineHIV | DeclaSanteOuEntrevueTel));
+        row("amount: age 36, 200001", 36, -1, 200001, flags(UrineHIV | EntrevueTel));
+        row("amount: age 40, 100000", 40, -1, 100000, flags(UrineHIV | DeclaSanteOuEntrevueTel));
+        row("amount: age 41, 100000", 41, -1, 100000, flags(UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: age 50, 99000", 50, -1, 99000, flags(DeclaSanteOuEntrevueTel));
+        row("amount: age 51, 99000", 51, -1, 99000, flags(EntrevueTelSignesVitaux));
+        row("amount: age 60, 200001", 60, -1, 200001,
+            flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: age 61, 200001", 61, -1, 200001,
+            flags(ProfilSang | ExamParamedic | UrineHIV | ECGRepos));
+        row("amount: age 65, top", 65, -1, 2147483647,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV | ECGRepos |
+                  RapportMedTraitant));
+        row("amount: age 66", 66, -1, 2147483647, 0);
+        row("amount: 200000, age 36", 36, -1, 200000, flags(UrineHIV | DeclaSanteOuEntrevueTel));
+        row("amount: 99999, age 36", 36, -1, 99999, flags(DeclaSanteOuEntrevueTel));
+        row("amount: 300000, age 36", 36, -1, 300000, flags(UrineHIV | EntrevueTel));
+        row("amount: 300001, age 36", 36, -1, 300001,
+            flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: 500000, age 51", 51, -1, 500000,
+            flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: 500001, age 51", 51, -1, 500001,
+            flags(ProfilSang | UrineHIV | ECGRepos | EntrevueTelSignesVitaux));
+        row("amount: 1000000, age 36", 36, -1, 1000000,
+            flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("amount: 1000001, age 36", 36, -1, 1000001,
+            flags(ProfilSang | ExamParamedic | UrineHIV));
+        row("amount: 99000, age 18", 18, -1, 99000, flags(DeclaSanteOuEntrevueTel));
+        row("amount: 100000, age 18", 18, -1, 100000, flags(UrineHIV | DeclaSanteOuEntrevueTel));
+        // Both grids together, less what another requirement includes.
+        row("TelSV removes DSouTel", 45, 1500, 150000, flags(UrineHIV | EntrevueTelSignesVitaux));
+        row("TelSV removes Para", 48, 4600, 150000,
+            flags(EnqueteReg | ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
+        row("union of both", 55, 2600, 600000,
+            flags(ProfilSang | UrineHIV | ECGRepos | EntrevueTelSignesVitaux | RapportMedTraitant));
+        row("one line", 30, 1000, 50000, flags(DeclaSanteOuEntrevueTel));
+        row("Para removes Tel and DSouTel", 30, 4501, 350000,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV));
+        row("Para removes DSouTel", 40, 4501, 150000,
+            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV));
     }
-    void everyCellAtItsBounds()
+    void requirements()
     {
         QFETCH(int, age);
         QFETCH(int, payment);
         QFETCH(int, amount);
-        QFETCH(QStringList, expected);
-        QCOMPARE(clesExigences(exigencesRequises(qint16(age), qint16(payment), amount)), expected);
+        QFETCH(int, expected);
+        QCOMPARE(exigencesRequises(qint16(age), qint16(payment), amount).toInt(), expected);
     }
 
-    void bothCoveragesTogether_data()
+    // The texts come one per line in the quote's order, whatever the order of the flags.
+    void textsInTheQuotesOrder()
     {
-        QTest::addColumn<int>("age");
-        QTest::addColumn<int>("payment");
-        QTest::addColumn<int>("amount");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("TelSV removes DSouTel") << 45 << 1500 << 150000 << "Urine TelSV";
-        QTest::newRow("TelSV removes Para") << 48 << 4600 << 150000 << "Enq Sang Urine TelSV";
-        QTest::newRow("union of both") << 55 << 2600 << 600000 << "Sang Urine ECG TelSV RMT";
-        QTest::newRow("one line") << 30 << 1000 << 50000 << "DSouTel";
-        QTest::newRow("Para removes Tel and DSouTel")
-            << 30 << 4501 << 350000 << "Enq Sang Para Urine";
-        QTest::newRow("Para removes DSouTel") << 40 << 4501 << 150000 << "Enq Sang Para Urine";
-    }
-    void bothCoveragesTogether()
-    {
-        QFETCH(int, age);
-        QFETCH(int, payment);
-        QFETCH(int, amount);
-        QFETCH(QString, expected);
-        QStringList lines;
-        for (const QString &key : keys(expected))
-            lines << requirementText(key);
-        QCOMPARE(ExigencesVieInvalidite(appState().language, qint16(age), qint16(payment), amount),
-                 lines.join(QLatin1String("\r\n")));
-    }
-
-    void eachCoverageAlone()
-    {
+        QCOMPARE(clesExigences(Exigences(RapportMedTraitant | DeclaSanteOuEntrevueTel |
+                                         EntrevueTelSignesVitaux | EntrevueTel | ECGRepos |
+                                         UrineHIV | ExamParamedic | ProfilSang | EnqueteReg)),
+                 (QStringList{"EnqueteReg", "ProfilSang", "ExamParamedic", "UrineHIV", "ECGRepos",
+                              "EntrevueTel", "EntrevueTelSignesVitaux", "declaSanteOuEntrevueTel",
+                              "RapportMedTraitant"}));
+        QCOMPARE(ExigencesVieInvalidite(appState().language, 55, 2600, 600000),
+                 QStringLiteral("Blood profile\r\nUrinalysis and HIV test\r\nResting ECG\r\n"
+                                "Phone interview, vital signs\r\nAttending physician report"));
         QCOMPARE(ExigencesInvalidite(appState().language, 45, 1500),
                  requirementText(QStringLiteral("declaSanteOuEntrevueTel")));
         QCOMPARE(ExigencesVie(appState().language, 45, 150000),
                  requirementText(QStringLiteral("UrineHIV")) + QLatin1String("\r\n") +
                      requirementText(QStringLiteral("EntrevueTelSignesVitaux")));
-        QCOMPARE(ExigencesInvalidite(appState().language, 45, 0), QString());
         QCOMPARE(ExigencesVie(appState().language, 45, 0), QString());
     }
 
     void everyRequirementHasATextInBothLanguages_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::newRow("French") << "French";
-        QTest::newRow("English") << "English";
+        row("French", "French");
+        row("English", "English");
     }
     void everyRequirementHasATextInBothLanguages()
     {
         QFETCH(QString, language);
-        appState().language =
-            Language(builtProgramDir() + QStringLiteral("/Data/%1.lng").arg(language));
+        appState().language = Language(builtProgramDir() + QStringLiteral("/Data/%1.lng").arg(language));
         const QStringList all = clesExigences(Exigences::fromInt(0x1FF));
         QCOMPARE(all.size(), 9);
         for (const QString &key : all)

@@ -2,8 +2,10 @@
 // there, in the user's own folders when it may not; and what it says when it cannot write.
 #include "base/datalocations.h"
 #include "base/profile.h"
+#include "domain/language.h"
 #include "domain/ratedatabase.h"
 #include "support/brokershown.h"
+#include "support/datarow.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
 #include "ui/appstate.h"
@@ -72,12 +74,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("markSettings");
         QTest::addColumn<bool>("markFolder");
         QTest::addColumn<bool>("perUser");
-        QTest::newRow("portable, no settings yet") << QByteArray() << false << false << false;
-        QTest::newRow("portable with its settings") << kSettings << false << false << false;
-        QTest::newRow("settings file marked read-only") << kSettings << true << false << true;
-        QTest::newRow("read-only folder, no settings") << QByteArray() << false << true << true;
-        QTest::newRow("read-only folder, writable settings file")
-            << kSettings << false << true << true;
+        row("portable, no settings yet", QByteArray(), false, false, false);
+        row("portable with its settings", kSettings, false, false, false);
+        row("settings file marked read-only", kSettings, true, false, true);
+        row("read-only folder, no settings", QByteArray(), false, true, true);
+        row("read-only folder, writable settings file", kSettings, false, true, true);
     }
     void locations()
     {
@@ -108,14 +109,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("user");    // empty: none
         QTest::addColumn<QByteArray>("after");   // empty: none
         QTest::addColumn<bool>("result");
-        QTest::newRow("the program's settings are copied")
-            << kSettings << QByteArray() << kSettings << true;
-        QTest::newRow("the user's file is never overwritten")
-            << kSettings << QByteArray("[courtier]\r\nnom=Moi\r\n")
-            << QByteArray("[courtier]\r\nnom=Moi\r\n") << true;
-        QTest::newRow("nothing to copy") << QByteArray() << QByteArray() << QByteArray() << true;
-        QTest::newRow("a file that is not text is not copied")
-            << QByteArray("\xff\xfe[\0s\0", 6) << QByteArray() << QByteArray() << false;
+        row("the program's settings are copied", kSettings, QByteArray(), kSettings, true);
+        row("the user's file is never overwritten", kSettings,
+            QByteArray("[courtier]\r\nnom=Moi\r\n"), QByteArray("[courtier]\r\nnom=Moi\r\n"), true);
+        row("nothing to copy", QByteArray(), QByteArray(), QByteArray(), true);
+        row("a file that is not text is not copied", QByteArray("\xff\xfe[\0s\0", 6), QByteArray(),
+            QByteArray(), false);
     }
     void seeding()
     {
@@ -207,12 +206,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("userFileMarked");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("the user's file marked read-only")
-            << QByteArray("[courtier]\r\nnom=Jeanne Roy\r\n") << true << "read-only file";
-        QTest::newRow("binary garbage")
-            << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false << "not a settings file";
-        QTest::newRow("text in UTF-16") << QByteArray("\xff\xfe[\0c\0o\0u\0r\0t\0i\0e\0r\0]\0", 22)
-                                        << false << "not a settings file";
+        row("the user's file marked read-only", QByteArray("[courtier]\r\nnom=Jeanne Roy\r\n"),
+            true, "read-only file");
+        row("binary garbage", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false,
+            "not a settings file");
+        row("text in UTF-16", QByteArray("\xff\xfe[\0c\0o\0u\0r\0t\0i\0e\0r\0]\0", 22), false,
+            "not a settings file");
     }
     void aSettingsFileThatCannotBeWrittenIsTold()
     {
@@ -286,4 +285,3 @@ private Q_SLOTS:
 
 QTEST_MAIN(UserDataTest)
 #include "test_userdata.moc"
-#include "domain/language.h"

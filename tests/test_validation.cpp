@@ -1,9 +1,12 @@
 // The gate before a quote: every check in its order, the first fault alone reported, the
-// broker sent back to the box to correct, and today's date from the program's clock.
+// broker sent back to the box to correct, and today's date from the program's clock; and the
+// warning given on leaving one field.
 #include "base/clock.h"
 #include "domain/amountformat.h"
 #include "domain/language.h"
+#include "domain/leavingwarnings.h"
 #include "domain/validation.h"
+#include "support/datarow.h"
 #include "ui/appstate.h"
 #include "ui/langstring.h"
 
@@ -11,6 +14,7 @@
 #include <functional>
 
 using namespace norvel;
+using namespace norvel::test;
 
 using Edit = std::function<void(ValidationSnapshot &)>;
 Q_DECLARE_METATYPE(Edit)
@@ -106,14 +110,13 @@ Edit both(const Edit &first, const Edit &second)
 
 void useLanguage(const char *name)
 {
-    appState().language =
-        Language(QStringLiteral(NORVEL_SOURCE_DIR "/data/lang/%1.lng").arg(QLatin1String(name)));
+    appState().language = Language(QStringLiteral(NORVEL_SOURCE_DIR "/data/lang/%1.lng").arg(QLatin1String(name)));
 }
 
 void addRow(const char *name, const Edit &edit, const char *key = "", bool withFormatDate = false,
             QuoteField focus = QuoteField::mskEffet)
 {
-    QTest::newRow(name) << edit << QString::fromLatin1(key) << withFormatDate << focus;
+    row(name, edit, QString::fromLatin1(key), withFormatDate, focus);
 }
 
 } // namespace
@@ -271,16 +274,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("loanDate");
         QTest::addColumn<bool>("passes");
         const QDate endOfAugust(2010, 8, 31);
-        QTest::newRow("31/08: 31/02 carries to 03/03") << endOfAugust << "03/03/2010" << true;
-        QTest::newRow("31/08: 02/03 too old") << endOfAugust << "02/03/2010" << false;
-        QTest::newRow("31/08: 28/02 too old") << endOfAugust << "28/02/2010" << false;
-        QTest::newRow("15/01: into the year before") << QDate(2010, 1, 15) << "15/07/2009" << true;
-        QTest::newRow("15/01: a day earlier") << QDate(2010, 1, 15) << "14/07/2009" << false;
-        QTest::newRow("31/12: 31/06 carries to 01/07")
-            << QDate(2010, 12, 31) << "01/07/2010" << true;
-        QTest::newRow("31/12: 30/06 too old") << QDate(2010, 12, 31) << "30/06/2010" << false;
-        QTest::newRow("29/02: 29/08") << QDate(2012, 2, 29) << "29/08/2011" << true;
-        QTest::newRow("29/02: 28/08 too old") << QDate(2012, 2, 29) << "28/08/2011" << false;
+        row("31/08: 31/02 carries to 03/03", endOfAugust, "03/03/2010", true);
+        row("31/08: 02/03 too old", endOfAugust, "02/03/2010", false);
+        row("31/08: 28/02 too old", endOfAugust, "28/02/2010", false);
+        row("15/01: into the year before", QDate(2010, 1, 15), "15/07/2009", true);
+        row("15/01: a day earlier", QDate(2010, 1, 15), "14/07/2009", false);
+        row("31/12: 31/06 carries to 01/07", QDate(2010, 12, 31), "01/07/2010", true);
+        row("31/12: 30/06 too old", QDate(2010, 12, 31), "30/06/2010", false);
+        row("29/02: 29/08", QDate(2012, 2, 29), "29/08/2011", true);
+        row("29/02: 28/08 too old", QDate(2012, 2, 29), "28/08/2011", false);
     }
     void loanDateSixMonthsBack()
     {
@@ -302,18 +304,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("withFormatDate");
         QTest::addColumn<QString>("expected");
-        const auto add = [](const char *name, const char *language, const char *key,
-                            bool withFormatDate, const char *expected) {
-            QTest::newRow(name) << QString::fromLatin1(language) << QString::fromLatin1(key)
-                                << withFormatDate << QString::fromUtf8(expected);
-        };
-        add("French date", "French", "DatePretNonComplete", true,
-            "La date du prêt est incomplète.\r\nFormat : jj/mm/aaaa");
-        add("French other", "French", "TermePretLimitMois", false,
-            "Le terme du prêt doit être de 1 à 60 mois.");
-        add("English date", "English", "DateNaisCoempNonComplete", true,
+        row("French date", "French", "DatePretNonComplete", true,
+            QString::fromUtf8("La date du prêt est incomplète.\r\nFormat : jj/mm/aaaa"));
+        row("French other", "French", "TermePretLimitMois", false,
+            QString::fromUtf8("Le terme du prêt doit être de 1 à 60 mois."));
+        row("English date", "English", "DateNaisCoempNonComplete", true,
             "The co-borrower's date of birth is incomplete.\r\nFormat: dd/mm/yyyy");
-        add("missing key: the reminder alone", "English", "NoSuchKey", true,
+        row("missing key: the reminder alone", "English", "NoSuchKey", true,
             "\r\nFormat: dd/mm/yyyy");
     }
     void message()
@@ -323,9 +320,79 @@ private Q_SLOTS:
         QFETCH(bool, withFormatDate);
         QFETCH(QString, expected);
         useLanguage(qPrintable(language));
-        QCOMPARE(
-            validationMessage({key, withFormatDate, QuoteField::mskEffet}, appState().language),
-            expected);
+        QCOMPARE(validationMessage({key, withFormatDate, QuoteField::mskEffet}, appState().language), expected);
+    }
+
+    // On leaving a field, the field alone is judged, beside the number box next to a date.
+    void leavingWarnings_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("beside");
+        QTest::addColumn<QString>("key"); // empty: no warning
+        QTest::addColumn<bool>("withFormatDate");
+        row("loan date empty", "loan", kEmptyDate, "", "", false);
+        row("loan date incomplete", "loan", "15/03/20__", "", "DatePretNonComplete", true);
+        row("loan date 31/02", "loan", "31/02/2010", "", "DatePretNonValide", true);
+        row("loan date a day too old", "loan", "14/09/2009", "", "DatePretPrec6Actuel", false);
+        row("loan date six months old", "loan", "15/09/2009", "", "", false);
+        row("term blank", "term", " ", "", "TermePretNonInscrit", false);
+        row("term 0", "term", "0", "", "TermePretLimitMois", false);
+        row("term 1", "term", "1", "", "", false);
+        row("term 60", "term", "60", "", "", false);
+        row("term 61", "term", "61", "", "TermePretLimitMois", false);
+        row("end empty", "end", kEmptyDate, "", "DateFinTermeNonInscrite", true);
+        row("end empty beside a duration", "end", kEmptyDate, "120", "", false);
+        row("end incomplete", "end", "01/09/20__", "", "DateFinTermeNonComplete", true);
+        row("end 31/02", "end", "31/02/2012", "", "DateFinTermeNonValide", true);
+        row("end on the loan date", "end", "15/03/2010", "---", "DateFinTermeNonValide", true);
+        row("end good", "end", "15/03/2040", "360", "", false);
+        row("duration empty", "duration", "", "", "DureeAmortiNonInscrite", false);
+        row("duration 0", "duration", "0", "", "DureeAmortiLimitMois", false);
+        row("duration 1", "duration", "1", "", "", false);
+        row("duration 360", "duration", "360", "", "", false);
+        row("duration 361", "duration", "361", "", "DureeAmortiLimitMois", false);
+        row("birth empty", "birth", kEmptyDate, "", "DateNaisEmpNonInscrite", true);
+        row("birth empty beside age 40", "birth", kEmptyDate, "40", "", false);
+        row("birth incomplete", "birth", "01/09/19__", "", "DateNaisEmpNonComplete", true);
+        row("birth 32/01", "birth", "32/01/1970", "", "DateNaisEmpNonValide", true);
+        row("birth giving ---", "birth", "01/09/1940", "---", "AgeEmpLimitAge", false);
+        row("birth giving 40", "birth", "01/09/1970", "40", "", false);
+        row("co birth empty", "coBirth", kEmptyDate, "", "DateNaisCoempNonInscrite", true);
+        row("co birth 31/02", "coBirth", "31/02/1970", "", "DateNaisCoempNonValide", true);
+        row("co birth giving ---", "coBirth", "01/09/1940", "---", "AgeCoempLimitAge", false);
+        row("age empty", "age", "", "", "AgeEmpNonInscrit", false);
+        row("age 17", "age", "17", "", "AgeEmpLimitAge", false);
+        row("age 18", "age", "18", "", "", false);
+        row("age 65", "age", "65", "", "", false);
+        row("age 66", "age", "66", "", "AgeEmpLimitAge", false);
+        row("co age empty", "coAge", "", "", "AgeCoempNonInscrite", false);
+        row("co age 66", "coAge", "66", "", "AgeCoempLimitAge", false);
+    }
+    void leavingWarnings()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, beside);
+        QFETCH(QString, key);
+        QFETCH(bool, withFormatDate);
+        const MaskedValue date = masked(text, true);
+        LeavingWarning warning;
+        if (field == QLatin1String("loan"))
+            warning = loanDateWarning(date, kToday);
+        else if (field == QLatin1String("term"))
+            warning = termWarning(text);
+        else if (field == QLatin1String("end"))
+            warning = endOfTermWarning(date, beside);
+        else if (field == QLatin1String("duration"))
+            warning = amortizationWarning(text);
+        else if (field.endsWith(QLatin1String("irth")))
+            warning = birthDateWarning(date, beside, field.startsWith(QLatin1String("co")));
+        else
+            warning = ageWarning(text, field.startsWith(QLatin1String("co")));
+        QCOMPARE(warning ? warning->key : QString(), key);
+        if (warning)
+            QCOMPARE(warning->withFormatDate, withFormatDate);
     }
 
     void clockCanBeSetAndReleased()

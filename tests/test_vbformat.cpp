@@ -1,11 +1,13 @@
 // Every premium and amount on screen, in a file or on the report goes through these
 // patterns; a digit lost or rounded the wrong way is a wrong quote.
 #include "base/vbformat.h"
+#include "support/datarow.h"
 
 #include <QtTest>
 #include <limits>
 
 using namespace norvel;
+using namespace norvel::test;
 
 namespace {
 
@@ -23,12 +25,12 @@ void addColumns()
 void addRow(const char *name, double value, const QString &pattern, const QString &expected,
             bool french = false)
 {
-    QTest::newRow(name) << value << false << pattern << french << expected;
+    row(name, value, false, pattern, french, expected);
 }
 
 void addSingleRow(const char *name, float value, const QString &pattern, const QString &expected)
 {
-    QTest::newRow(name) << double(value) << true << pattern << false << expected;
+    row(name, double(value), true, pattern, false, expected);
 }
 
 void check()
@@ -166,9 +168,9 @@ private Q_SLOTS:
     void notANumber_data()
     {
         QTest::addColumn<double>("value");
-        QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("inf") << std::numeric_limits<double>::infinity();
-        QTest::newRow("-inf") << -std::numeric_limits<double>::infinity();
+        row("nan", std::numeric_limits<double>::quiet_NaN());
+        row("inf", std::numeric_limits<double>::infinity());
+        row("-inf", -std::numeric_limits<double>::infinity());
     }
     void notANumber()
     {

@@ -2,12 +2,14 @@
 // the machine's way instead of the classic way moves a limit or an age.
 #include "base/vbdate.h"
 #include "base/vbnumber.h"
+#include "support/datarow.h"
 
 #include <QtTest>
 #include <cmath>
 #include <limits>
 
 using namespace norvel;
+using namespace norvel::test;
 
 namespace {
 QDate dmy(int day, int month, int year)
@@ -25,19 +27,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<QDate>("expected");
-        QTest::newRow("plain") << 2010 << 3 << 15 << dmy(15, 3, 2010);
-        QTest::newRow("31 February") << 2010 << 2 << 31 << dmy(3, 3, 2010);
-        QTest::newRow("month 13") << 2010 << 13 << 1 << dmy(1, 1, 2011);
-        QTest::newRow("month 0") << 2010 << 0 << 15 << dmy(15, 12, 2009);
-        QTest::newRow("month -5") << 2010 << -5 << 15 << dmy(15, 7, 2009);
-        QTest::newRow("month -12") << 2010 << -12 << 1 << dmy(1, 12, 2008);
-        QTest::newRow("day 0") << 2010 << 3 << 0 << dmy(28, 2, 2010);
-        QTest::newRow("day 0, leap year") << 2012 << 3 << 0 << dmy(29, 2, 2012);
-        QTest::newRow("day -1 into the year before") << 2010 << 1 << -1 << dmy(30, 12, 2009);
-        QTest::newRow("last classic day") << 9999 << 12 << 31 << dmy(31, 12, 9999);
-        QTest::newRow("past the classic range") << 9999 << 13 << 1 << QDate();
-        QTest::newRow("before the classic range") << 100 << 1 << 0 << QDate();
-        QTest::newRow("carried into the range") << 99 << 12 << 32 << dmy(1, 1, 100);
+        row("plain", 2010, 3, 15, dmy(15, 3, 2010));
+        row("31 February", 2010, 2, 31, dmy(3, 3, 2010));
+        row("month 13", 2010, 13, 1, dmy(1, 1, 2011));
+        row("month 0", 2010, 0, 15, dmy(15, 12, 2009));
+        row("month -5", 2010, -5, 15, dmy(15, 7, 2009));
+        row("month -12", 2010, -12, 1, dmy(1, 12, 2008));
+        row("day 0", 2010, 3, 0, dmy(28, 2, 2010));
+        row("day 0, leap year", 2012, 3, 0, dmy(29, 2, 2012));
+        row("day -1 into the year before", 2010, 1, -1, dmy(30, 12, 2009));
+        row("last classic day", 9999, 12, 31, dmy(31, 12, 9999));
+        row("past the classic range", 9999, 13, 1, QDate());
+        row("before the classic range", 100, 1, 0, QDate());
+        row("carried into the range", 99, 12, 32, dmy(1, 1, 100));
     }
     void dateSerialCarries()
     {
@@ -52,20 +54,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QDate>("expected"); // invalid: not a date
-        QTest::newRow("plain") << "15/03/2010" << dmy(15, 3, 2010);
-        QTest::newRow("day before month") << "02/03/2010" << dmy(2, 3, 2010);
-        QTest::newRow("29 February, leap year") << "29/02/2012" << dmy(29, 2, 2012);
-        QTest::newRow("29 February, common year") << "29/02/2010" << QDate();
-        QTest::newRow("31 April") << "31/04/2010" << QDate();
-        QTest::newRow("month 13, a month/day reading would take it") << "12/13/2010" << QDate();
-        QTest::newRow("month 00") << "15/00/2010" << QDate();
-        QTest::newRow("day 00") << "00/03/2010" << QDate();
-        QTest::newRow("year 0099") << "15/03/0099" << QDate();
-        QTest::newRow("year 0100") << "01/01/0100" << dmy(1, 1, 100);
-        QTest::newRow("unfilled positions") << "15/03/20__" << QDate();
-        QTest::newRow("empty mask") << "__/__/____" << QDate();
-        QTest::newRow("empty") << "" << QDate();
-        QTest::newRow("non-ASCII digits") << QString::fromUtf8("١٥/03/2010") << QDate();
+        row("plain", "15/03/2010", dmy(15, 3, 2010));
+        row("day before month", "02/03/2010", dmy(2, 3, 2010));
+        row("29 February, leap year", "29/02/2012", dmy(29, 2, 2012));
+        row("29 February, common year", "29/02/2010", QDate());
+        row("31 April", "31/04/2010", QDate());
+        row("month 13, a month/day reading would take it", "12/13/2010", QDate());
+        row("month 00", "15/00/2010", QDate());
+        row("day 00", "00/03/2010", QDate());
+        row("year 0099", "15/03/0099", QDate());
+        row("year 0100", "01/01/0100", dmy(1, 1, 100));
+        row("unfilled positions", "15/03/20__", QDate());
+        row("empty mask", "__/__/____", QDate());
+        row("empty", "", QDate());
+        row("non-ASCII digits", QString::fromUtf8("١٥/03/2010"), QDate());
     }
     void dayMonthYearReadsOnlyRealDates()
     {
@@ -78,18 +80,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
-        QTest::newRow("digits") << "60" << 60.0;
-        QTest::newRow("trailing letters") << "12abc" << 12.0;
-        QTest::newRow("no value mark") << "---" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("letters first") << "abc12" << 0.0;
-        QTest::newRow("blanks inside") << "1 2\t3" << 123.0;
-        QTest::newRow("grouped amount") << "150 000 $" << 150000.0;
-        QTest::newRow("negative") << "-7" << -7.0;
-        QTest::newRow("blank after the sign") << "- 7" << -7.0;
-        QTest::newRow("decimal") << "3.5x" << 3.5;
-        QTest::newRow("second point ends it") << "1.2.3" << 1.2;
-        QTest::newRow("sign after digits ends it") << "5-3" << 5.0;
+        row("digits", "60", 60.0);
+        row("trailing letters", "12abc", 12.0);
+        row("no value mark", "---", 0.0);
+        row("empty", "", 0.0);
+        row("letters first", "abc12", 0.0);
+        row("blanks inside", "1 2\t3", 123.0);
+        row("grouped amount", "150 000 $", 150000.0);
+        row("negative", "-7", -7.0);
+        row("blank after the sign", "- 7", -7.0);
+        row("decimal", "3.5x", 3.5);
+        row("second point ends it", "1.2.3", 1.2);
+        row("sign after digits ends it", "5-3", 5.0);
     }
     void leadingNumber()
     {
@@ -102,16 +104,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("expected");
-        QTest::newRow("digits") << "40" << true;
-        QTest::newRow("signed") << "-3" << true;
-        QTest::newRow("decimal") << "1.5" << true;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("blanks only") << "   " << false;
-        QTest::newRow("no value mark") << "---" << false;
-        QTest::newRow("lone point") << "." << false;
-        QTest::newRow("two points") << "1.2.3" << false;
-        QTest::newRow("trailing letter") << "12a" << false;
-        QTest::newRow("blank inside") << "1 2" << false;
+        row("digits", "40", true);
+        row("signed", "-3", true);
+        row("decimal", "1.5", true);
+        row("empty", "", false);
+        row("blanks only", "   ", false);
+        row("no value mark", "---", false);
+        row("lone point", ".", false);
+        row("two points", "1.2.3", false);
+        row("trailing letter", "12a", false);
+        row("blank inside", "1 2", false);
     }
     void isNumeric()
     {
@@ -125,17 +127,17 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::addColumn<bool>("fits");
         QTest::addColumn<int>("expected");
-        QTest::newRow("half down to even") << 2.5 << true << 2;
-        QTest::newRow("half up to even") << 3.5 << true << 4;
-        QTest::newRow("negative half to even") << -2.5 << true << -2;
-        QTest::newRow("negative half up to even") << -3.5 << true << -4;
-        QTest::newRow("below half") << 0.49 << true << 0;
-        QTest::newRow("largest") << 32767.4 << true << 32767;
-        QTest::newRow("rounds past the largest") << 32767.5 << false << 0;
-        QTest::newRow("smallest by rounding") << -32768.5 << true << -32768;
-        QTest::newRow("below the smallest") << -32768.6 << false << 0;
-        QTest::newRow("not a number") << std::nan("") << false << 0;
-        QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << false << 0;
+        row("half down to even", 2.5, true, 2);
+        row("half up to even", 3.5, true, 4);
+        row("negative half to even", -2.5, true, -2);
+        row("negative half up to even", -3.5, true, -4);
+        row("below half", 0.49, true, 0);
+        row("largest", 32767.4, true, 32767);
+        row("rounds past the largest", 32767.5, false, 0);
+        row("smallest by rounding", -32768.5, true, -32768);
+        row("below the smallest", -32768.6, false, 0);
+        row("not a number", std::nan(""), false, 0);
+        row("infinite", std::numeric_limits<double>::infinity(), false, 0);
     }
     void toInteger16()
     {
