@@ -3,6 +3,7 @@
 #include "qtbenchmain.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/maskededit.h"
@@ -24,7 +25,7 @@ namespace {
 
 QuoteForm *coupleQuote()
 {
-    QuoteForm *form = appState().quoteForm;
+    QuoteForm *form = norvel::test::quoteForm();
     test::enterQuote(form, {42, 47, 1800, 250000});
     return form;
 }

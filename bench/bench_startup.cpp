@@ -6,6 +6,7 @@
 #include "domain/ratedatabase.h"
 #include "support/programfolder.h"
 #include "support/readonlymark.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
@@ -34,7 +35,7 @@ void StartupToMainWindow(benchmark::State &state)
             state.SkipWithError("start-up failed");
         QApplication::processEvents();
         state.PauseTiming();
-        delete appState().mainWindow.data();
+        delete norvel::test::mainWindow();
         resetAppState();
         state.ResumeTiming();
     }

@@ -2,6 +2,7 @@
 #include "support/brokershown.h"
 #include "support/datarow.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/mainwindow.h"
@@ -19,7 +20,7 @@ class BrokerWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RunningProgram> program_;
-    BrokerWindow *broker() const { return appState().brokerWindow; }
+    BrokerWindow *broker() const { return norvel::test::brokerWindow(); }
 
     void start(const QByteArray &settings)
     {
@@ -99,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
         QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
         QCOMPARE(program_->setting("courtier", "nom"), QStringLiteral("Jean Roy"));
-        QVERIFY(appState().brokerWindow); // only ever hidden
+        QVERIFY(norvel::test::brokerWindow()); // only ever hidden
     }
 
     void enterMovesOnThenAccepts()

@@ -5,6 +5,7 @@
 #include "base/clock.h"
 #include "support/datarow.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/mainwindow.h"
@@ -93,7 +94,7 @@ private Q_SLOTS:
     {
         setToday(QDate(2010, 8, 31));
         program_ = std::make_unique<RunningProgram>();
-        f = appState().quoteForm;
+        f = norvel::test::quoteForm();
         QVERIFY(f);
         program_->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(program_->window()));
@@ -370,7 +371,7 @@ private Q_SLOTS:
         typeInto(f->txtTerme, QStringLiteral("61"));
         program_->dialogs.script({Dialogs::Answer::No}); // not saved
         key(Qt::Key_Escape);
-        QTRY_VERIFY(!appState().quoteForm);
+        QTRY_VERIFY(!norvel::test::quoteForm());
         QCoreApplication::processEvents();
         QVERIFY(!told().contains(text(QStringLiteral("TermePretLimitMois"))));
     }

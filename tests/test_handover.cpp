@@ -8,6 +8,7 @@
 #include "support/datarow.h"
 #include "support/newillustration.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/mainwindow.h"
 #include "ui/quoteform.h"
@@ -145,7 +146,7 @@ private Q_SLOTS:
                  text(problem + "_1") + arguments.constLast() + text(problem + "_2") +
                      QStringLiteral("\r\n\r\n") + text("ArgUsage_1") + QStringLiteral("norvel") +
                      text("ArgUsage_2"));
-        QVERIFY(!appState().mainWindow);
+        QVERIFY(!norvel::test::mainWindow());
         QVERIFY(!appState().rateDatabase);
     }
 
@@ -164,8 +165,8 @@ private Q_SLOTS:
         QCOMPARE(result, StartupResult::Running);
         QVERIFY(program.dialogs.messages.isEmpty());
         QCOMPARE(appState().currentFileName, path);
-        QCOMPARE(appState().quoteForm->txtNom->text(), QStringLiteral("Roy"));
-        QCOMPARE(appState().quoteForm->windowTitle(), QStringLiteral("Roy"));
+        QCOMPARE(norvel::test::quoteForm()->txtNom->text(), QStringLiteral("Roy"));
+        QCOMPARE(norvel::test::quoteForm()->windowTitle(), QStringLiteral("Roy"));
         QCOMPARE(program.setting("courtier", "nom"), QStringLiteral("Jeanne Courtier"));
         QVERIFY(!appState().modified);
     }
@@ -181,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(program.dialogs.messages.at(0).text,
                  msg(program, "modEnregistrement-Msg", "ErrAffSoumission"));
         QVERIFY(appState().currentFileName.isEmpty());
-        QVERIFY(appState().mainWindow->isVisible());
+        QVERIFY(norvel::test::mainWindow()->isVisible());
     }
 
     void aSecondCopyHandsItsFileOver_data()
@@ -214,7 +215,7 @@ private Q_SLOTS:
                      msg(program, "modCotalmira-Msg", "AppDejaLancer_1") +
                          QStringLiteral("norvel") +
                          msg(program, "modCotalmira-Msg", "AppDejaLancer_2"));
-        QVERIFY(!appState().mainWindow);
+        QVERIFY(!norvel::test::mainWindow());
     }
 
     void theChannelCarriesAnyPath_data()
@@ -278,7 +279,7 @@ private Q_SLOTS:
         program.options.lock = &lock;
         program.options.channel = &channel;
         QCOMPARE(program.start(), StartupResult::Running);
-        appState().quoteForm->txtNom->setText(QStringLiteral("Tremblay"));
+        norvel::test::quoteForm()->txtNom->setText(QStringLiteral("Tremblay"));
         appState().modified = true;
         program.dialogs.script({Answer(answer)});
 
@@ -288,7 +289,7 @@ private Q_SLOTS:
         QTRY_COMPARE(program.dialogs.messages.size(), 1);
         QCOMPARE(program.dialogs.messages.at(0).text,
                  msg(program, "modEnregistrement-Msg", "NouIllus_t"));
-        QCOMPARE(appState().quoteForm->txtNom->text(),
+        QCOMPARE(norvel::test::quoteForm()->txtNom->text(),
                  opened ? QStringLiteral("Gagnon") : QStringLiteral("Tremblay"));
         QCOMPARE(appState().currentFileName, opened ? path : QString());
         QCOMPARE(appState().modified, !opened);

@@ -6,6 +6,7 @@
 #include "domain/language.h"
 #include "support/datarow.h"
 #include "support/programfolder.h"
+#include "support/windows.h"
 #include "ui/aboutwindow.h"
 #include "ui/amountbox.h"
 #include "ui/appstate.h"
@@ -44,7 +45,7 @@ class MainWindowTest : public QObject {
         options.splashMilliseconds = -1;
         if (startProgram(options) != StartupResult::Running)
             return nullptr;
-        return appState().mainWindow;
+        return norvel::test::mainWindow();
     }
     QString saved(const char *key) const
     {
@@ -70,7 +71,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        delete appState().mainWindow.data();
+        delete norvel::test::mainWindow();
         resetAppState();
     }
 
@@ -155,7 +156,7 @@ private Q_SLOTS:
     void ontarioNeverSavesALanguage()
     {
         QVERIFY(startWith("[systeme]\r\nprovince=ontario\r\n"));
-        ChangeLanguage(QLatin1String(kFrenchFile));
+        ChangeLanguage(*norvel::test::mainWindow(), QLatin1String(kFrenchFile));
         QCOMPARE(saved("langage"), QString());
     }
 
@@ -174,7 +175,7 @@ private Q_SLOTS:
     void languageChangeRepresentsTheQuoteForm()
     {
         QVERIFY(startWith(QByteArray()));
-        QuoteForm *form = appState().quoteForm;
+        QuoteForm *form = norvel::test::quoteForm();
         QVERIFY(form);
         form->txtHypotheque->setText(QStringLiteral("150000"));
         FormatCashChamp(form->txtHypotheque);
@@ -182,12 +183,12 @@ private Q_SLOTS:
         FormatCashChamp(form->txtVersement);
         QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
 
-        ChangeLanguage(QLatin1String(kEnglishFile));
+        ChangeLanguage(*norvel::test::mainWindow(), QLatin1String(kEnglishFile));
         QCOMPARE(form->txtHypotheque->text(), QStringLiteral("$150,000"));
         QCOMPARE(form->txtVersement->text(), QStringLiteral("$1,250"));
         QCOMPARE(form->windowTitle(), text("English", "modEnregistrement-Msg", "NouIllus"));
         form->setIllustrationName(QStringLiteral("Tremblay"));
-        ChangeLanguage(QLatin1String(kFrenchFile));
+        ChangeLanguage(*norvel::test::mainWindow(), QLatin1String(kFrenchFile));
         QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
         QCOMPARE(form->txtVersement->text(), QStringLiteral("1 250 $"));
         // The caption names the illustration, whatever the language.
@@ -253,7 +254,7 @@ private Q_SLOTS:
         QVERIFY(w);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        QuoteForm *form = appState().quoteForm;
+        QuoteForm *form = norvel::test::quoteForm();
         form->txtNom->setText(QStringLiteral("Tremblay"));
         form->txtNom->setFocus();
         form->txtNom->selectAll();
@@ -273,7 +274,7 @@ private Q_SLOTS:
         form->optSexe[0]->setFocus();
         QTimer::singleShot(0, [&] {
             QWidget *modal = QApplication::activeModalWidget();
-            brokerShown = modal && modal == static_cast<QWidget *>(appState().brokerWindow.data());
+            brokerShown = modal && modal == static_cast<QWidget *>(norvel::test::brokerWindow());
             if (modal)
                 static_cast<QDialog *>(modal)->reject();
         });

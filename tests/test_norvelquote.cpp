@@ -9,6 +9,7 @@
 #include "support/quoteentry.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/illustrationio.h"
 #include "ui/quoteform.h"
@@ -115,10 +116,10 @@ private Q_SLOTS:
         RunningProgram program(kBrokerSettings);
         const bool write = qEnvironmentVariableIsSet("NORVEL_WRITE_EXAMPLES");
         for (const Example &e : kExamples) {
-            appState().quoteForm->resetToNewIllustration();
-            enterQuote(appState().quoteForm, e.entry);
+            norvel::test::quoteForm()->resetToNewIllustration();
+            enterQuote(norvel::test::quoteForm(), e.entry);
             const QString made = program.illustration(QLatin1String(e.file));
-            QVERIFY(EcrireIllustration(made));
+            QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), made));
             if (write) {
                 QFile::remove(example(e.file));
                 QVERIFY(QFile::copy(made, example(e.file)));

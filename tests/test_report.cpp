@@ -7,6 +7,7 @@
 #include "support/datarow.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/maskededit.h"
@@ -60,7 +61,7 @@ class ReportTest : public QObject {
     // A two-person quote through the real form.
     ReportPreview *quoteACouple()
     {
-        QuoteForm *form = appState().quoteForm;
+        QuoteForm *form = norvel::test::quoteForm();
         enterQuote(form, {42, 47, 1800, 250000});
         form->cmdCotation->click();
         return form->findChild<QuoteCommand *>()->preview();

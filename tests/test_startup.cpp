@@ -9,6 +9,7 @@
 #include "support/programfolder.h"
 #include "support/ratefiles.h"
 #include "support/readonlymark.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
@@ -98,7 +99,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        delete appState().mainWindow.data();
+        delete norvel::test::mainWindow();
         resetAppState();
     }
 
@@ -117,7 +118,7 @@ private Q_SLOTS:
                                         french("modCotalmira-Msg", "NoVersionquebec"));
         QVERIFY(state.rateDatabase && state.rateDatabase->isOpen());
         QCOMPARE(store_.cleared, QStringList{QStringLiteral("Belmonde")});
-        QVERIFY(state.mainWindow && state.mainWindow->isVisible());
+        QVERIFY(norvel::test::mainWindow() && norvel::test::mainWindow()->isVisible());
         QVERIFY(!state.modified);
         // Start-up reads the settings file; it never creates it.
         QVERIFY(!QFile::exists(settings()));
@@ -128,7 +129,7 @@ private Q_SLOTS:
         bool splashSeenAlone = false;
         QTimer::singleShot(20, [&] {
             const auto *splash = qobject_cast<SplashWindow *>(QApplication::activeModalWidget());
-            splashSeenAlone = splash && splash->isVisible() && !appState().mainWindow;
+            splashSeenAlone = splash && splash->isVisible() && !norvel::test::mainWindow();
         });
         QElapsedTimer clock;
         clock.start();
@@ -166,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(appState().province, province);
         QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/") + language));
         if (province == QLatin1String("dev"))
-            QVERIFY(appState().mainWindow->item("mnuVersion")->isVisible());
+            QVERIFY(norvel::test::mainWindow()->item("mnuVersion")->isVisible());
     }
 
     void unusableLanguageFileIsToldAndStartGoesOn_data()
@@ -198,7 +199,7 @@ private Q_SLOTS:
         QVERIFY(appState().language.isEmpty());
         QVERIFY(appState().appTitle.isEmpty());
         // The windows keep their design texts.
-        QCOMPARE(appState().mainWindow->windowTitle(), QStringLiteral("Norvel"));
+        QCOMPARE(norvel::test::mainWindow()->windowTitle(), QStringLiteral("Norvel"));
         QCOMPARE(bytesOf(folder_->file(QStringLiteral("Data/Klingon.lng"))), content);
     }
 
@@ -212,7 +213,7 @@ private Q_SLOTS:
                              french("modCotalmira-Msg", "AppDejaLancer_2"));
         QCOMPARE(m.title, french("modCotalmira-Msg", "Avertissement"));
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
-        QVERIFY(!appState().mainWindow);
+        QVERIFY(!norvel::test::mainWindow());
         QVERIFY(store_.cleared.isEmpty());
         QVERIFY(!appState().rateDatabase);
     }
@@ -238,7 +239,7 @@ private Q_SLOTS:
         QCOMPARE(m.title, french("modCotalmira-Msg", "Norvel"));
         QCOMPARE(m.icon, Dialogs::Icon::Critical);
         QVERIFY(store_.cleared.isEmpty());
-        QVERIFY(!appState().mainWindow);
+        QVERIFY(!norvel::test::mainWindow());
     }
 
     void unusableDatabase_data()
@@ -285,7 +286,7 @@ private Q_SLOTS:
                  qPrintable(m.text));
         QCOMPARE(m.title, french("modCotalmira-Msg", "Norvel"));
         QCOMPARE(m.icon, Dialogs::Icon::Critical);
-        QVERIFY(!appState().mainWindow);
+        QVERIFY(!norvel::test::mainWindow());
         QVERIFY(!appState().rateDatabase);
         // A damaged database is left exactly as it was found.
         QCOMPARE(bytesOf(path), before);
@@ -319,7 +320,7 @@ private Q_SLOTS:
         QVERIFY(dialogs_.messages.isEmpty());
         QCOMPARE(appState().rateDatabase->isReadOnly(), readOnly);
         QCOMPARE(appState().monthlyFactor, factor);
-        delete appState().mainWindow.data();
+        delete norvel::test::mainWindow();
         resetAppState();
         QCOMPARE(generalRows(database()), rowsAfter);
         if (readOnly)
@@ -329,7 +330,7 @@ private Q_SLOTS:
     void closingTheMainWindowClosesTheDatabase()
     {
         QCOMPARE(start(), StartupResult::Running);
-        QPointer<MainWindow> window = appState().mainWindow;
+        QPointer<MainWindow> window = norvel::test::mainWindow();
         QVERIFY(window->close());
         QVERIFY(!appState().rateDatabase);
     }

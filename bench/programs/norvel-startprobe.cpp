@@ -6,6 +6,7 @@
 #include "support/processmemory.h"
 #include "support/programfolder.h"
 #include "support/quoteentry.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/mainwindow.h"
 #include "ui/quoteform.h"
@@ -32,12 +33,12 @@ int main(int argc, char *argv[])
     if (norvel::startProgram(options) != norvel::StartupResult::Running)
         return 1;
     QApplication::processEvents();
-    QWidget *window = norvel::appState().mainWindow;
+    QWidget *window = norvel::norvel::test::mainWindow();
     const qlonglong widgets = window->findChildren<QWidget *>().size() + 1;
 
     if (quotes > 0) {
         norvel::setToday(QDate(2010, 8, 31));
-        norvel::QuoteForm *form = norvel::appState().quoteForm;
+        norvel::QuoteForm *form = norvel::norvel::test::quoteForm();
         norvel::test::enterQuote(form, {42, 47, 1800, 250000});
         for (int i = 0; i < quotes; ++i) {
             form->cmdCotation->click();

@@ -1,10 +1,11 @@
 #include "app/externalfiles.h"
 
-#include "ui/appstate.h"
 #include "ui/filecommands.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QStringList>
 #include <QTimer>
 
 namespace norvel {
@@ -14,6 +15,18 @@ namespace {
 constexpr int kRetryMilliseconds = 250;
 
 bool opening = false; // a save question may run the event loop while a file opens
+
+// The files waiting for the main window, and that window once it is up.
+struct Waiting {
+    QStringList files;
+    QPointer<MainWindow> window;
+};
+
+Waiting &waiting()
+{
+    static Waiting w;
+    return w;
+}
 
 void bringToFront(QWidget *window)
 {
@@ -25,19 +38,19 @@ void bringToFront(QWidget *window)
 
 void openWaitingFiles()
 {
-    AppState &state = appState();
-    if (opening || state.filesToOpen.isEmpty())
+    Waiting &w = waiting();
+    if (opening || w.files.isEmpty())
         return;
     // The splash, the broker window, a question: the file waits until the broker is done.
-    if (!state.mainWindow || QApplication::activeModalWidget()) {
+    if (!w.window || QApplication::activeModalWidget()) {
         QTimer::singleShot(kRetryMilliseconds, openWaitingFiles);
         return;
     }
     opening = true;
-    while (!appState().filesToOpen.isEmpty() && appState().mainWindow) {
-        const QString path = appState().filesToOpen.takeFirst();
-        bringToFront(appState().mainWindow);
-        OuvrirFichierIllustration(path);
+    while (!w.files.isEmpty() && w.window) {
+        const QString path = w.files.takeFirst();
+        bringToFront(w.window);
+        OuvrirFichierIllustration(*w.window, path);
     }
     opening = false;
 }
@@ -46,8 +59,13 @@ void openWaitingFiles()
 
 void openFromOutside(const QString &path)
 {
-    appState().filesToOpen.append(path);
+    waiting().files.append(path);
     openWaitingFiles();
+}
+
+void showFilesFromOutsideIn(MainWindow *window)
+{
+    waiting().window = window;
 }
 
 } // namespace norvel

@@ -120,7 +120,7 @@ bool openRates(const QString &path)
 
 } // namespace
 
-StartupResult startProgram(const StartupOptions &options)
+StartupResult startProgram(const StartupOptions &options, MainWindow **shown)
 {
     AppState &state = appState();
     state.dialogs = options.dialogs;
@@ -182,7 +182,9 @@ StartupResult startProgram(const StartupOptions &options)
 
     auto *window = new MainWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    state.mainWindow = window;
+    if (shown)
+        *shown = window;
+    showFilesFromOutsideIn(window);
     window->load();
     window->show();
     checkIllustrationsFolder();

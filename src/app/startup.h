@@ -8,6 +8,7 @@
 namespace norvel {
 
 class Dialogs;
+class MainWindow;
 class InstanceChannel;
 class InstanceLock;
 class SettingsStore;
@@ -33,6 +34,7 @@ enum class StartupResult {
 };
 
 // The start-up sequence, from the settings file to the shown main window.
-StartupResult startProgram(const StartupOptions &options);
+// The main window it shows, when asked for.
+StartupResult startProgram(const StartupOptions &options, MainWindow **window = nullptr);
 
 } // namespace norvel

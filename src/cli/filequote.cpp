@@ -5,6 +5,7 @@
 #include "domain/validation.h"
 #include "ui/appstate.h"
 #include "ui/filecommands.h"
+#include "ui/mainwindow.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
 #include "ui/reportpreview.h"
@@ -29,7 +30,7 @@ QString lastMessage(const ScriptedDialogs &dialogs)
 }
 
 // File > Open on the file; false, with its message recorded, when it cannot be read.
-bool openFile(const QString &file, ScriptedDialogs &dialogs)
+bool openFile(MainWindow &main, const QString &file, ScriptedDialogs &dialogs)
 {
     AppState &state = appState();
     // The tool types nothing: whatever the last quote reformatted is never offered for saving
@@ -38,7 +39,7 @@ bool openFile(const QString &file, ScriptedDialogs &dialogs)
     state.currentFileName.clear();
     const QString path = QFileInfo(file).absoluteFilePath();
     dialogs.scriptFiles({path});
-    OuvrirIllustration();
+    OuvrirIllustration(main);
     return state.currentFileName == path;
 }
 
@@ -59,7 +60,7 @@ std::vector<std::pair<QString, QString>> FileQuote::reportTexts() const
     return texts;
 }
 
-FileQuote quoteFile(const QString &file, ScriptedDialogs &dialogs)
+FileQuote quoteFile(MainWindow &main, const QString &file, ScriptedDialogs &dialogs)
 {
     // The program's event loop would have handled what each quote leaves it (layouts, queued
     // calls); the tool runs none, so it hands them over every few files: often enough that
@@ -73,12 +74,12 @@ FileQuote quoteFile(const QString &file, ScriptedDialogs &dialogs)
     dialogs.clearRecord();
     FileQuote quote;
     quote.file = file;
-    if (!openFile(file, dialogs)) {
+    if (!openFile(main, file, dialogs)) {
         quote.errorKey = kReadFailure;
         quote.errorMessage = lastMessage(dialogs);
         return quote;
     }
-    QuoteForm *form = appState().quoteForm;
+    QuoteForm *form = main.quoteForm();
     const qsizetype told = dialogs.messages.size();
     form->cmdCotation->click();
     if (dialogs.messages.size() > told) {
@@ -100,16 +101,17 @@ FileQuote quoteFile(const QString &file, ScriptedDialogs &dialogs)
     return quote;
 }
 
-bool rewriteFile(const QString &file, const QString &out, ScriptedDialogs &dialogs, QString *error)
+bool rewriteFile(MainWindow &main, const QString &file, const QString &out,
+                 ScriptedDialogs &dialogs, QString *error)
 {
     AppState &state = appState();
-    if (!openFile(file, dialogs)) {
+    if (!openFile(main, file, dialogs)) {
         *error = lastMessage(dialogs);
         return false;
     }
     const QString path = QFileInfo(out).absoluteFilePath();
     dialogs.scriptFiles({path});
-    EnregistrerIllustrationSous();
+    EnregistrerIllustrationSous(main);
     if (state.currentFileName == path && !state.modified)
         return true;
     *error = lastMessage(dialogs);

@@ -8,6 +8,7 @@
 
 namespace norvel {
 
+class MainWindow;
 class Report;
 class ScriptedDialogs;
 
@@ -25,9 +26,10 @@ struct FileQuote {
 
 // Opens the file as File > Open does, presses the quote button and collects the report. The
 // program must be running with these dialogs.
-FileQuote quoteFile(const QString &file, ScriptedDialogs &dialogs);
+FileQuote quoteFile(MainWindow &main, const QString &file, ScriptedDialogs &dialogs);
 
 // Opens `file` and saves it to `out` as File > Save As would; false with the message shown.
-bool rewriteFile(const QString &file, const QString &out, ScriptedDialogs &dialogs, QString *error);
+bool rewriteFile(MainWindow &main, const QString &file, const QString &out,
+                 ScriptedDialogs &dialogs, QString *error);
 
 } // namespace norvel

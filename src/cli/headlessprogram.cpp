@@ -24,11 +24,16 @@ QString settingsPath(const QTemporaryDir &dir)
 
 } // namespace
 
+MainWindow *HeadlessProgram::window() const
+{
+    return window_;
+}
+
 HeadlessProgram::~HeadlessProgram()
 {
     if (!started_)
         return;
-    delete appState().mainWindow.data();
+    delete window_.data();
     resetAppState();
 }
 
@@ -85,11 +90,13 @@ bool HeadlessProgram::start(const QString &programDir, const QString &province,
     options.splashMilliseconds = -1;
     options.settingsFile = settings;
     started_ = true;
-    const bool running = startProgram(options) == StartupResult::Running;
+    MainWindow *window = nullptr;
+    const bool running = startProgram(options, &window) == StartupResult::Running;
+    window_ = window;
     // No one sees these windows: painting them, and the report preview above all, would be
     // most of what a quote costs.
     if (running)
-        appState().mainWindow->setUpdatesEnabled(false);
+        window->setUpdatesEnabled(false);
     if (running && !appState().language.isEmpty())
         return true;
     QStringList said;

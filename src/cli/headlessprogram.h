@@ -2,10 +2,13 @@
 
 #include "ui/scripteddialogs.h"
 
+#include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
 
 namespace norvel {
+
+class MainWindow;
 
 // The program started without a display, splash or single-instance lock. It works on a private
 // copy of the settings file, so reading an illustration may make its broker current for that
@@ -23,12 +26,15 @@ public:
                QString *error);
 
     ScriptedDialogs dialogs;
+    // The program's main window while it runs.
+    MainWindow *window() const;
 
 private:
     bool copySettings(const QString &from, QString *error);
 
     QTemporaryDir settingsDir_;
     bool started_ = false;
+    QPointer<MainWindow> window_;
 };
 
 } // namespace norvel

@@ -7,6 +7,7 @@
 #include "cli/progressbar.h"
 #include "cli/quoteoptions.h"
 #include "ui/appstate.h"
+#include "ui/mainwindow.h"
 #include "ui/reportoutput.h"
 
 #include <QDir>
@@ -59,7 +60,7 @@ int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
     int status = AllQuoted;
     ProgressBar progress(stderr, int(options.files.size()));
     for (const QString &file : options.files) {
-        FileQuote quote = quoteFile(file, program.dialogs);
+        FileQuote quote = quoteFile(*program.window(), file, program.dialogs);
         QString pdf = options.pdfFile;
         if (!options.outDir.isEmpty())
             pdf = pdfPathFor(options.outDir, file);
@@ -99,7 +100,8 @@ int runQuoteTool(const QStringList &arguments, const QString &programDir)
     }
     if (options.rewriteTo.isEmpty())
         return quoteAll(options, program);
-    if (rewriteFile(options.files[0], options.rewriteTo, program.dialogs, &error))
+    if (rewriteFile(*program.window(), options.files[0], options.rewriteTo, program.dialogs,
+                    &error))
         return AllQuoted;
     error.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     print(stderr, QStringLiteral("norvel-quote: %1: %2\n").arg(options.files[0], error));

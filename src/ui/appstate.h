@@ -37,12 +37,8 @@ struct AppState {
     bool saveCancelled = false;
     QString currentFileName; // the illustration's file; empty until it is saved or opened
     CoempMemoire coempMemoire;
-    QStringList filesToOpen; // handed from outside, waiting for the main window to be free
 
     Dialogs *dialogs = nullptr;
-    QPointer<MainWindow> mainWindow;
-    QPointer<QuoteForm> quoteForm;
-    QPointer<BrokerWindow> brokerWindow;
 
     AppState();
     ~AppState();

@@ -52,27 +52,26 @@ Dialogs::Answer askYesNo(const QString &message, Dialogs::Buttons buttons,
         {message, state.appTitle, Dialogs::Icon::Question, buttons, defaultAnswer});
 }
 
-QuoteForm *openQuoteForm()
+QuoteForm *openQuoteForm(MainWindow &main)
 {
-    AppState &state = appState();
-    if (!state.quoteFormOpen && state.mainWindow)
-        state.mainWindow->showQuoteForm();
-    return state.quoteForm;
+    if (!appState().quoteFormOpen)
+        main.showQuoteForm();
+    return main.quoteForm();
 }
 
-void readChosenFile(const QString &chosen)
+void readChosenFile(MainWindow &main, const QString &chosen)
 {
-    if (!openQuoteForm())
+    if (!openQuoteForm(main))
         return;
     // A file that cannot be read leaves the illustration in the form the current one, so a
     // later Save never overwrites the damaged file.
-    if (LireIllustration(chosen))
+    if (LireIllustration(main, chosen))
         appState().currentFileName = chosen;
 }
 
 } // namespace
 
-bool DemanderEnregistrement()
+bool DemanderEnregistrement(MainWindow &main)
 {
     AppState &state = appState();
     if (!state.modified)
@@ -86,7 +85,7 @@ bool DemanderEnregistrement()
     case Dialogs::Answer::No:
         return true;
     case Dialogs::Answer::Yes:
-        EnregistrerIllustration();
+        EnregistrerIllustration(main);
         // A cancelled dialog or a file that could not be written keeps the entries.
         return !state.saveCancelled && !state.modified;
     default:
@@ -94,43 +93,43 @@ bool DemanderEnregistrement()
     }
 }
 
-void NouvelleIllustration()
+void NouvelleIllustration(MainWindow &main)
 {
-    QuoteForm *form = openQuoteForm();
-    if (!form || !DemanderEnregistrement())
+    QuoteForm *form = openQuoteForm(main);
+    if (!form || !DemanderEnregistrement(main))
         return;
     appState().currentFileName.clear();
     form->resetToNewIllustration();
 }
 
-void OuvrirIllustration()
+void OuvrirIllustration(MainWindow &main)
 {
     AppState &state = appState();
-    if (!DemanderEnregistrement())
+    if (!DemanderEnregistrement(main))
         return;
     const std::optional<QString> chosen = state.dialogs->chooseFile(fileRequest(
         Dialogs::FileRequest::Kind::Open, QStringLiteral("OuvIllus"), state.currentFileName));
     if (chosen)
-        readChosenFile(*chosen);
+        readChosenFile(main, *chosen);
 }
 
-void OuvrirFichierIllustration(const QString &path)
+void OuvrirFichierIllustration(MainWindow &main, const QString &path)
 {
-    if (DemanderEnregistrement())
-        readChosenFile(path);
+    if (DemanderEnregistrement(main))
+        readChosenFile(main, path);
 }
 
-void EnregistrerIllustration()
+void EnregistrerIllustration(MainWindow &main)
 {
     AppState &state = appState();
     state.saveCancelled = false;
     if (state.currentFileName.isEmpty())
-        EnregistrerIllustrationSous();
+        EnregistrerIllustrationSous(main);
     else
-        EcrireIllustration(state.currentFileName);
+        EcrireIllustration(main, state.currentFileName);
 }
 
-void EnregistrerIllustrationSous()
+void EnregistrerIllustrationSous(MainWindow &main)
 {
     AppState &state = appState();
     state.saveCancelled = false;
@@ -143,7 +142,7 @@ void EnregistrerIllustrationSous()
         state.saveCancelled = true;
         return;
     }
-    if (EcrireIllustration(*chosen))
+    if (EcrireIllustration(main, *chosen))
         state.currentFileName = *chosen;
 }
 
@@ -163,9 +162,9 @@ void EffacerIllustration()
         QFile::remove(*chosen);
 }
 
-bool ConfirmerFermeture()
+bool ConfirmerFermeture(MainWindow &main)
 {
-    if (!DemanderEnregistrement())
+    if (!DemanderEnregistrement(main))
         return false;
     AppState &state = appState();
     state.quoteFormOpen = false;

@@ -121,13 +121,13 @@ void fill(QuoteForm &form, CoempMemoire &memory, const IllusRecord &r)
 
 } // namespace
 
-bool EcrireIllustration(const QString &path)
+bool EcrireIllustration(MainWindow &main, const QString &path)
 {
     AppState &state = appState();
-    QuoteForm *form = state.quoteForm;
+    QuoteForm *form = main.quoteForm();
     if (!form)
         return false;
-    const QString broker = state.brokerWindow ? state.brokerWindow->txtNom->text() : QString();
+    const QString broker = main.brokerWindow() ? main.brokerWindow()->txtNom->text() : QString();
     const QString telephone = ReadSetting(state.settingsFilePath, QStringLiteral("courtier"),
                                           QStringLiteral("telephone"));
     const QByteArray bytes =
@@ -158,10 +158,10 @@ bool EcrireIllustration(const QString &path)
     return true;
 }
 
-bool LireIllustration(const QString &path)
+bool LireIllustration(MainWindow &main, const QString &path)
 {
     AppState &state = appState();
-    QuoteForm *form = state.quoteForm;
+    QuoteForm *form = main.quoteForm();
     if (!form)
         return false;
     QFile file(path);
@@ -175,8 +175,8 @@ bool LireIllustration(const QString &path)
     SaveSettings(QStringLiteral("courtier"),
                  {{QStringLiteral("nom"), read->broker.nom},
                   {QStringLiteral("telephone"), read->broker.telephone}});
-    if (state.brokerWindow)
-        state.brokerWindow->activate();
+    if (BrokerWindow *broker = main.brokerWindow())
+        broker->activate();
     fill(*form, state.coempMemoire, read->quote);
     form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
     form->show();

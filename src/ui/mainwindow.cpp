@@ -79,15 +79,17 @@ MainWindow::MainWindow(QWidget *parent)
     connect(item("indProvOntario"), &QAction::triggered, this,
             [this] { switchProvince(QStringLiteral("ontario")); });
     connect(item("indLangFrancais"), &QAction::triggered, this,
-            [] { ChangeLanguage(QLatin1String(kFrenchFile)); });
+            [this] { ChangeLanguage(*this, QLatin1String(kFrenchFile)); });
     connect(item("indLangAnglais"), &QAction::triggered, this,
-            [] { ChangeLanguage(QLatin1String(kEnglishFile)); });
+            [this] { ChangeLanguage(*this, QLatin1String(kEnglishFile)); });
     connect(item("indSommaire"), &QAction::triggered, this, &MainWindow::showHelpNotice);
-    connect(item("indNouveau"), &QAction::triggered, this, &NouvelleIllustration);
-    connect(item("indOuvrir"), &QAction::triggered, this, &OuvrirIllustration);
+    connect(item("indNouveau"), &QAction::triggered, this, [this] { NouvelleIllustration(*this); });
+    connect(item("indOuvrir"), &QAction::triggered, this, [this] { OuvrirIllustration(*this); });
     connect(item("indEffacer"), &QAction::triggered, this, &EffacerIllustration);
-    connect(item("indEnregistrer"), &QAction::triggered, this, &EnregistrerIllustration);
-    connect(item("indEnregistrerSous"), &QAction::triggered, this, &EnregistrerIllustrationSous);
+    connect(item("indEnregistrer"), &QAction::triggered, this,
+            [this] { EnregistrerIllustration(*this); });
+    connect(item("indEnregistrerSous"), &QAction::triggered, this,
+            [this] { EnregistrerIllustrationSous(*this); });
     connect(item("indCourtier"), &QAction::triggered, this, &MainWindow::showBrokerWindow);
     connect(item("indAProposDe"), &QAction::triggered, this, &MainWindow::showAbout);
     for (const ProductDocument &document : productDocuments())
@@ -112,27 +114,35 @@ void MainWindow::load()
     TranslateForm(static_cast<QObject *>(this));
     state.saveCancelled = false;
 
-    auto *broker = new BrokerWindow(this);
-    state.brokerWindow = broker;
-    broker->activate();
+    broker_ = new BrokerWindow(this);
+    broker_->activate();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     showQuoteForm();
-    NouvelleIllustration();
+    NouvelleIllustration(*this);
     state.modified = false;
+}
+
+QuoteForm *MainWindow::quoteForm() const
+{
+    return quoteForm_;
+}
+
+BrokerWindow *MainWindow::brokerWindow() const
+{
+    return broker_;
 }
 
 QuoteForm *MainWindow::showQuoteForm()
 {
-    AppState &state = appState();
-    if (state.quoteForm)
-        return state.quoteForm;
+    if (quoteForm_)
+        return quoteForm_;
     auto *form = new QuoteForm;
     QMdiSubWindow *sub = area_->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    state.quoteForm = form;
-    connect(form, &QuoteForm::quoteRequested, new QuoteCommand(form), &QuoteCommand::run);
+    quoteForm_ = form;
+    connect(form, &QuoteForm::quoteRequested, new QuoteCommand(form, this), &QuoteCommand::run);
     form->load();
     sub->adjustSize();
     centreQuoteForm();
@@ -148,7 +158,7 @@ QuoteForm *MainWindow::showQuoteForm()
 
 void MainWindow::centreQuoteForm()
 {
-    QuoteForm *form = appState().quoteForm;
+    QuoteForm *form = quoteForm_;
     auto *sub = form ? qobject_cast<QMdiSubWindow *>(form->parentWidget()) : nullptr;
     if (!sub || sub->isMaximized())
         return;
@@ -167,7 +177,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::showBrokerWindow()
 {
-    BrokerWindow *broker = appState().brokerWindow;
+    BrokerWindow *broker = broker_;
     if (!broker)
         return;
     broker->adjustSize();
@@ -197,7 +207,7 @@ void MainWindow::switchProvince(const QString &province)
 {
     SetProvince(province);
     ApplyProvinceMenus(this, QString());
-    ChangeLanguage(QString());
+    ChangeLanguage(*this, QString());
 }
 
 void MainWindow::showHelpNotice()
@@ -212,7 +222,7 @@ void MainWindow::showHelpNotice()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The quote form closes first, and may refuse.
-    if (QuoteForm *form = appState().quoteForm) {
+    if (QuoteForm *form = quoteForm_) {
         auto *sub = qobject_cast<QMdiSubWindow *>(form->parentWidget());
         if (sub && !sub->close()) {
             event->ignore();

@@ -2,11 +2,13 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QMdiArea;
 
 namespace norvel {
+class BrokerWindow;
 class QuoteForm;
 struct ProductDocument;
 } // namespace norvel
@@ -25,6 +27,10 @@ public:
 
     // Loads the quote form when it is not open, and shows it.
     QuoteForm *showQuoteForm();
+
+    // The quote form while it is open, and the broker window once loaded.
+    QuoteForm *quoteForm() const;
+    BrokerWindow *brokerWindow() const;
 
     QAction *item(const char *name) const;
     QMdiArea *workspace() const { return area_; }
@@ -45,6 +51,8 @@ private:
     void centreQuoteForm();
 
     QMdiArea *area_;
+    QPointer<QuoteForm> quoteForm_;
+    QPointer<BrokerWindow> broker_;
 };
 
 } // namespace norvel

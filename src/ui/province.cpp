@@ -45,14 +45,13 @@ void SetProvince(const QString &province)
     state.province = p;
 }
 
-void ChangeLanguage(const QString &file)
+void ChangeLanguage(MainWindow &main, const QString &file)
 {
     AppState &state = appState();
     if (!file.isEmpty())
         SetLanguageFile(ResolvePath(file, state.programDir));
-    if (state.mainWindow)
-        TranslateForm(static_cast<QObject *>(state.mainWindow.data()));
-    if (QuoteForm *form = state.quoteForm)
+    TranslateForm(static_cast<QObject *>(&main));
+    if (QuoteForm *form = main.quoteForm())
         form->retranslate();
     // A province switch passes no file: the saved choice stays as the broker made it.
     if (!file.isEmpty() && state.province != QLatin1String("ontario"))

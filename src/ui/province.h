@@ -6,6 +6,8 @@ class QWidget;
 
 namespace norvel {
 
+class MainWindow;
+
 inline constexpr const char *kFrenchFile = ".\\Data\\French.lng";
 inline constexpr const char *kEnglishFile = ".\\Data\\English.lng";
 
@@ -16,7 +18,7 @@ void SetProvince(const QString &province);
 // Makes the given language file current (an empty name keeps the current one), retranslates
 // the main window and the quote form, re-presents the two amounts in the language's format,
 // and remembers a chosen file in the settings unless the province is "ontario".
-void ChangeLanguage(const QString &file);
+void ChangeLanguage(MainWindow &main, const QString &file);
 
 // Shows or hides the main window's province-dependent menus; an empty province stands for
 // the current one.

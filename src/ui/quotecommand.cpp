@@ -38,9 +38,8 @@ RateSource *rates()
 
 // The broker line: the broker window's name and telephone; nothing is printed for a
 // telephone without a digit.
-std::optional<QuotePage::Broker> brokerLine()
+std::optional<QuotePage::Broker> brokerLine(const BrokerWindow *broker)
 {
-    const BrokerWindow *broker = appState().brokerWindow;
     if (!broker)
         return std::nullopt;
     const QString telephone = broker->mskTelephone->digits().isEmpty()
@@ -51,9 +50,10 @@ std::optional<QuotePage::Broker> brokerLine()
 
 } // namespace
 
-QuoteCommand::QuoteCommand(QuoteForm *form)
+QuoteCommand::QuoteCommand(QuoteForm *form, MainWindow *main)
     : QObject(form)
     , form_(form)
+    , main_(main)
 {
 }
 
@@ -85,7 +85,8 @@ bool QuoteCommand::run()
     } hideProgress{form_->fraProgress};
 
     const AppState &state = appState();
-    const QuotePage page{brokerLine(), today(), state.versionText};
+    const QuotePage page{brokerLine(main_ ? main_->brokerWindow() : nullptr), today(),
+                         state.versionText};
     Quote quote = makeQuote(form_->snapshot(), page,
                             {rates(), state.monthlyFactor, state.language, state.programDir},
                             [this](const char *key) { step(key); });
@@ -105,11 +106,11 @@ bool QuoteCommand::run()
 void QuoteCommand::showReport(std::unique_ptr<Report> report)
 {
     if (!preview_)
-        preview_ = new ReportPreview(appState().mainWindow);
+        preview_ = new ReportPreview(main_);
     QString caption =
         GetLangString(QStringLiteral("frmCotalmira-Val"), QStringLiteral("RapportBracket"));
-    if (MainWindow *main = appState().mainWindow)
-        caption.prepend(main->windowTitle());
+    if (main_)
+        caption.prepend(main_->windowTitle());
     preview_->setWindowTitle(caption);
     preview_->setReport(std::move(report));
     preview_->show();

@@ -10,6 +10,7 @@
 
 namespace norvel {
 
+class MainWindow;
 class QuoteForm;
 class Report;
 
@@ -19,7 +20,7 @@ class Report;
 class QuoteCommand : public QObject {
     Q_OBJECT
 public:
-    explicit QuoteCommand(QuoteForm *form);
+    QuoteCommand(QuoteForm *form, MainWindow *main);
 
     // False when no report could be made (the reason has been shown).
     bool run();
@@ -35,6 +36,7 @@ private:
     void tellRateError(const QString &table, double age, const QString &detail);
 
     QuoteForm *form_;
+    QPointer<MainWindow> main_;
     QPointer<ReportPreview> preview_;
     QuotePrices prices_;
 };

@@ -12,6 +12,7 @@
 #include "ui/formutils.h"
 #include "ui/formvalues.h"
 #include "ui/langstring.h"
+#include "ui/mainwindow.h"
 #include "ui/maskededit.h"
 #include "ui/objectnode.h"
 #include "ui/quoteform.h"
@@ -205,7 +206,8 @@ void QuoteForm::quoteClicked()
 void QuoteForm::closeEvent(QCloseEvent *event)
 {
     // Unsaved entries are offered for saving; the broker may keep the form open.
-    if (ConfirmerFermeture())
+    auto *main = qobject_cast<MainWindow *>(window());
+    if (!main || ConfirmerFermeture(*main))
         event->accept();
     else
         event->ignore();

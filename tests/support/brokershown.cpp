@@ -1,6 +1,7 @@
 #include "support/brokershown.h"
 
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/mainwindow.h"
@@ -15,7 +16,7 @@ bool whileBrokerShown(RunningProgram &program, const std::function<void()> &scri
 {
     bool ran = false;
     QTimer::singleShot(0, [&] {
-        BrokerWindow *broker = appState().brokerWindow;
+        BrokerWindow *broker = norvel::test::brokerWindow();
         QTRY_VERIFY(broker->isVisible());
         broker->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(broker));

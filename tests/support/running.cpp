@@ -2,6 +2,7 @@
 
 #include "base/profile.h"
 #include "domain/language.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
@@ -29,7 +30,7 @@ RunningProgram::~RunningProgram()
 
 void RunningProgram::stop()
 {
-    delete appState().mainWindow.data();
+    delete norvel::test::mainWindow();
     resetAppState();
 }
 
@@ -47,7 +48,7 @@ StartupResult RunningProgram::restart()
 
 MainWindow *RunningProgram::window() const
 {
-    return appState().mainWindow;
+    return norvel::test::mainWindow();
 }
 
 QString RunningProgram::text(const char *language, const QString &section, const QString &key) const
