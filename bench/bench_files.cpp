@@ -14,10 +14,10 @@ namespace {
 void WriteIllustration(benchmark::State &state)
 {
     test::RunningProgram program;
-    test::enterQuote(norvel::test::quoteForm(), {42, 47, 1800, 250000});
+    test::enterQuote(::norvel::test::quoteForm(), {42, 47, 1800, 250000});
     const QString path = program.illustration(QStringLiteral("Bench.nvl"));
     for (auto _ : state)
-        if (!EcrireIllustration(*norvel::test::mainWindow(), path))
+        if (!EcrireIllustration(*::norvel::test::mainWindow(), path))
             state.SkipWithError("cannot write the illustration");
 }
 BENCHMARK(WriteIllustration)->Unit(benchmark::kMicrosecond);
@@ -25,11 +25,11 @@ BENCHMARK(WriteIllustration)->Unit(benchmark::kMicrosecond);
 void ReadIllustration(benchmark::State &state)
 {
     test::RunningProgram program;
-    test::enterQuote(norvel::test::quoteForm(), {42, 47, 1800, 250000});
+    test::enterQuote(::norvel::test::quoteForm(), {42, 47, 1800, 250000});
     const QString path = program.illustration(QStringLiteral("Bench.nvl"));
-    EcrireIllustration(*norvel::test::mainWindow(), path);
+    EcrireIllustration(*::norvel::test::mainWindow(), path);
     for (auto _ : state)
-        if (!LireIllustration(*norvel::test::mainWindow(), path))
+        if (!LireIllustration(*::norvel::test::mainWindow(), path))
             state.SkipWithError("cannot read the illustration");
 }
 BENCHMARK(ReadIllustration)->Unit(benchmark::kMicrosecond);

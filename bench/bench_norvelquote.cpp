@@ -26,12 +26,12 @@ QStringList writeFiles(const QTemporaryDir &dir)
     test::RunningProgram program;
     QStringList files;
     for (int i = 0; i < kFiles; ++i) {
-        QuoteForm *form = norvel::test::quoteForm();
+        QuoteForm *form = ::norvel::test::quoteForm();
         form->resetToNewIllustration();
         test::enterQuote(form, {18 + i % 48, i % 3 == 0 ? 18 + (i * 7) % 48 : 0, (i % 5) * 400,
                                 50000 + (i % 20) * 25000});
         files << dir.filePath(QStringLiteral("q%1.nvl").arg(i, 4, 10, QLatin1Char('0')));
-        EcrireIllustration(*norvel::test::mainWindow(), files.last());
+        EcrireIllustration(*::norvel::test::mainWindow(), files.last());
     }
     setToday(QDate());
     return files;

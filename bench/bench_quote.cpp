@@ -25,7 +25,7 @@ namespace {
 
 QuoteForm *coupleQuote()
 {
-    QuoteForm *form = norvel::test::quoteForm();
+    QuoteForm *form = ::norvel::test::quoteForm();
     test::enterQuote(form, {42, 47, 1800, 250000});
     return form;
 }

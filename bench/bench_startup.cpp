@@ -35,7 +35,7 @@ void StartupToMainWindow(benchmark::State &state)
             state.SkipWithError("start-up failed");
         QApplication::processEvents();
         state.PauseTiming();
-        delete norvel::test::mainWindow();
+        delete ::norvel::test::mainWindow();
         resetAppState();
         state.ResumeTiming();
     }

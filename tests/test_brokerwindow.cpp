@@ -20,7 +20,7 @@ class BrokerWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RunningProgram> program_;
-    BrokerWindow *broker() const { return norvel::test::brokerWindow(); }
+    BrokerWindow *broker() const { return ::norvel::test::brokerWindow(); }
 
     void start(const QByteArray &settings)
     {
@@ -100,7 +100,7 @@ private Q_SLOTS:
         QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
         QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
         QCOMPARE(program_->setting("courtier", "nom"), QStringLiteral("Jean Roy"));
-        QVERIFY(norvel::test::brokerWindow()); // only ever hidden
+        QVERIFY(::norvel::test::brokerWindow()); // only ever hidden
     }
 
     void enterMovesOnThenAccepts()

@@ -94,7 +94,7 @@ private Q_SLOTS:
     {
         setToday(QDate(2010, 8, 31));
         program_ = std::make_unique<RunningProgram>();
-        f = norvel::test::quoteForm();
+        f = ::norvel::test::quoteForm();
         QVERIFY(f);
         program_->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(program_->window()));
@@ -371,7 +371,7 @@ private Q_SLOTS:
         typeInto(f->txtTerme, QStringLiteral("61"));
         program_->dialogs.script({Dialogs::Answer::No}); // not saved
         key(Qt::Key_Escape);
-        QTRY_VERIFY(!norvel::test::quoteForm());
+        QTRY_VERIFY(!::norvel::test::quoteForm());
         QCoreApplication::processEvents();
         QVERIFY(!told().contains(text(QStringLiteral("TermePretLimitMois"))));
     }

@@ -43,7 +43,7 @@ private Q_SLOTS:
     void init()
     {
         program_ = std::make_unique<RunningProgram>();
-        form_ = norvel::test::quoteForm();
+        form_ = ::norvel::test::quoteForm();
         QVERIFY(form_);
     }
     void cleanup() { program_.reset(); }
@@ -62,7 +62,7 @@ private Q_SLOTS:
         QFETCH(bool, reset);
         edit(QStringLiteral("Tremblay"));
         program_->dialogs.script({Answer(answer)});
-        NouvelleIllustration(*norvel::test::mainWindow());
+        NouvelleIllustration(*::norvel::test::mainWindow());
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QCOMPARE(lastQuestion().text, msg("NouIllus_t"));
         QCOMPARE(lastQuestion().buttons, Dialogs::Buttons::YesNoCancel);
@@ -78,24 +78,24 @@ private Q_SLOTS:
         const QString path = program_->illustration(QStringLiteral("Roy.Luc.nvl"));
         program_->dialogs.scriptFiles({path});
         edit(QStringLiteral("Roy"));
-        EnregistrerIllustration(*norvel::test::mainWindow()); // no file yet: Save As
+        EnregistrerIllustration(*::norvel::test::mainWindow()); // no file yet: Save As
         QCOMPARE(appState().currentFileName, path);
         edit(QStringLiteral("Roy-Gagné"));
         program_->dialogs.script({Answer::Yes});
-        NouvelleIllustration(*norvel::test::mainWindow());
+        NouvelleIllustration(*::norvel::test::mainWindow());
         QCOMPARE(lastQuestion().text,
                  msg("NouIllus_1") + QStringLiteral("Roy") + msg("NouIllus_2"));
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         QVERIFY(form_->txtNom->text().isEmpty());
         QVERIFY(appState().currentFileName.isEmpty());
         // The file holds the last entry.
-        QVERIFY(LireIllustration(*norvel::test::mainWindow(), path));
+        QVERIFY(LireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Roy-Gagné"));
     }
 
     void saveAsDialogIsConfigured()
     {
-        EnregistrerIllustration(*norvel::test::mainWindow());
+        EnregistrerIllustration(*::norvel::test::mainWindow());
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         const Dialogs::FileRequest &r = program_->dialogs.fileRequests.at(0);
         QCOMPARE(r.kind, Dialogs::FileRequest::Kind::Save);
@@ -114,7 +114,7 @@ private Q_SLOTS:
         edit(QStringLiteral("Tremblay"));
         program_->dialogs.script({Answer::Yes});
         program_->dialogs.scriptFiles({program_->illustration(QStringLiteral("Missing/X.nvl"))});
-        NouvelleIllustration(*norvel::test::mainWindow());
+        NouvelleIllustration(*::norvel::test::mainWindow());
         QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
         QVERIFY(appState().modified);
         QVERIFY(appState().currentFileName.isEmpty());
@@ -124,7 +124,7 @@ private Q_SLOTS:
     {
         form_->txtNom->setText(QStringLiteral("Tremblay"));
         appState().modified = false;
-        OuvrirIllustration(*norvel::test::mainWindow());
+        OuvrirIllustration(*::norvel::test::mainWindow());
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         QCOMPARE(program_->dialogs.fileRequests.at(0).title, msg("OuvIllus"));
         QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
@@ -134,10 +134,10 @@ private Q_SLOTS:
     {
         const QString path = program_->illustration(QStringLiteral("Gagne.nvl"));
         form_->txtNom->setText(QStringLiteral("Gagné"));
-        QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), path));
-        NouvelleIllustration(*norvel::test::mainWindow());
+        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
+        NouvelleIllustration(*::norvel::test::mainWindow());
         program_->dialogs.scriptFiles({path});
-        OuvrirIllustration(*norvel::test::mainWindow());
+        OuvrirIllustration(*::norvel::test::mainWindow());
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Gagné"));
         QCOMPARE(appState().currentFileName, path);
         QCOMPARE(form_->windowTitle(), QStringLiteral("Gagne"));
@@ -154,7 +154,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         const QString open = program_->illustration(QStringLiteral("Ouvert.nvl"));
         program_->dialogs.scriptFiles({open});
-        EnregistrerIllustrationSous(*norvel::test::mainWindow());
+        EnregistrerIllustrationSous(*::norvel::test::mainWindow());
         program_->dialogs.scriptFiles({open});
         program_->dialogs.script({Answer(answer)});
         EffacerIllustration();
@@ -167,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(open), answer == int(Answer::No));
         QCOMPARE(appState().currentFileName, open);
         // A later Save writes the erased file again.
-        EnregistrerIllustration(*norvel::test::mainWindow());
+        EnregistrerIllustration(*::norvel::test::mainWindow());
         QVERIFY(QFile::exists(open));
     }
 
@@ -182,7 +182,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, markFolder);
         const QString path = program_->illustration(QStringLiteral("Garde.nvl"));
-        QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), path));
+        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
         ReadOnlyMark mark(markFolder ? QFileInfo(path).absolutePath() : path);
         QVERIFY(mark.isSet());
         program_->dialogs.scriptFiles({path});
@@ -211,7 +211,7 @@ private Q_SLOTS:
         if (!closed)
             return;
         // A following Open does not ask.
-        OuvrirIllustration(*norvel::test::mainWindow());
+        OuvrirIllustration(*::norvel::test::mainWindow());
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
     }
@@ -222,7 +222,7 @@ private Q_SLOTS:
         program_->dialogs.script({Answer::Cancel});
         QVERIFY(!program_->window()->close());
         QVERIFY(program_->window()->isVisible());
-        QVERIFY(norvel::test::quoteForm() && appState().quoteFormOpen);
+        QVERIFY(::norvel::test::quoteForm() && appState().quoteFormOpen);
         QVERIFY(appState().rateDatabase);
     }
 

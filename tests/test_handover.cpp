@@ -146,7 +146,7 @@ private Q_SLOTS:
                  text(problem + "_1") + arguments.constLast() + text(problem + "_2") +
                      QStringLiteral("\r\n\r\n") + text("ArgUsage_1") + QStringLiteral("norvel") +
                      text("ArgUsage_2"));
-        QVERIFY(!norvel::test::mainWindow());
+        QVERIFY(!::norvel::test::mainWindow());
         QVERIFY(!appState().rateDatabase);
     }
 
@@ -165,8 +165,8 @@ private Q_SLOTS:
         QCOMPARE(result, StartupResult::Running);
         QVERIFY(program.dialogs.messages.isEmpty());
         QCOMPARE(appState().currentFileName, path);
-        QCOMPARE(norvel::test::quoteForm()->txtNom->text(), QStringLiteral("Roy"));
-        QCOMPARE(norvel::test::quoteForm()->windowTitle(), QStringLiteral("Roy"));
+        QCOMPARE(::norvel::test::quoteForm()->txtNom->text(), QStringLiteral("Roy"));
+        QCOMPARE(::norvel::test::quoteForm()->windowTitle(), QStringLiteral("Roy"));
         QCOMPARE(program.setting("courtier", "nom"), QStringLiteral("Jeanne Courtier"));
         QVERIFY(!appState().modified);
     }
@@ -182,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(program.dialogs.messages.at(0).text,
                  msg(program, "modEnregistrement-Msg", "ErrAffSoumission"));
         QVERIFY(appState().currentFileName.isEmpty());
-        QVERIFY(norvel::test::mainWindow()->isVisible());
+        QVERIFY(::norvel::test::mainWindow()->isVisible());
     }
 
     void aSecondCopyHandsItsFileOver_data()
@@ -215,7 +215,7 @@ private Q_SLOTS:
                      msg(program, "modCotalmira-Msg", "AppDejaLancer_1") +
                          QStringLiteral("norvel") +
                          msg(program, "modCotalmira-Msg", "AppDejaLancer_2"));
-        QVERIFY(!norvel::test::mainWindow());
+        QVERIFY(!::norvel::test::mainWindow());
     }
 
     void theChannelCarriesAnyPath_data()
@@ -279,7 +279,7 @@ private Q_SLOTS:
         program.options.lock = &lock;
         program.options.channel = &channel;
         QCOMPARE(program.start(), StartupResult::Running);
-        norvel::test::quoteForm()->txtNom->setText(QStringLiteral("Tremblay"));
+        ::norvel::test::quoteForm()->txtNom->setText(QStringLiteral("Tremblay"));
         appState().modified = true;
         program.dialogs.script({Answer(answer)});
 
@@ -289,7 +289,7 @@ private Q_SLOTS:
         QTRY_COMPARE(program.dialogs.messages.size(), 1);
         QCOMPARE(program.dialogs.messages.at(0).text,
                  msg(program, "modEnregistrement-Msg", "NouIllus_t"));
-        QCOMPARE(norvel::test::quoteForm()->txtNom->text(),
+        QCOMPARE(::norvel::test::quoteForm()->txtNom->text(),
                  opened ? QStringLiteral("Gagnon") : QStringLiteral("Tremblay"));
         QCOMPARE(appState().currentFileName, opened ? path : QString());
         QCOMPARE(appState().modified, !opened);

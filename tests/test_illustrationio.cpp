@@ -34,7 +34,7 @@ private Q_SLOTS:
     void init()
     {
         program_ = std::make_unique<RunningProgram>();
-        form_ = norvel::test::quoteForm();
+        form_ = ::norvel::test::quoteForm();
         QVERIFY(form_);
     }
     void cleanup() { program_.reset(); }
@@ -42,7 +42,7 @@ private Q_SLOTS:
     void newIllustrationIsTheReferenceFile()
     {
         const QString path = program_->illustration(QStringLiteral("Tremblay.J.nvl"));
-        QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), path));
+        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
         const QByteArray bytes = bytesOf(path);
         QCOMPARE(bytes.size(), kIllustrationFileSize);
         QCOMPARE(bytes.mid(kIllusRecordSize), encodeQuoteRecord(newIllustrationRecord()));
@@ -53,7 +53,7 @@ private Q_SLOTS:
 
     void aQuoteComesBackAsItWasEntered()
     {
-        norvel::test::brokerWindow()->txtNom->setText(QStringLiteral("Luc Roy"));
+        ::norvel::test::brokerWindow()->txtNom->setText(QStringLiteral("Luc Roy"));
         ViderMasque(form_->mskEffet, QStringLiteral("15032010"));
         form_->txtTerme->setText(QStringLiteral("60"));
         form_->txtHypotheque->setText(QStringLiteral("150 000 $"));
@@ -69,11 +69,11 @@ private Q_SLOTS:
         form_->optSexeCo[0]->setChecked(true);
         form_->chkCoemprunteur->setChecked(false);
         const QString path = program_->illustration(QStringLiteral("Cote.nvl"));
-        QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), path));
+        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
 
         form_->resetToNewIllustration();
-        norvel::test::brokerWindow()->txtNom->setText(QString());
-        QVERIFY(LireIllustration(*norvel::test::mainWindow(), path));
+        ::norvel::test::brokerWindow()->txtNom->setText(QString());
+        QVERIFY(LireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("15/03/2010"));
         QCOMPARE(form_->txtTerme->text(), QStringLiteral("60"));
         QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150 000 $"));
@@ -88,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(!appState().modified);
         // The broker stored in the file becomes the current one.
         QCOMPARE(program_->setting("courtier", "nom"), QStringLiteral("Luc Roy"));
-        QCOMPARE(norvel::test::brokerWindow()->txtNom->text(), QStringLiteral("Luc Roy"));
+        QCOMPARE(::norvel::test::brokerWindow()->txtNom->text(), QStringLiteral("Luc Roy"));
 
         form_->chkCoemprunteur->setChecked(true);
         QCOMPARE(form_->txtPrenomCo->text(), QStringLiteral("Marc"));
@@ -108,7 +108,7 @@ private Q_SLOTS:
     {
         QFETCH(int, damage);
         form_->txtNom->setText(QStringLiteral("Tremblay"));
-        QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), program_->illustration(QStringLiteral("Good.nvl"))));
+        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), program_->illustration(QStringLiteral("Good.nvl"))));
         appState().modified = true;
         const QString before =
             QString::fromLatin1(bytesOf(program_->folder.file(QStringLiteral("norvel.ini"))));
@@ -125,7 +125,7 @@ private Q_SLOTS:
         if (damage != 0)
             program_->folder.writeFile(QStringLiteral("Illust/Bad.nvl"), bytes);
 
-        QVERIFY(!LireIllustration(*norvel::test::mainWindow(), bad));
+        QVERIFY(!LireIllustration(*::norvel::test::mainWindow(), bad));
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QCOMPARE(program_->dialogs.messages.at(0).text,
                  program_->text("French", "modEnregistrement-Msg", "ErrAffSoumission"));
@@ -151,7 +151,7 @@ private Q_SLOTS:
         appState().modified = true;
         const QString caption = form_->windowTitle();
         const QString path = program_->illustration(target);
-        QVERIFY(!EcrireIllustration(*norvel::test::mainWindow(), path));
+        QVERIFY(!EcrireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(appState().modified);
@@ -174,7 +174,7 @@ private Q_SLOTS:
         QFETCH(QString, reason);
         const QString path = program_->illustration(QStringLiteral("Lecture.nvl"));
         if (existing)
-            QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), path));
+            QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
         const QByteArray before = bytesOf(path);
         const QString folder = QFileInfo(path).absolutePath();
         const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
@@ -182,7 +182,7 @@ private Q_SLOTS:
         QVERIFY(mark.isSet());
         form_->txtNom->setText(QStringLiteral("Changed"));
         appState().modified = true;
-        QVERIFY(!EcrireIllustration(*norvel::test::mainWindow(), path));
+        QVERIFY(!EcrireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(bytesOf(path), before);
         QCOMPARE(QFileInfo::exists(path), existing);
         QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
@@ -194,12 +194,12 @@ private Q_SLOTS:
     void aDiskThatFillsHalfwayKeepsTheOldFile()
     {
         const QString path = program_->illustration(QStringLiteral("Plein.nvl"));
-        QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), path));
+        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
         const QByteArray before = bytesOf(path);
         form_->txtNom->setText(QStringLiteral("Changed"));
         appState().modified = true;
         // No file may grow past 100 bytes: the write stops in the middle of the first record.
-        const bool written = test::withFileSizeLimit(100, [&] { return EcrireIllustration(*norvel::test::mainWindow(), path); });
+        const bool written = test::withFileSizeLimit(100, [&] { return EcrireIllustration(*::norvel::test::mainWindow(), path); });
         QVERIFY(!written);
         QCOMPARE(bytesOf(path), before);
         QVERIFY(appState().modified);

@@ -45,7 +45,7 @@ class MainWindowTest : public QObject {
         options.splashMilliseconds = -1;
         if (startProgram(options) != StartupResult::Running)
             return nullptr;
-        return norvel::test::mainWindow();
+        return ::norvel::test::mainWindow();
     }
     QString saved(const char *key) const
     {
@@ -71,7 +71,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        delete norvel::test::mainWindow();
+        delete ::norvel::test::mainWindow();
         resetAppState();
     }
 
@@ -156,7 +156,7 @@ private Q_SLOTS:
     void ontarioNeverSavesALanguage()
     {
         QVERIFY(startWith("[systeme]\r\nprovince=ontario\r\n"));
-        ChangeLanguage(*norvel::test::mainWindow(), QLatin1String(kFrenchFile));
+        ChangeLanguage(*::norvel::test::mainWindow(), QLatin1String(kFrenchFile));
         QCOMPARE(saved("langage"), QString());
     }
 
@@ -175,7 +175,7 @@ private Q_SLOTS:
     void languageChangeRepresentsTheQuoteForm()
     {
         QVERIFY(startWith(QByteArray()));
-        QuoteForm *form = norvel::test::quoteForm();
+        QuoteForm *form = ::norvel::test::quoteForm();
         QVERIFY(form);
         form->txtHypotheque->setText(QStringLiteral("150000"));
         FormatCashChamp(form->txtHypotheque);
@@ -183,12 +183,12 @@ private Q_SLOTS:
         FormatCashChamp(form->txtVersement);
         QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
 
-        ChangeLanguage(*norvel::test::mainWindow(), QLatin1String(kEnglishFile));
+        ChangeLanguage(*::norvel::test::mainWindow(), QLatin1String(kEnglishFile));
         QCOMPARE(form->txtHypotheque->text(), QStringLiteral("$150,000"));
         QCOMPARE(form->txtVersement->text(), QStringLiteral("$1,250"));
         QCOMPARE(form->windowTitle(), text("English", "modEnregistrement-Msg", "NouIllus"));
         form->setIllustrationName(QStringLiteral("Tremblay"));
-        ChangeLanguage(*norvel::test::mainWindow(), QLatin1String(kFrenchFile));
+        ChangeLanguage(*::norvel::test::mainWindow(), QLatin1String(kFrenchFile));
         QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
         QCOMPARE(form->txtVersement->text(), QStringLiteral("1 250 $"));
         // The caption names the illustration, whatever the language.
@@ -254,7 +254,7 @@ private Q_SLOTS:
         QVERIFY(w);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        QuoteForm *form = norvel::test::quoteForm();
+        QuoteForm *form = ::norvel::test::quoteForm();
         form->txtNom->setText(QStringLiteral("Tremblay"));
         form->txtNom->setFocus();
         form->txtNom->selectAll();
@@ -274,7 +274,7 @@ private Q_SLOTS:
         form->optSexe[0]->setFocus();
         QTimer::singleShot(0, [&] {
             QWidget *modal = QApplication::activeModalWidget();
-            brokerShown = modal && modal == static_cast<QWidget *>(norvel::test::brokerWindow());
+            brokerShown = modal && modal == static_cast<QWidget *>(::norvel::test::brokerWindow());
             if (modal)
                 static_cast<QDialog *>(modal)->reject();
         });

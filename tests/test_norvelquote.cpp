@@ -116,10 +116,10 @@ private Q_SLOTS:
         RunningProgram program(kBrokerSettings);
         const bool write = qEnvironmentVariableIsSet("NORVEL_WRITE_EXAMPLES");
         for (const Example &e : kExamples) {
-            norvel::test::quoteForm()->resetToNewIllustration();
-            enterQuote(norvel::test::quoteForm(), e.entry);
+            ::norvel::test::quoteForm()->resetToNewIllustration();
+            enterQuote(::norvel::test::quoteForm(), e.entry);
             const QString made = program.illustration(QLatin1String(e.file));
-            QVERIFY(EcrireIllustration(*norvel::test::mainWindow(), made));
+            QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), made));
             if (write) {
                 QFile::remove(example(e.file));
                 QVERIFY(QFile::copy(made, example(e.file)));

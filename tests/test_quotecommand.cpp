@@ -78,7 +78,7 @@ private Q_SLOTS:
     {
         setToday(QDate(2010, 8, 31));
         program_ = std::make_unique<RunningProgram>();
-        form_ = norvel::test::quoteForm();
+        form_ = ::norvel::test::quoteForm();
         QVERIFY(form_);
     }
     void cleanup()
@@ -227,7 +227,7 @@ private Q_SLOTS:
 
     void anEnglishQuoteReadsEnglish()
     {
-        ChangeLanguage(*norvel::test::mainWindow(), program_->folder.file(QStringLiteral("Data/English.lng")));
+        ChangeLanguage(*::norvel::test::mainWindow(), program_->folder.file(QStringLiteral("Data/English.lng")));
         enterQuote(form_, {45, 45, 1500, 150000});
         const Report *report = quote();
         QVERIFY(report);

@@ -67,7 +67,7 @@ private Q_SLOTS:
     void init()
     {
         program_ = std::make_unique<RunningProgram>();
-        form_ = norvel::test::quoteForm();
+        form_ = ::norvel::test::quoteForm();
         QVERIFY(form_);
         program_->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(program_->window()));
@@ -201,7 +201,7 @@ private Q_SLOTS:
     void escapeClosesTheForm()
     {
         QTest::keyClick(form_->txtNom, Qt::Key_Escape);
-        QTRY_VERIFY(!norvel::test::quoteForm());
+        QTRY_VERIFY(!::norvel::test::quoteForm());
         QVERIFY(!appState().quoteFormOpen);
         QAction *file = program_->window()->item("mnuFichier");
         Q_EMIT file->menu()->aboutToShow();

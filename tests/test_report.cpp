@@ -61,7 +61,7 @@ class ReportTest : public QObject {
     // A two-person quote through the real form.
     ReportPreview *quoteACouple()
     {
-        QuoteForm *form = norvel::test::quoteForm();
+        QuoteForm *form = ::norvel::test::quoteForm();
         enterQuote(form, {42, 47, 1800, 250000});
         form->cmdCotation->click();
         return form->findChild<QuoteCommand *>()->preview();

@@ -99,7 +99,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        delete norvel::test::mainWindow();
+        delete ::norvel::test::mainWindow();
         resetAppState();
     }
 
@@ -118,7 +118,7 @@ private Q_SLOTS:
                                         french("modCotalmira-Msg", "NoVersionquebec"));
         QVERIFY(state.rateDatabase && state.rateDatabase->isOpen());
         QCOMPARE(store_.cleared, QStringList{QStringLiteral("Belmonde")});
-        QVERIFY(norvel::test::mainWindow() && norvel::test::mainWindow()->isVisible());
+        QVERIFY(::norvel::test::mainWindow() && ::norvel::test::mainWindow()->isVisible());
         QVERIFY(!state.modified);
         // Start-up reads the settings file; it never creates it.
         QVERIFY(!QFile::exists(settings()));
@@ -129,7 +129,7 @@ private Q_SLOTS:
         bool splashSeenAlone = false;
         QTimer::singleShot(20, [&] {
             const auto *splash = qobject_cast<SplashWindow *>(QApplication::activeModalWidget());
-            splashSeenAlone = splash && splash->isVisible() && !norvel::test::mainWindow();
+            splashSeenAlone = splash && splash->isVisible() && !::norvel::test::mainWindow();
         });
         QElapsedTimer clock;
         clock.start();
@@ -167,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(appState().province, province);
         QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/") + language));
         if (province == QLatin1String("dev"))
-            QVERIFY(norvel::test::mainWindow()->item("mnuVersion")->isVisible());
+            QVERIFY(::norvel::test::mainWindow()->item("mnuVersion")->isVisible());
     }
 
     void unusableLanguageFileIsToldAndStartGoesOn_data()
@@ -199,7 +199,7 @@ private Q_SLOTS:
         QVERIFY(appState().language.isEmpty());
         QVERIFY(appState().appTitle.isEmpty());
         // The windows keep their design texts.
-        QCOMPARE(norvel::test::mainWindow()->windowTitle(), QStringLiteral("Norvel"));
+        QCOMPARE(::norvel::test::mainWindow()->windowTitle(), QStringLiteral("Norvel"));
         QCOMPARE(bytesOf(folder_->file(QStringLiteral("Data/Klingon.lng"))), content);
     }
 
@@ -213,7 +213,7 @@ private Q_SLOTS:
                              french("modCotalmira-Msg", "AppDejaLancer_2"));
         QCOMPARE(m.title, french("modCotalmira-Msg", "Avertissement"));
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
-        QVERIFY(!norvel::test::mainWindow());
+        QVERIFY(!::norvel::test::mainWindow());
         QVERIFY(store_.cleared.isEmpty());
         QVERIFY(!appState().rateDatabase);
     }
@@ -239,7 +239,7 @@ private Q_SLOTS:
         QCOMPARE(m.title, french("modCotalmira-Msg", "Norvel"));
         QCOMPARE(m.icon, Dialogs::Icon::Critical);
         QVERIFY(store_.cleared.isEmpty());
-        QVERIFY(!norvel::test::mainWindow());
+        QVERIFY(!::norvel::test::mainWindow());
     }
 
     void unusableDatabase_data()
@@ -286,7 +286,7 @@ private Q_SLOTS:
                  qPrintable(m.text));
         QCOMPARE(m.title, french("modCotalmira-Msg", "Norvel"));
         QCOMPARE(m.icon, Dialogs::Icon::Critical);
-        QVERIFY(!norvel::test::mainWindow());
+        QVERIFY(!::norvel::test::mainWindow());
         QVERIFY(!appState().rateDatabase);
         // A damaged database is left exactly as it was found.
         QCOMPARE(bytesOf(path), before);
@@ -320,7 +320,7 @@ private Q_SLOTS:
         QVERIFY(dialogs_.messages.isEmpty());
         QCOMPARE(appState().rateDatabase->isReadOnly(), readOnly);
         QCOMPARE(appState().monthlyFactor, factor);
-        delete norvel::test::mainWindow();
+        delete ::norvel::test::mainWindow();
         resetAppState();
         QCOMPARE(generalRows(database()), rowsAfter);
         if (readOnly)
@@ -330,7 +330,7 @@ private Q_SLOTS:
     void closingTheMainWindowClosesTheDatabase()
     {
         QCOMPARE(start(), StartupResult::Running);
-        QPointer<MainWindow> window = norvel::test::mainWindow();
+        QPointer<MainWindow> window = ::norvel::test::mainWindow();
         QVERIFY(window->close());
         QVERIFY(!appState().rateDatabase);
     }

@@ -59,12 +59,12 @@ class UserDataTest : public QObject {
         }
     };
 
-    static QString brokerName() { return norvel::test::brokerWindow()->txtNom->text(); }
+    static QString brokerName() { return ::norvel::test::brokerWindow()->txtNom->text(); }
     static void saveBroker(RunningProgram &program, const QString &name)
     {
         QVERIFY(whileBrokerShown(program, [&] {
-            norvel::test::brokerWindow()->txtNom->setText(name);
-            QTest::mouseClick(norvel::test::brokerWindow()->cmdCourtier[0], Qt::LeftButton);
+            ::norvel::test::brokerWindow()->txtNom->setText(name);
+            QTest::mouseClick(::norvel::test::brokerWindow()->cmdCourtier[0], Qt::LeftButton);
         }));
     }
 
@@ -168,8 +168,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(illustrations).isDir());
         const QString path = illustrations + QStringLiteral("/Tremblay.nvl");
         program.dialogs.scriptFiles({path});
-        norvel::test::quoteForm()->txtNom->setText(QStringLiteral("Tremblay"));
-        EnregistrerIllustration(*norvel::test::mainWindow());
+        ::norvel::test::quoteForm()->txtNom->setText(QStringLiteral("Tremblay"));
+        EnregistrerIllustration(*::norvel::test::mainWindow());
         QCOMPARE(program.dialogs.fileRequests.at(0).folder, illustrations);
         QVERIFY(program.dialogs.messages.isEmpty());
         QCOMPARE(appState().currentFileName, path);
@@ -181,8 +181,8 @@ private Q_SLOTS:
         QCOMPARE(appState().language.path(),
                  program.folder.file(QStringLiteral("Data/English.lng")));
         program.dialogs.scriptFiles({path});
-        OuvrirIllustration(*norvel::test::mainWindow());
-        QCOMPARE(norvel::test::quoteForm()->txtNom->text(), QStringLiteral("Tremblay"));
+        OuvrirIllustration(*::norvel::test::mainWindow());
+        QCOMPARE(::norvel::test::quoteForm()->txtNom->text(), QStringLiteral("Tremblay"));
         QVERIFY(program.dialogs.messages.isEmpty());
         QVERIFY(snapshot(program.folder.path()) == before);
     }
@@ -245,7 +245,7 @@ private Q_SLOTS:
                              QStringLiteral("\r\n(") + reason + QLatin1Char(')'));
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
         QCOMPARE(bytesOf(file), content);
-        QVERIFY(norvel::test::mainWindow()->isVisible());
+        QVERIFY(::norvel::test::mainWindow()->isVisible());
     }
 
     void aStrayLineInTheSettingsIsKept()
@@ -275,10 +275,10 @@ private Q_SLOTS:
                      QDir::toNativeSeparators(folder) +
                      program.text("French", section, QStringLiteral("ErrDossier_2")));
         // The program goes on, and Save As still saves elsewhere.
-        QVERIFY(norvel::test::mainWindow()->isVisible());
+        QVERIFY(::norvel::test::mainWindow()->isVisible());
         const QString elsewhere = program.user.filePath(QStringLiteral("Ailleurs.nvl"));
         program.dialogs.scriptFiles({elsewhere});
-        EnregistrerIllustrationSous(*norvel::test::mainWindow());
+        EnregistrerIllustrationSous(*::norvel::test::mainWindow());
         QVERIFY(QFileInfo::exists(elsewhere));
         QCOMPARE(program.dialogs.messages.size(), 1);
     }

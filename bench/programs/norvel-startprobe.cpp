@@ -33,12 +33,12 @@ int main(int argc, char *argv[])
     if (norvel::startProgram(options) != norvel::StartupResult::Running)
         return 1;
     QApplication::processEvents();
-    QWidget *window = norvel::norvel::test::mainWindow();
+    QWidget *window = norvel::test::mainWindow();
     const qlonglong widgets = window->findChildren<QWidget *>().size() + 1;
 
     if (quotes > 0) {
         norvel::setToday(QDate(2010, 8, 31));
-        norvel::QuoteForm *form = norvel::norvel::test::quoteForm();
+        norvel::QuoteForm *form = norvel::test::quoteForm();
         norvel::test::enterQuote(form, {42, 47, 1800, 250000});
         for (int i = 0; i < quotes; ++i) {
             form->cmdCotation->click();

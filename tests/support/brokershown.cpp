@@ -16,7 +16,7 @@ bool whileBrokerShown(RunningProgram &program, const std::function<void()> &scri
 {
     bool ran = false;
     QTimer::singleShot(0, [&] {
-        BrokerWindow *broker = norvel::test::brokerWindow();
+        BrokerWindow *broker = ::norvel::test::brokerWindow();
         QTRY_VERIFY(broker->isVisible());
         broker->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(broker));

@@ -30,7 +30,7 @@ RunningProgram::~RunningProgram()
 
 void RunningProgram::stop()
 {
-    delete norvel::test::mainWindow();
+    delete ::norvel::test::mainWindow();
     resetAppState();
 }
 
@@ -48,7 +48,7 @@ StartupResult RunningProgram::restart()
 
 MainWindow *RunningProgram::window() const
 {
-    return norvel::test::mainWindow();
+    return ::norvel::test::mainWindow();
 }
 
 QString RunningProgram::text(const char *language, const QString &section, const QString &key) const
