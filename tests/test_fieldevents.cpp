@@ -3,6 +3,7 @@
 // the window), the derived ages and durations, and which edits mark the illustration modified.
 // The rules themselves are tested on their functions (test_validation, test_quotedates).
 #include "base/clock.h"
+#include "domain/illustration.h"
 #include "support/datarow.h"
 #include "support/running.h"
 #include "support/windows.h"
@@ -502,9 +503,9 @@ private Q_SLOTS:
     {
         QFETCH(Action, edit);
         QFETCH(bool, modified);
-        appState().modified = false;
+        ::norvel::test::illustration().modified = false;
         edit(f);
-        QCOMPARE(appState().modified, modified);
+        QCOMPARE(::norvel::test::illustration().modified, modified);
     }
 };
 

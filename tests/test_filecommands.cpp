@@ -1,4 +1,5 @@
 // New, Open, Save, Save As and Erase with every answer the broker can give.
+#include "domain/illustration.h"
 #include "support/datarow.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
@@ -35,7 +36,7 @@ class FileCommandsTest : public QObject {
     void edit(const QString &name)
     {
         form_->txtNom->setText(name);
-        appState().modified = true;
+        ::norvel::test::illustration().modified = true;
     }
     const Dialogs::Message &lastQuestion() const { return program_->dialogs.messages.constLast(); }
 
@@ -69,7 +70,7 @@ private Q_SLOTS:
         QCOMPARE(lastQuestion().defaultAnswer, Answer::Yes);
         QCOMPARE(lastQuestion().icon, Dialogs::Icon::Question);
         QCOMPARE(form_->txtNom->text(), reset ? QString() : QStringLiteral("Tremblay"));
-        QCOMPARE(appState().modified, !reset);
+        QCOMPARE(::norvel::test::illustration().modified, !reset);
         QCOMPARE(program_->dialogs.fileRequests.size(), answer == int(Answer::Yes) ? 1 : 0);
     }
 
@@ -79,7 +80,7 @@ private Q_SLOTS:
         program_->dialogs.scriptFiles({path});
         edit(QStringLiteral("Roy"));
         EnregistrerIllustration(*::norvel::test::mainWindow()); // no file yet: Save As
-        QCOMPARE(appState().currentFileName, path);
+        QCOMPARE(::norvel::test::illustration().fileName, path);
         edit(QStringLiteral("Roy-Gagné"));
         program_->dialogs.script({Answer::Yes});
         NouvelleIllustration(*::norvel::test::mainWindow());
@@ -87,7 +88,7 @@ private Q_SLOTS:
                  msg("NouIllus_1") + QStringLiteral("Roy") + msg("NouIllus_2"));
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         QVERIFY(form_->txtNom->text().isEmpty());
-        QVERIFY(appState().currentFileName.isEmpty());
+        QVERIFY(::norvel::test::illustration().fileName.isEmpty());
         // The file holds the last entry.
         QVERIFY(LireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Roy-Gagné"));
@@ -116,14 +117,14 @@ private Q_SLOTS:
         program_->dialogs.scriptFiles({program_->illustration(QStringLiteral("Missing/X.nvl"))});
         NouvelleIllustration(*::norvel::test::mainWindow());
         QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
-        QVERIFY(appState().modified);
-        QVERIFY(appState().currentFileName.isEmpty());
+        QVERIFY(::norvel::test::illustration().modified);
+        QVERIFY(::norvel::test::illustration().fileName.isEmpty());
     }
 
     void openCancelledChangesNothing()
     {
         form_->txtNom->setText(QStringLiteral("Tremblay"));
-        appState().modified = false;
+        ::norvel::test::illustration().modified = false;
         OuvrirIllustration(*::norvel::test::mainWindow());
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         QCOMPARE(program_->dialogs.fileRequests.at(0).title, msg("OuvIllus"));
@@ -139,7 +140,7 @@ private Q_SLOTS:
         program_->dialogs.scriptFiles({path});
         OuvrirIllustration(*::norvel::test::mainWindow());
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Gagné"));
-        QCOMPARE(appState().currentFileName, path);
+        QCOMPARE(::norvel::test::illustration().fileName, path);
         QCOMPARE(form_->windowTitle(), QStringLiteral("Gagne"));
     }
 
@@ -165,7 +166,7 @@ private Q_SLOTS:
                  msg("EffIllus_1") + QStringLiteral("Ouvert") + msg("EffIllus_2"));
         QCOMPARE(lastQuestion().defaultAnswer, Answer::No);
         QCOMPARE(QFile::exists(open), answer == int(Answer::No));
-        QCOMPARE(appState().currentFileName, open);
+        QCOMPARE(::norvel::test::illustration().fileName, open);
         // A later Save writes the erased file again.
         EnregistrerIllustration(*::norvel::test::mainWindow());
         QVERIFY(QFile::exists(open));
@@ -207,7 +208,7 @@ private Q_SLOTS:
         program_->dialogs.script({Answer(answer)});
         QVERIFY(form_->parentWidget()->close() == closed);
         QCOMPARE(appState().quoteFormOpen, !closed);
-        QCOMPARE(appState().modified, !closed);
+        QCOMPARE(::norvel::test::illustration().modified, !closed);
         if (!closed)
             return;
         // A following Open does not ask.

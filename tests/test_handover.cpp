@@ -5,6 +5,7 @@
 #include "base/instancelock.h"
 #include "base/profile.h"
 #include "domain/illusrecord.h"
+#include "domain/illustration.h"
 #include "support/datarow.h"
 #include "support/newillustration.h"
 #include "support/running.h"
@@ -164,11 +165,11 @@ private Q_SLOTS:
         QDir::setCurrent(started);
         QCOMPARE(result, StartupResult::Running);
         QVERIFY(program.dialogs.messages.isEmpty());
-        QCOMPARE(appState().currentFileName, path);
+        QCOMPARE(::norvel::test::illustration().fileName, path);
         QCOMPARE(::norvel::test::quoteForm()->txtNom->text(), QStringLiteral("Roy"));
         QCOMPARE(::norvel::test::quoteForm()->windowTitle(), QStringLiteral("Roy"));
         QCOMPARE(program.setting("courtier", "nom"), QStringLiteral("Jeanne Courtier"));
-        QVERIFY(!appState().modified);
+        QVERIFY(!::norvel::test::illustration().modified);
     }
 
     void aBadFileNamedAtStartGetsTheUsualMessage()
@@ -181,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(program.dialogs.messages.size(), 1);
         QCOMPARE(program.dialogs.messages.at(0).text,
                  msg(program, "modEnregistrement-Msg", "ErrAffSoumission"));
-        QVERIFY(appState().currentFileName.isEmpty());
+        QVERIFY(::norvel::test::illustration().fileName.isEmpty());
         QVERIFY(::norvel::test::mainWindow()->isVisible());
     }
 
@@ -280,7 +281,7 @@ private Q_SLOTS:
         program.options.channel = &channel;
         QCOMPARE(program.start(), StartupResult::Running);
         ::norvel::test::quoteForm()->txtNom->setText(QStringLiteral("Tremblay"));
-        appState().modified = true;
+        ::norvel::test::illustration().modified = true;
         program.dialogs.script({Answer(answer)});
 
         Sender second(runtime_.path(), program.options.programPath, path, 5000);
@@ -291,8 +292,8 @@ private Q_SLOTS:
                  msg(program, "modEnregistrement-Msg", "NouIllus_t"));
         QCOMPARE(::norvel::test::quoteForm()->txtNom->text(),
                  opened ? QStringLiteral("Gagnon") : QStringLiteral("Tremblay"));
-        QCOMPARE(appState().currentFileName, opened ? path : QString());
-        QCOMPARE(appState().modified, !opened);
+        QCOMPARE(::norvel::test::illustration().fileName, opened ? path : QString());
+        QCOMPARE(::norvel::test::illustration().modified, !opened);
     }
 
     // The program itself, twice: the first copy opens the file it is given, then the one a

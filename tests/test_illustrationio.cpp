@@ -1,5 +1,6 @@
 // Writing the form to an illustration file and reading it back, through the real windows.
 #include "domain/illusrecord.h"
+#include "domain/illustration.h"
 #include "support/datarow.h"
 #include "support/filesizelimit.h"
 #include "support/newillustration.h"
@@ -48,7 +49,7 @@ private Q_SLOTS:
         QCOMPARE(bytes.mid(kIllusRecordSize), encodeQuoteRecord(newIllustrationRecord()));
         QCOMPARE(bytes.left(kIllusRecordSize), encodeBrokerRecord(QString(), QString()));
         QCOMPARE(form_->windowTitle(), QStringLiteral("Tremblay"));
-        QVERIFY(!appState().modified);
+        QVERIFY(!::norvel::test::illustration().modified);
     }
 
     void aQuoteComesBackAsItWasEntered()
@@ -85,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(form_->txtAge->text(), QStringLiteral("45"));
         QVERIFY(!form_->chkCoemprunteur->isChecked());
         QCOMPARE(form_->windowTitle(), QStringLiteral("Cote"));
-        QVERIFY(!appState().modified);
+        QVERIFY(!::norvel::test::illustration().modified);
         // The broker stored in the file becomes the current one.
         QCOMPARE(program_->setting("courtier", "nom"), QStringLiteral("Luc Roy"));
         QCOMPARE(::norvel::test::brokerWindow()->txtNom->text(), QStringLiteral("Luc Roy"));
@@ -109,7 +110,7 @@ private Q_SLOTS:
         QFETCH(int, damage);
         form_->txtNom->setText(QStringLiteral("Tremblay"));
         QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), program_->illustration(QStringLiteral("Good.nvl"))));
-        appState().modified = true;
+        ::norvel::test::illustration().modified = true;
         const QString before =
             QString::fromLatin1(bytesOf(program_->folder.file(QStringLiteral("norvel.ini"))));
 
@@ -132,7 +133,7 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.messages.at(0).icon, Dialogs::Icon::Critical);
         QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
         QCOMPARE(form_->windowTitle(), QStringLiteral("Good"));
-        QVERIFY(appState().modified);
+        QVERIFY(::norvel::test::illustration().modified);
         QCOMPARE(QString::fromLatin1(bytesOf(program_->folder.file(QStringLiteral("norvel.ini")))),
                  before);
     }
@@ -148,13 +149,13 @@ private Q_SLOTS:
         QFETCH(QString, target);
         QDir().mkpath(program_->illustration(QStringLiteral("Folder.nvl")));
         form_->txtNom->setText(QStringLiteral("Tremblay"));
-        appState().modified = true;
+        ::norvel::test::illustration().modified = true;
         const QString caption = form_->windowTitle();
         const QString path = program_->illustration(target);
         QVERIFY(!EcrireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));
-        QVERIFY(appState().modified);
+        QVERIFY(::norvel::test::illustration().modified);
         QCOMPARE(form_->windowTitle(), caption);
     }
 
@@ -181,12 +182,12 @@ private Q_SLOTS:
         ReadOnlyMark mark(markFolder ? folder : path);
         QVERIFY(mark.isSet());
         form_->txtNom->setText(QStringLiteral("Changed"));
-        appState().modified = true;
+        ::norvel::test::illustration().modified = true;
         QVERIFY(!EcrireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(bytesOf(path), before);
         QCOMPARE(QFileInfo::exists(path), existing);
         QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
-        QVERIFY(appState().modified);
+        QVERIFY(::norvel::test::illustration().modified);
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QVERIFY(program_->dialogs.messages.at(0).text.endsWith(QLatin1Char('(') + reason + ')'));
     }
@@ -197,12 +198,12 @@ private Q_SLOTS:
         QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
         const QByteArray before = bytesOf(path);
         form_->txtNom->setText(QStringLiteral("Changed"));
-        appState().modified = true;
+        ::norvel::test::illustration().modified = true;
         // No file may grow past 100 bytes: the write stops in the middle of the first record.
         const bool written = test::withFileSizeLimit(100, [&] { return EcrireIllustration(*::norvel::test::mainWindow(), path); });
         QVERIFY(!written);
         QCOMPARE(bytesOf(path), before);
-        QVERIFY(appState().modified);
+        QVERIFY(::norvel::test::illustration().modified);
         const QStringList left = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files);
         QCOMPARE(left, QStringList{QStringLiteral("Plein.nvl")});
     }

@@ -2,6 +2,7 @@
 // the co-borrower memory, Esc, and the quote button's validation.
 #include "base/clock.h"
 #include "domain/displayname.h"
+#include "domain/illustration.h"
 #include "domain/language.h"
 #include "support/datarow.h"
 #include "support/running.h"
@@ -110,7 +111,7 @@ private Q_SLOTS:
                  program_->text("French", "modEnregistrement-Msg", "NouIllus"));
         QCOMPARE(QApplication::focusWidget(), form_->mskEffet);
         QVERIFY(appState().quoteFormOpen);
-        QVERIFY(!appState().modified);
+        QVERIFY(!::norvel::test::illustration().modified);
     }
 
     void designStateAndColours_data()

@@ -3,6 +3,7 @@
 #include "base/instancelock.h"
 #include "base/profile.h"
 #include "base/settingsstore.h"
+#include "domain/illustration.h"
 #include "domain/language.h"
 #include "domain/ratedatabase.h"
 #include "support/datarow.h"
@@ -119,7 +120,7 @@ private Q_SLOTS:
         QVERIFY(state.rateDatabase && state.rateDatabase->isOpen());
         QCOMPARE(store_.cleared, QStringList{QStringLiteral("Belmonde")});
         QVERIFY(::norvel::test::mainWindow() && ::norvel::test::mainWindow()->isVisible());
-        QVERIFY(!state.modified);
+        QVERIFY(!::norvel::test::illustration().modified);
         // Start-up reads the settings file; it never creates it.
         QVERIFY(!QFile::exists(settings()));
     }

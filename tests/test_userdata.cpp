@@ -2,6 +2,7 @@
 // there, in the user's own folders when it may not; and what it says when it cannot write.
 #include "base/datalocations.h"
 #include "base/profile.h"
+#include "domain/illustration.h"
 #include "domain/language.h"
 #include "domain/ratedatabase.h"
 #include "support/brokershown.h"
@@ -172,7 +173,7 @@ private Q_SLOTS:
         EnregistrerIllustration(*::norvel::test::mainWindow());
         QCOMPARE(program.dialogs.fileRequests.at(0).folder, illustrations);
         QVERIFY(program.dialogs.messages.isEmpty());
-        QCOMPARE(appState().currentFileName, path);
+        QCOMPARE(::norvel::test::illustration().fileName, path);
         QVERIFY(QFileInfo::exists(path));
 
         // The broker survives a restart; the program folder never changed.

@@ -3,7 +3,6 @@
 #include "base/clock.h"
 #include "domain/report.h"
 #include "domain/validation.h"
-#include "ui/appstate.h"
 #include "ui/filecommands.h"
 #include "ui/mainwindow.h"
 #include "ui/quotecommand.h"
@@ -32,15 +31,14 @@ QString lastMessage(const ScriptedDialogs &dialogs)
 // File > Open on the file; false, with its message recorded, when it cannot be read.
 bool openFile(MainWindow &main, const QString &file, ScriptedDialogs &dialogs)
 {
-    AppState &state = appState();
     // The tool types nothing: whatever the last quote reformatted is never offered for saving
     // over the previous input.
-    state.modified = false;
-    state.currentFileName.clear();
+    if (QuoteForm *form = main.quoteForm())
+        form->illustration() = {false, QString(), form->illustration().coempMemoire};
     const QString path = QFileInfo(file).absoluteFilePath();
     dialogs.scriptFiles({path});
     OuvrirIllustration(main);
-    return state.currentFileName == path;
+    return main.quoteForm() && main.quoteForm()->illustration().fileName == path;
 }
 
 } // namespace
@@ -104,7 +102,6 @@ FileQuote quoteFile(MainWindow &main, const QString &file, ScriptedDialogs &dial
 bool rewriteFile(MainWindow &main, const QString &file, const QString &out,
                  ScriptedDialogs &dialogs, QString *error)
 {
-    AppState &state = appState();
     if (!openFile(main, file, dialogs)) {
         *error = lastMessage(dialogs);
         return false;
@@ -112,7 +109,8 @@ bool rewriteFile(MainWindow &main, const QString &file, const QString &out,
     const QString path = QFileInfo(out).absoluteFilePath();
     dialogs.scriptFiles({path});
     EnregistrerIllustrationSous(main);
-    if (state.currentFileName == path && !state.modified)
+    const QuoteForm *form = main.quoteForm();
+    if (form && form->illustration().fileName == path && !form->illustration().modified)
         return true;
     *error = lastMessage(dialogs);
     return false;

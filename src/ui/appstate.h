@@ -1,6 +1,5 @@
 #pragma once
 
-#include "domain/coempmemoire.h"
 #include "domain/language.h"
 #include "domain/ratesource.h"
 
@@ -33,10 +32,7 @@ struct AppState {
     std::unique_ptr<RateSource> rates; // the quote's rate lookup, kept while the database is open
     float monthlyFactor = 0.0f;
     bool quoteFormOpen = false;
-    bool modified = false;
     bool saveCancelled = false;
-    QString currentFileName; // the illustration's file; empty until it is saved or opened
-    CoempMemoire coempMemoire;
 
     Dialogs *dialogs = nullptr;
 

@@ -120,15 +120,15 @@ void FieldEvents::digitAccepted(QLineEdit *box)
     QuoteForm &f = *form_;
     // A number typed replaces the date it would otherwise be derived from.
     if (box == f.txtEcheance) {
-        appState().modified = true;
+        form_->markModified();
         if (!f.mskEcheance->digits().isEmpty())
             ViderMasque(f.mskEcheance);
     } else if (box == f.txtAge) {
-        appState().modified = true;
+        form_->markModified();
         if (!f.mskDateEmp->digits().isEmpty())
             ViderMasque(f.mskDateEmp);
     } else if (box == f.txtAgeCo) {
-        appState().modified = true;
+        form_->markModified();
         if (!f.mskDateCo->digits().isEmpty() && !ownEnabled(f.mskDateCo))
             ViderMasque(f.mskDateCo);
     }

@@ -52,6 +52,13 @@ Dialogs::Answer askYesNo(const QString &message, Dialogs::Buttons buttons,
         {message, state.appTitle, Dialogs::Icon::Question, buttons, defaultAnswer});
 }
 
+// The open illustration's file; empty for a new one.
+QString currentFile(const MainWindow &main)
+{
+    const QuoteForm *form = main.quoteForm();
+    return form ? form->illustration().fileName : QString();
+}
+
 QuoteForm *openQuoteForm(MainWindow &main)
 {
     if (!appState().quoteFormOpen)
@@ -66,20 +73,21 @@ void readChosenFile(MainWindow &main, const QString &chosen)
     // A file that cannot be read leaves the illustration in the form the current one, so a
     // later Save never overwrites the damaged file.
     if (LireIllustration(main, chosen))
-        appState().currentFileName = chosen;
+        main.quoteForm()->illustration().fileName = chosen;
 }
 
 } // namespace
 
 bool DemanderEnregistrement(MainWindow &main)
 {
-    AppState &state = appState();
-    if (!state.modified)
+    QuoteForm *form = main.quoteForm();
+    if (!form || !form->illustration().modified)
         return true;
-    const QString question = state.currentFileName.isEmpty()
+    const QString fileName = form->illustration().fileName;
+    const QString question = fileName.isEmpty()
                                  ? text(QStringLiteral("NouIllus_t"))
                                  : text(QStringLiteral("NouIllus_1")) +
-                                       displayName(state.currentFileName) +
+                                       displayName(fileName) +
                                        text(QStringLiteral("NouIllus_2"));
     switch (askYesNo(question, Dialogs::Buttons::YesNoCancel, Dialogs::Answer::Yes)) {
     case Dialogs::Answer::No:
@@ -87,7 +95,7 @@ bool DemanderEnregistrement(MainWindow &main)
     case Dialogs::Answer::Yes:
         EnregistrerIllustration(main);
         // A cancelled dialog or a file that could not be written keeps the entries.
-        return !state.saveCancelled && !state.modified;
+        return !appState().saveCancelled && !(main.quoteForm() && main.quoteForm()->illustration().modified);
     default:
         return false;
     }
@@ -98,7 +106,7 @@ void NouvelleIllustration(MainWindow &main)
     QuoteForm *form = openQuoteForm(main);
     if (!form || !DemanderEnregistrement(main))
         return;
-    appState().currentFileName.clear();
+    form->illustration().fileName.clear();
     form->resetToNewIllustration();
 }
 
@@ -108,7 +116,7 @@ void OuvrirIllustration(MainWindow &main)
     if (!DemanderEnregistrement(main))
         return;
     const std::optional<QString> chosen = state.dialogs->chooseFile(fileRequest(
-        Dialogs::FileRequest::Kind::Open, QStringLiteral("OuvIllus"), state.currentFileName));
+        Dialogs::FileRequest::Kind::Open, QStringLiteral("OuvIllus"), currentFile(main)));
     if (chosen)
         readChosenFile(main, *chosen);
 }
@@ -123,10 +131,11 @@ void EnregistrerIllustration(MainWindow &main)
 {
     AppState &state = appState();
     state.saveCancelled = false;
-    if (state.currentFileName.isEmpty())
+    const QString fileName = currentFile(main);
+    if (fileName.isEmpty())
         EnregistrerIllustrationSous(main);
     else
-        EcrireIllustration(main, state.currentFileName);
+        EcrireIllustration(main, fileName);
 }
 
 void EnregistrerIllustrationSous(MainWindow &main)
@@ -134,7 +143,7 @@ void EnregistrerIllustrationSous(MainWindow &main)
     AppState &state = appState();
     state.saveCancelled = false;
     Dialogs::FileRequest request = fileRequest(Dialogs::FileRequest::Kind::Save,
-                                               QStringLiteral("EnrIllus_t"), state.currentFileName);
+                                               QStringLiteral("EnrIllus_t"), currentFile(main));
     request.mustExist = false;
     request.confirmOverwrite = true;
     const std::optional<QString> chosen = state.dialogs->chooseFile(request);
@@ -142,8 +151,8 @@ void EnregistrerIllustrationSous(MainWindow &main)
         state.saveCancelled = true;
         return;
     }
-    if (EcrireIllustration(main, *chosen))
-        state.currentFileName = *chosen;
+    if (EcrireIllustration(main, *chosen) && main.quoteForm())
+        main.quoteForm()->illustration().fileName = *chosen;
 }
 
 void EffacerIllustration()
@@ -168,7 +177,8 @@ bool ConfirmerFermeture(MainWindow &main)
         return false;
     AppState &state = appState();
     state.quoteFormOpen = false;
-    state.modified = false;
+    if (QuoteForm *form = main.quoteForm())
+        form->illustration().modified = false;
     return true;
 }
 

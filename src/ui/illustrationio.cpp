@@ -131,7 +131,7 @@ bool EcrireIllustration(MainWindow &main, const QString &path)
     const QString telephone = ReadSetting(state.settingsFilePath, QStringLiteral("courtier"),
                                           QStringLiteral("telephone"));
     const QByteArray bytes =
-        encodeIllustration(broker, telephone, recordOf(*form, state.coempMemoire));
+        encodeIllustration(broker, telephone, recordOf(*form, form->illustration().coempMemoire));
 
     QSaveFile file(path);
     // A file or folder marked read-only stays as it is, whoever runs the program: replacing
@@ -154,13 +154,12 @@ bool EcrireIllustration(MainWindow &main, const QString &path)
         return false;
     }
     form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
-    state.modified = false;
+    form->illustration().modified = false;
     return true;
 }
 
 bool LireIllustration(MainWindow &main, const QString &path)
 {
-    AppState &state = appState();
     QuoteForm *form = main.quoteForm();
     if (!form)
         return false;
@@ -177,11 +176,11 @@ bool LireIllustration(MainWindow &main, const QString &path)
                   {QStringLiteral("telephone"), read->broker.telephone}});
     if (BrokerWindow *broker = main.brokerWindow())
         broker->activate();
-    fill(*form, state.coempMemoire, read->quote);
+    fill(*form, form->illustration().coempMemoire, read->quote);
     form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
     form->show();
     form->mskEffet->setFocus();
-    state.modified = false;
+    form->illustration().modified = false;
     return true;
 }
 

@@ -121,7 +121,8 @@ void MainWindow::load()
         setGeometry(screen->availableGeometry());
     showQuoteForm();
     NouvelleIllustration(*this);
-    state.modified = false;
+    if (quoteForm_)
+        quoteForm_->illustration().modified = false;
 }
 
 QuoteForm *MainWindow::quoteForm() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/illustration.h"
 #include "domain/quoteinput.h"
 #include "domain/quotesnapshot.h"
 #include "domain/validation.h"
@@ -48,6 +49,11 @@ public:
     void CalculerDureeAmortissement();
     QuoteInput quoteInput() const;
 
+    // The illustration the form edits.
+    Illustration &illustration() { return illustration_; }
+    const Illustration &illustration() const { return illustration_; }
+    void markModified() { illustration_.modified = true; }
+
     MaskedEdit *mskEffet, *mskEcheance, *mskDateEmp, *mskDateCo;
     QLineEdit *txtTerme, *txtHypotheque, *txtVersement, *txtEcheance;
     QLineEdit *txtPrenom, *txtNom, *txtAge, *txtPrenomCo, *txtNomCo, *txtAgeCo;
@@ -79,6 +85,7 @@ private:
     void coBorrowerClicked();
     void quoteClicked();
 
+    Illustration illustration_;
     QWidget *fraProg_ = nullptr;
     QString illustrationName_;
 };

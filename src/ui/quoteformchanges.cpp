@@ -22,11 +22,6 @@ namespace {
 
 constexpr int kDateDigits = 8;
 
-void markModified()
-{
-    appState().modified = true;
-}
-
 // The memory keeps a date as its digits; read as a number, "dd/mm/yyyy" again.
 QString dateFromDigits(const QString &digits)
 {
@@ -39,11 +34,11 @@ QString dateFromDigits(const QString &digits)
 void QuoteForm::connectChanges()
 {
     for (QLineEdit *box : {txtTerme, txtPrenom, txtNom, txtPrenomCo, txtNomCo})
-        connect(box, &QLineEdit::textChanged, this, &markModified);
+        connect(box, &QLineEdit::textChanged, this, &QuoteForm::markModified);
     // An amount is modified by its digits, not by showing it grouped or plain.
     for (QLineEdit *box : {txtHypotheque, txtVersement}) {
         auto digits = std::make_shared<QString>(ChiffresSeulement(box->text()));
-        connect(box, &QLineEdit::textChanged, this, [digits](const QString &text) {
+        connect(box, &QLineEdit::textChanged, this, [this, digits](const QString &text) {
             const QString now = ChiffresSeulement(text);
             if (now != *digits) {
                 *digits = now;
@@ -52,7 +47,7 @@ void QuoteForm::connectChanges()
         });
     }
     for (QRadioButton **pair : {optSexe, optFumeur, optSexeCo, optFumCo})
-        onSelected(pair, this, [](int) { markModified(); });
+        onSelected(pair, this, [this](int) { markModified(); });
 
     connect(mskEffet, &QLineEdit::textChanged, this, &QuoteForm::loanDateChanged);
     connect(mskEcheance, &QLineEdit::textChanged, this, &QuoteForm::endOfTermChanged);
@@ -97,7 +92,7 @@ void QuoteForm::loanDateChanged()
         txtAge->setText(age);
     if (isNumeric(txtAge->text()) && !kInsuredAge.admits(txtAge->text()))
         txtAge->setText(kNoValue);
-    CoempMemoire &memory = appState().coempMemoire;
+    CoempMemoire &memory = illustration_.coempMemoire;
     // An age typed for the co-borrower stays: only an age given by a date is recomputed.
     if (!memory.parDate)
         return;

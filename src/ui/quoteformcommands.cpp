@@ -61,14 +61,14 @@ void QuoteForm::load()
     AppState &state = appState();
     state.quoteFormOpen = true;
     QDir().mkpath(state.illustrationsFolder);
-    InitCoemprunteur(state.coempMemoire);
-    state.modified = false;
+    InitCoemprunteur(illustration_.coempMemoire);
+    illustration_.modified = false;
     TranslateForm(static_cast<QObject *>(this));
 }
 
 void QuoteForm::resetToNewIllustration()
 {
-    InitCoemprunteur(appState().coempMemoire);
+    InitCoemprunteur(illustration_.coempMemoire);
     ViderMasque(mskEffet);
     txtTerme->setText(QString());
     txtHypotheque->setText(QStringLiteral("10000"));
@@ -88,7 +88,7 @@ void QuoteForm::resetToNewIllustration()
     chkCoemprunteur->setChecked(false);
     setIllustrationName(QString());
     mskEffet->setFocus();
-    appState().modified = false;
+    illustration_.modified = false;
 }
 
 void QuoteForm::setIllustrationName(const QString &displayName)

@@ -16,7 +16,7 @@ namespace norvel {
 
 void QuoteForm::connectRules()
 {
-    CoempMemoire *memory = &appState().coempMemoire;
+    CoempMemoire *memory = &illustration_.coempMemoire;
     connect(chkCoemprunteur, &QCheckBox::toggled, this, &QuoteForm::coBorrowerClicked);
 
     onSelected(optEcheance, this, [this](int k) {
@@ -64,7 +64,7 @@ void QuoteForm::connectRules()
 
 void QuoteForm::coBorrowerClicked()
 {
-    const CoempMemoire memory = appState().coempMemoire; // the entries to show again
+    const CoempMemoire memory = illustration_.coempMemoire; // the entries to show again
     const bool e = chkCoemprunteur->isChecked();
 
     lblPrenomCo->setEnabled(e);

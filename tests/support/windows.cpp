@@ -1,6 +1,7 @@
 #include "support/windows.h"
 
 #include "ui/mainwindow.h"
+#include "ui/quoteform.h"
 
 #include <QApplication>
 
@@ -24,6 +25,16 @@ BrokerWindow *brokerWindow()
 {
     MainWindow *window = mainWindow();
     return window ? window->brokerWindow() : nullptr;
+}
+
+Illustration &illustration()
+{
+    static Illustration none;
+    QuoteForm *form = quoteForm();
+    if (form)
+        return form->illustration();
+    none = {};
+    return none;
 }
 
 } // namespace norvel::test

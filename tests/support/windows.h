@@ -1,6 +1,7 @@
 #pragma once
 
 namespace norvel {
+struct Illustration;
 class BrokerWindow;
 class MainWindow;
 class QuoteForm;
@@ -12,5 +13,8 @@ namespace norvel::test {
 MainWindow *mainWindow();
 QuoteForm *quoteForm();
 BrokerWindow *brokerWindow();
+
+// The open quote form's illustration; without a form, a blank one that nothing reads.
+Illustration &illustration();
 
 } // namespace norvel::test
