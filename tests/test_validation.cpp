@@ -1,7 +1,5 @@
 // The gate before a quote: every check in its order, the first fault alone reported, the
-// broker sent back to the box to correct, and today's date from the program's clock; and the
-// warning given on leaving one field.
-#include "base/clock.h"
+// broker sent back to the box to correct; and the warning given on leaving one field.
 #include "domain/amountformat.h"
 #include "domain/language.h"
 #include "domain/leavingwarnings.h"
