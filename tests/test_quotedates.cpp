@@ -25,21 +25,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         row("day before the birthday", {"15/03/2010", "16/03/1970", "39"});
         row("on the birthday", {"15/03/2010", "15/03/1970", "40"});
-        row("day after the birthday", {"15/03/2010", "14/03/1970", "40"});
-        row("month before the birthday", {"15/03/2010", "01/04/1970", "39"});
         row("born 29/02, loan 28/02", {"28/02/2010", "29/02/1972", "37"});
         row("born 29/02, loan 01/03", {"01/03/2010", "29/02/1972", "38"});
-        row("born 29/02, loan 29/02", {"29/02/2012", "29/02/1972", "40"});
         row("loan 29/02, born 01/03", {"29/02/2012", "01/03/1970", "41"});
-        row("loan 29/02, born 28/02", {"29/02/2012", "28/02/1970", "42"});
         row("born after the loan", {"15/03/2010", "16/03/2010", "-1"});
         row("birth 29/02 of a common year", {"15/03/2010", "29/02/1970", ""});
-        row("birth with month 13", {"15/03/2010", "15/13/1970", ""});
-        row("birth incomplete", {"15/03/2010", "15/03/19__", ""});
         // The zero date 30/12/1899 stands in for a loan date that cannot be read.
         row("no loan date", {"__/__/____", "15/03/1970", "-71"});
-        row("loan date incomplete", {"15/03/20__", "15/03/1970", "-71"});
-        row("loan date not a date", {"31/02/2010", "31/12/1970", "-72"});
     }
     void ageAtTheLoanDate()
     {
@@ -55,21 +47,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("expected");
         row("started month counts", {"20/05/2012", "15/03/2010", "27"});
-        row("whole months", {"15/05/2012", "15/03/2010", "26"});
         row("day short of a month", {"14/04/2010", "15/03/2010", "1"});
         row("same day", {"15/03/2010", "15/03/2010", "---"});
-        row("within the first month", {"31/03/2010", "15/03/2010", "---"});
         row("end before start", {"15/03/2009", "15/03/2010", "---"});
         row("thirty years", {"15/03/2040", "15/03/2010", "360"});
         row("a day past thirty years", {"16/03/2040", "15/03/2010", "361"});
-        row("eleven months past thirty years", {"15/12/2040", "15/01/2010", "371"});
-        row("31 years", {"15/03/2041", "15/03/2010", "---"});
         row("31 calendar years, 361 months", {"15/01/2041", "15/12/2010", "---"});
         row("from 29/02 to 28/02", {"28/02/2042", "29/02/2012", "360"});
         row("end not a date", {"31/02/2012", "15/03/2010", "---"});
-        row("end empty", {"__/__/____", "15/03/2010", "---"});
-        row("end incomplete", {"__/05/2012", "15/03/2010", "---"});
-        row("start empty", {"15/03/2040", "__/__/____", "---"});
     }
     void amortization()
     {
@@ -84,12 +69,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("loanDigits");
         QTest::addColumn<QString>("expected");
         row("plain", {"15032010", "15032040"});
-        row("end of year", {"31122010", "31122040"});
         row("29/02, never a leap year 30 years on", {"29022012", "28022042"});
         row("loan not a date", {"31022010", ""});
-        row("loan with month 13", {"15132010", ""});
-        row("loan incomplete", {"150320", ""});
-        row("no loan date", {"", ""});
         row("beyond year 9999", {"15039980", ""});
     }
     void latestEndOfTerm()

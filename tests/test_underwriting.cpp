@@ -74,7 +74,6 @@ private Q_SLOTS:
         // The amount grid.
         row("amount: age 17", 17, -1, 50000, 0);
         row("amount: 0", 40, -1, 0, 0);
-        row("amount: 1, age 51", 51, -1, 1, flags(EntrevueTelSignesVitaux));
         row("amount: age 35, 200001", 35, -1, 200001, flags(UrineHIV | DeclaSanteOuEntrevueTel));
         row("amount: age 36, 200001", 36, -1, 200001, flags(UrineHIV | EntrevueTel));
         row("amount: age 40, 100000", 40, -1, 100000, flags(UrineHIV | DeclaSanteOuEntrevueTel));
@@ -102,18 +101,9 @@ private Q_SLOTS:
             flags(ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
         row("amount: 1000001, age 36", 36, -1, 1000001,
             flags(ProfilSang | ExamParamedic | UrineHIV));
-        row("amount: 99000, age 18", 18, -1, 99000, flags(DeclaSanteOuEntrevueTel));
-        row("amount: 100000, age 18", 18, -1, 100000, flags(UrineHIV | DeclaSanteOuEntrevueTel));
         // Both grids together, less what another requirement includes.
         row("TelSV removes DSouTel", 45, 1500, 150000, flags(UrineHIV | EntrevueTelSignesVitaux));
-        row("TelSV removes Para", 48, 4600, 150000,
-            flags(EnqueteReg | ProfilSang | UrineHIV | EntrevueTelSignesVitaux));
-        row("union of both", 55, 2600, 600000,
-            flags(ProfilSang | UrineHIV | ECGRepos | EntrevueTelSignesVitaux | RapportMedTraitant));
-        row("one line", 30, 1000, 50000, flags(DeclaSanteOuEntrevueTel));
         row("Para removes Tel and DSouTel", 30, 4501, 350000,
-            flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV));
-        row("Para removes DSouTel", 40, 4501, 150000,
             flags(EnqueteReg | ProfilSang | ExamParamedic | UrineHIV));
     }
     void requirements()
@@ -143,22 +133,6 @@ private Q_SLOTS:
                  requirementText(QStringLiteral("UrineHIV")) + QLatin1String("\r\n") +
                      requirementText(QStringLiteral("EntrevueTelSignesVitaux")));
         QCOMPARE(ExigencesVie(appState().language, 45, 0), QString());
-    }
-
-    void everyRequirementHasATextInBothLanguages_data()
-    {
-        QTest::addColumn<QString>("language");
-        row("French", "French");
-        row("English", "English");
-    }
-    void everyRequirementHasATextInBothLanguages()
-    {
-        QFETCH(QString, language);
-        appState().language = Language(builtProgramDir() + QStringLiteral("/Data/%1.lng").arg(language));
-        const QStringList all = clesExigences(Exigences::fromInt(0x1FF));
-        QCOMPARE(all.size(), 9);
-        for (const QString &key : all)
-            QVERIFY2(requirementText(key).size() > 2, qPrintable(key));
     }
 };
 

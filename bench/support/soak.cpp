@@ -28,7 +28,8 @@ SoakFigures soakQuotes(int quotes)
     if (!program.start(builtProgramDir(), QString(), QString(), &error))
         qFatal("the headless program did not start: %s", qPrintable(error));
     for (int i = 1; i <= quotes; ++i) {
-        const FileQuote quote = quoteFile(*program.window(), files.at(i % files.size()), program.dialogs);
+        const FileQuote quote =
+            quoteFile(*program.window(), files.at(i % files.size()), program.dialogs);
         // The tool prints every quote: the line is part of what a quote costs.
         jsonLine(quote, appState().monthlyFactor);
         if (!quote.ok)
