@@ -8,9 +8,9 @@
 #include "support/datarow.h"
 #include "support/newillustration.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/mainwindow.h"
-#include "support/windows.h"
 
 #include <QProcess>
 #include <QtTest>

@@ -1,6 +1,8 @@
 // The main window: menus by province, the language choice and what it re-presents, Ctrl+C.
+#include "domain/language.h"
 #include "support/datarow.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/amountbox.h"
 #include "ui/appstate.h"
 #include "ui/brokerwindow.h"
@@ -8,8 +10,6 @@
 #include "ui/mainwindow.h"
 #include "ui/province.h"
 #include "ui/quoteform.h"
-#include "domain/language.h"
-#include "support/windows.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,15 +4,15 @@
 // window), the derived ages and durations, and which edits mark the illustration modified.
 // The rules themselves are tested on their functions (test_validation, test_quotedates).
 #include "base/clock.h"
+#include "domain/illustration.h"
 #include "support/datarow.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
 #include "ui/quoteform.h"
-#include "support/windows.h"
-#include "domain/illustration.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

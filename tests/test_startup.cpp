@@ -1,16 +1,16 @@
 // The start-up sequence, driven with scripted dialogs in a throw-away program folder.
 #include "base/settingsstore.h"
+#include "domain/illustration.h"
+#include "domain/language.h"
 #include "domain/ratedatabase.h"
 #include "support/datarow.h"
 #include "support/ratefiles.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/mainwindow.h"
 #include "ui/splashwindow.h"
-#include "domain/language.h"
-#include "support/windows.h"
-#include "domain/illustration.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -8,13 +8,13 @@
 #include "support/datarow.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
+#include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/filecommands.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
 #include "ui/quoteform.h"
-#include "support/windows.h"
 
 #include <QDirIterator>
 #include <QLineEdit>
