@@ -33,15 +33,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("province");
         QTest::addColumn<bool>("languageMenus");
         QTest::addColumn<bool>("versionMenu");
-        row("ontario", "ontario", false, false);
-        row("dev", "dev", true, true);
+        QTest::addColumn<QString>("language"); // Ontario is English whatever the saved choice
+        row("ontario", "ontario", false, false, "English");
+        row("dev", "dev", true, true, "French");
     }
     void menusFollowTheProvince()
     {
         QFETCH(QString, province);
         QFETCH(bool, languageMenus);
         QFETCH(bool, versionMenu);
-        RunningProgram program("[systeme]\r\nprovince=" + province.toLatin1() + "\r\n");
+        QFETCH(QString, language);
+        RunningProgram program("[systeme]\r\nprovince=" + province.toLatin1() +
+                               "\r\nlangage=.\\Data\\French.lng\r\n");
+        QCOMPARE(appState().language.path(), program.folder.file("Data/" + language + ".lng"));
         MainWindow *w = program.window();
         QVERIFY(w);
         QCOMPARE(shown(w, "indLangage"), languageMenus);

@@ -106,16 +106,6 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
-    void ontarioIsAlwaysEnglish()
-    {
-        program_->folder.writeFile(QStringLiteral("norvel.ini"),
-                                   "[systeme]\r\nprovince=ontario\r\nlangage=.\\Data\\French.lng\r\n");
-        QCOMPARE(program_->start(), StartupResult::Running);
-        QCOMPARE(appState().province, QStringLiteral("ontario"));
-        QCOMPARE(appState().language.path(),
-                 program_->folder.file(QStringLiteral("Data/English.lng")));
-    }
-
     void unusableDatabase_data()
     {
         QTest::addColumn<Damage>("damage");

@@ -4,8 +4,6 @@
 #include "domain/underwriting.h"
 #include "support/datarow.h"
 #include "support/programfolder.h"
-#include "ui/appstate.h"
-#include "ui/langstring.h"
 
 #include <QtTest>
 
@@ -23,19 +21,17 @@ int flags(Exigences e)
 
 QString requirementText(const QString &key)
 {
-    return GetLangString(QStringLiteral("frmCotalmira-Val"), key);
+    return Language(builtProgramDir() + QStringLiteral("/Data/English.lng"))
+        .text(QStringLiteral("frmCotalmira-Val"), key);
 }
 
 } // namespace
 
 class UnderwritingTest : public QObject {
     Q_OBJECT
+    const Language english_{builtProgramDir() + QStringLiteral("/Data/English.lng")};
+
 private Q_SLOTS:
-    void init()
-    {
-        resetAppState();
-        appState().language = Language(builtProgramDir() + QStringLiteral("/Data/English.lng"));
-    }
 
     // -1: that coverage is not asked for. Each pair of rows straddles one band limit.
     void requirements_data()
@@ -124,15 +120,15 @@ private Q_SLOTS:
                  (QStringList{"EnqueteReg", "ProfilSang", "ExamParamedic", "UrineHIV", "ECGRepos",
                               "EntrevueTel", "EntrevueTelSignesVitaux", "declaSanteOuEntrevueTel",
                               "RapportMedTraitant"}));
-        QCOMPARE(ExigencesVieInvalidite(appState().language, 55, 2600, 600000),
+        QCOMPARE(ExigencesVieInvalidite(english_, 55, 2600, 600000),
                  QStringLiteral("Blood profile\r\nUrinalysis and HIV test\r\nResting ECG\r\n"
                                 "Phone interview, vital signs\r\nAttending physician report"));
-        QCOMPARE(ExigencesInvalidite(appState().language, 45, 1500),
+        QCOMPARE(ExigencesInvalidite(english_, 45, 1500),
                  requirementText(QStringLiteral("declaSanteOuEntrevueTel")));
-        QCOMPARE(ExigencesVie(appState().language, 45, 150000),
+        QCOMPARE(ExigencesVie(english_, 45, 150000),
                  requirementText(QStringLiteral("UrineHIV")) + QLatin1String("\r\n") +
                      requirementText(QStringLiteral("EntrevueTelSignesVitaux")));
-        QCOMPARE(ExigencesVie(appState().language, 45, 0), QString());
+        QCOMPARE(ExigencesVie(english_, 45, 0), QString());
     }
 };
 
