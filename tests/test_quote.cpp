@@ -7,6 +7,7 @@
 #include "domain/report.h"
 #include "support/datarow.h"
 #include "support/programfolder.h"
+#include "support/quoteentry.h"
 
 #include <QtTest>
 
@@ -15,52 +16,10 @@ using namespace norvel::test;
 
 namespace {
 
-MaskedValue date(const QString &text)
-{
-    QString digits = text;
-    digits.remove(QLatin1Char('/'));
-    return {digits, text, true};
-}
-
 // Names separated by blanks.
 QStringList names(const char *list)
 {
     return QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-// A loan of 1 September 2010, 60 months, 300 months of amortization; the borrower Hélène
-// Tremblay, a non-smoking woman, the co-borrower (ageCo above 0) Marc Gagnon, a smoking man.
-struct QuoteEntry {
-    int ageEmp = 45;
-    int ageCo = 0;
-    int versement = 1500;
-    int montant = 150000;
-};
-
-QuoteSnapshot entries(const QuoteEntry &e)
-{
-    const MaskedValue noDate{QString(), QStringLiteral("__/__/____"), false};
-    QuoteSnapshot s;
-    s.loanDate = date(QStringLiteral("01/09/2010"));
-    s.term = {QStringLiteral("60"), true};
-    s.endOfTerm = noDate;
-    s.amortization = {QStringLiteral("300"), true};
-    s.amount = QString::number(e.montant);
-    s.payment = QString::number(e.versement);
-    s.borrower = {QStringLiteral("Hélène"),
-                  QStringLiteral("Tremblay"),
-                  noDate,
-                  {QString::number(e.ageEmp), true},
-                  false,
-                  false};
-    s.coBorrower = e.ageCo > 0;
-    s.coBorrowerPerson = {QStringLiteral("Marc"),
-                          QStringLiteral("Gagnon"),
-                          noDate,
-                          {QString::number(e.ageCo), s.coBorrower},
-                          true,
-                          true};
-    return s;
 }
 
 } // namespace
@@ -138,7 +97,7 @@ private Q_SLOTS:
         QFETCH(QStringList, hidden);
         QFETCH(QString, figures);
         DatabaseRates rates(database_);
-        const Quote q = quote(entries(entry), &rates);
+        const Quote q = quote(snapshotOf(entry), &rates);
         QVERIFY(q.ok());
         const Report &report = *q.report;
         for (const QString &name : shown)
@@ -154,11 +113,11 @@ private Q_SLOTS:
     void faultsAndMissingRatesMakeNoReport()
     {
         DatabaseRates rates(database_);
-        const Quote young = quote(entries({17}), &rates);
+        const Quote young = quote(snapshotOf({17}), &rates);
         QVERIFY(!young.ok());
         QVERIFY(young.fault);
         QCOMPARE(young.fault->focus, QuoteField::txtAge);
-        const Quote noDatabase = quote(entries({}), nullptr);
+        const Quote noDatabase = quote(snapshotOf({}), nullptr);
         QVERIFY(!noDatabase.ok());
         QVERIFY(noDatabase.noRateDatabase && noDatabase.rateError);
     }
@@ -166,7 +125,7 @@ private Q_SLOTS:
     void brokerLineOnlyWhenGiven()
     {
         DatabaseRates rates(database_);
-        const QuoteSnapshot s = entries({});
+        const QuoteSnapshot s = snapshotOf({});
         const Quote with =
             quote(s, &rates,
                   QuotePage::Broker{QStringLiteral("Luc Roy"), printedTelephone("(514)555-0123")});

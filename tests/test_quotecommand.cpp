@@ -7,6 +7,7 @@
 #include "domain/ratedatabase.h"
 #include "domain/report.h"
 #include "support/datarow.h"
+#include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
 #include "ui/appstate.h"
@@ -33,39 +34,6 @@ using namespace norvel;
 using namespace norvel::test;
 
 namespace {
-
-// A quote as the broker types it: a loan of 1 September 2010 (valid on 31 August 2010), a
-// 60-month term, 300 months of amortization; the borrower Hélène Tremblay, a non-smoking woman,
-// the co-borrower (ageCo above 0) Marc Gagnon, a smoking man.
-struct QuoteEntry {
-    int ageEmp = 45;
-    int ageCo = 0;
-    int versement = 1500;
-    int montant = 150000;
-};
-
-void enterQuote(QuoteForm *form, const QuoteEntry &entry)
-{
-    ViderMasque(form->mskEffet, QStringLiteral("01092010"));
-    form->txtTerme->setText(QStringLiteral("60"));
-    form->optEcheance[1]->click();
-    form->txtEcheance->setText(QStringLiteral("300"));
-    form->txtHypotheque->setText(QString::number(entry.montant));
-    form->txtVersement->setText(QString::number(entry.versement));
-    form->txtPrenom->setText(QStringLiteral("Hélène"));
-    form->txtNom->setText(QStringLiteral("Tremblay"));
-    form->txtAge->setText(QString::number(entry.ageEmp));
-    form->optSexe[1]->setChecked(true);
-    if (entry.ageCo <= 0)
-        return;
-    if (!form->chkCoemprunteur->isChecked())
-        form->chkCoemprunteur->click();
-    form->txtPrenomCo->setText(QStringLiteral("Marc"));
-    form->txtNomCo->setText(QStringLiteral("Gagnon"));
-    form->optNaisCo[1]->click();
-    form->txtAgeCo->setText(QString::number(entry.ageCo));
-    form->optFumCo[1]->setChecked(true);
-}
 
 // The rate database with one age taken out of one table.
 class MissingRate : public RateSource {

@@ -33,4 +33,30 @@ void enterQuote(QuoteForm *form, const QuoteEntry &entry)
     form->optFumCo[1]->setChecked(true);
 }
 
+QuoteSnapshot snapshotOf(const QuoteEntry &e)
+{
+    const MaskedValue noDate{QString(), QStringLiteral("__/__/____"), false};
+    QuoteSnapshot s;
+    s.loanDate = {QStringLiteral("01092010"), QStringLiteral("01/09/2010"), true};
+    s.term = {QStringLiteral("60"), true};
+    s.endOfTerm = noDate;
+    s.amortization = {QStringLiteral("300"), true};
+    s.amount = QString::number(e.montant);
+    s.payment = QString::number(e.versement);
+    s.borrower = {QStringLiteral("Hélène"),
+                  QStringLiteral("Tremblay"),
+                  noDate,
+                  {QString::number(e.ageEmp), true},
+                  false,
+                  false};
+    s.coBorrower = e.ageCo > 0;
+    s.coBorrowerPerson = {QStringLiteral("Marc"),
+                          QStringLiteral("Gagnon"),
+                          noDate,
+                          {QString::number(e.ageCo), s.coBorrower},
+                          true,
+                          true};
+    return s;
+}
+
 } // namespace norvel::test

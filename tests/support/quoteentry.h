@@ -1,5 +1,7 @@
 #pragma once
 
+#include "domain/quotesnapshot.h"
+
 namespace norvel {
 class QuoteForm;
 }
@@ -16,6 +18,8 @@ struct QuoteEntry {
     int montant = 150000;
 };
 
+// Typed into the form, or as the form's snapshot would hold it.
 void enterQuote(QuoteForm *form, const QuoteEntry &entry);
+QuoteSnapshot snapshotOf(const QuoteEntry &entry);
 
 } // namespace norvel::test
