@@ -5,20 +5,26 @@
 #include "base/instancelock.h"
 #include "base/profile.h"
 #include "domain/illusrecord.h"
+#include "domain/illustration.h"
 #include "support/datarow.h"
 #include "support/newillustration.h"
 #include "support/running.h"
 #include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/mainwindow.h"
+#include "ui/quoteform.h"
 
+#include <QLineEdit>
+#include <QLocalServer>
 #include <QProcess>
+#include <QThread>
 #include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;
 
 using Problem = ProgramArguments::Problem;
+using Answer = Dialogs::Answer;
 
 namespace {
 
@@ -56,6 +62,25 @@ QString writeIllustration(const QString &path, const QString &broker, const QStr
                : QString();
 }
 
+// A second copy's side of the hand-over, run on its own thread as another process would.
+class Sender {
+public:
+    Sender(const QString &folder, const QString &program, const QString &path, int timeoutMs)
+    {
+        thread_.reset(QThread::create([=, this] {
+            result_ = LocalInstanceChannel(folder, timeoutMs).handOver(program, path);
+        }));
+        thread_->start();
+    }
+    ~Sender() { thread_->wait(); }
+    bool finished() const { return thread_->isFinished(); }
+    bool result() const { return result_; }
+
+private:
+    std::unique_ptr<QThread> thread_;
+    bool result_ = false;
+};
+
 } // namespace
 
 class HandOverTest : public QObject {
@@ -76,9 +101,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("problem");
         QTest::addColumn<QString>("offending");
+        row("none", QStringList(), "", int(Problem::None), "");
         row("one file", QStringList{"Roy.nvl"}, "Roy.nvl", int(Problem::None), "");
+        row("a lone dash is a name", QStringList{"-"}, "-", int(Problem::None), "");
+        row("a name after --", QStringList{"--", "-Roy.nvl"}, "-Roy.nvl", int(Problem::None), "");
         row("unknown long option", QStringList{"--print"}, "", int(Problem::UnknownOption),
             "--print");
+        row("unknown option after the file", QStringList{"Roy.nvl", "-x"}, "Roy.nvl",
+            int(Problem::UnknownOption), "-x");
         row("two files", QStringList{"Roy.nvl", "Gagnon.nvl"}, "Roy.nvl",
             int(Problem::TooManyFiles), "Gagnon.nvl");
     }
@@ -95,6 +125,67 @@ private Q_SLOTS:
             QCOMPARE(parsed.file, file);
     }
 
+    void aFaultyCommandLineIsToldBeforeAnything_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("problem");
+        row("unknown option", QStringList{"--print"}, "ArgOption");
+        row("two files", QStringList{"a.nvl", "b.nvl"}, "ArgFichier");
+    }
+    void aFaultyCommandLineIsToldBeforeAnything()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, problem);
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        program.options.arguments = parseProgramArguments(arguments);
+        QCOMPARE(program.start(), StartupResult::BadArguments);
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        auto text = [&](const QString &key) {
+            return program.text("French", QStringLiteral("modCotalmira-Msg"), key);
+        };
+        QCOMPARE(program.dialogs.messages.at(0).text,
+                 text(problem + "_1") + arguments.constLast() + text(problem + "_2") +
+                     QStringLiteral("\r\n\r\n") + text("ArgUsage_1") + QStringLiteral("norvel") +
+                     text("ArgUsage_2"));
+        QVERIFY(!::norvel::test::mainWindow());
+        QVERIFY(!appState().rateDatabase);
+    }
+
+    void aFileNamedAtStartIsOpened()
+    {
+        const QString path =
+            writeIllustration(files_.filePath(QStringLiteral("Roy.nvl")),
+                              QStringLiteral("Jeanne Courtier"), QStringLiteral("Roy"));
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        // A name relative to the folder the program was started from.
+        const QString started = QDir::currentPath();
+        QDir::setCurrent(files_.path());
+        program.options.arguments = parseProgramArguments({QStringLiteral("Roy.nvl")});
+        const StartupResult result = program.start();
+        QDir::setCurrent(started);
+        QCOMPARE(result, StartupResult::Running);
+        QVERIFY(program.dialogs.messages.isEmpty());
+        QCOMPARE(::norvel::test::illustration().fileName, path);
+        QCOMPARE(::norvel::test::quoteForm()->txtNom->text(), QStringLiteral("Roy"));
+        QCOMPARE(::norvel::test::quoteForm()->windowTitle(), QStringLiteral("Roy"));
+        QCOMPARE(program.setting("courtier", "nom"), QStringLiteral("Jeanne Courtier"));
+        QVERIFY(!::norvel::test::illustration().modified);
+    }
+
+    void aBadFileNamedAtStartGetsTheUsualMessage()
+    {
+        const QString path = files_.filePath(QStringLiteral("Abime.nvl"));
+        QVERIFY(writeBytes(path, "not an illustration"));
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        program.options.arguments = parseProgramArguments({path});
+        QCOMPARE(program.start(), StartupResult::Running);
+        QCOMPARE(program.dialogs.messages.size(), 1);
+        QCOMPARE(program.dialogs.messages.at(0).text,
+                 msg(program, "modEnregistrement-Msg", "ErrAffSoumission"));
+        QVERIFY(::norvel::test::illustration().fileName.isEmpty());
+        QVERIFY(::norvel::test::mainWindow()->isVisible());
+    }
+
     void aSecondCopyHandsItsFileOver_data()
     {
         QTest::addColumn<QString>("file");
@@ -102,6 +193,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("result");
         row("the running copy takes the file", "Roy.nvl", true, int(StartupResult::HandedOver));
         row("no answer: the usual warning", "Roy.nvl", false, int(StartupResult::AlreadyRunning));
+        row("no file: the usual warning", "", true, int(StartupResult::AlreadyRunning));
     }
     void aSecondCopyHandsItsFileOver()
     {
@@ -125,6 +217,83 @@ private Q_SLOTS:
                          QStringLiteral("norvel") +
                          msg(program, "modCotalmira-Msg", "AppDejaLancer_2"));
         QVERIFY(!::norvel::test::mainWindow());
+    }
+
+    void theChannelCarriesAnyPath_data()
+    {
+        QTest::addColumn<QString>("path");
+        row("plain", "/home/broker/Norvel/Roy.nvl");
+        row("accents and blanks", QString::fromUtf8("/home/hélène/Mes soumissions/Côté.nvl"));
+        row("a line break in a name", "/tmp/a\nb/%0A.nvl");
+    }
+    void theChannelCarriesAnyPath()
+    {
+        QFETCH(QString, path);
+        const QString program = QStringLiteral("/opt/norvel/norvel");
+        LocalInstanceChannel running(runtime_.path());
+        QStringList received;
+        QVERIFY(running.listen(program, [&](const QString &p) { received << p; }));
+        Sender second(runtime_.path(), program, path, 5000);
+        QTRY_VERIFY(second.finished());
+        QVERIFY(second.result());
+        QTRY_COMPARE(received, QStringList{path});
+    }
+
+    void aHandOverWithoutAnAnswerFails_data()
+    {
+        QTest::addColumn<bool>("silentListener");
+        row("nobody listens", false);
+        row("a listener that never answers", true);
+    }
+    void aHandOverWithoutAnAnswerFails()
+    {
+        QFETCH(bool, silentListener);
+        const QString program = QStringLiteral("/opt/norvel/norvel");
+        LocalInstanceChannel channel(runtime_.path(), 300);
+        QLocalServer silent;
+        if (silentListener) {
+            QLocalServer::removeServer(channel.socketPath(program));
+            QVERIFY(silent.listen(channel.socketPath(program)));
+        }
+        Sender second(runtime_.path(), program, QStringLiteral("/tmp/Roy.nvl"), 300);
+        QTRY_VERIFY_WITH_TIMEOUT(second.finished(), 5000);
+        QVERIFY(!second.result());
+    }
+
+    void theRunningCopyOpensAHandedFileThroughItsSaveQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+        row("Cancel keeps the current quote", int(Answer::Cancel), false);
+        row("No opens the file", int(Answer::No), true);
+    }
+    void theRunningCopyOpensAHandedFileThroughItsSaveQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+        const QString path =
+            writeIllustration(files_.filePath(QStringLiteral("Gagnon.nvl")),
+                              QStringLiteral("Jeanne Courtier"), QStringLiteral("Gagnon"));
+        FileInstanceLock lock(runtime_.path());
+        LocalInstanceChannel channel(runtime_.path());
+        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
+        program.options.lock = &lock;
+        program.options.channel = &channel;
+        QCOMPARE(program.start(), StartupResult::Running);
+        ::norvel::test::quoteForm()->txtNom->setText(QStringLiteral("Tremblay"));
+        ::norvel::test::illustration().modified = true;
+        program.dialogs.script({Answer(answer)});
+
+        Sender second(runtime_.path(), program.options.programPath, path, 5000);
+        QTRY_VERIFY(second.finished());
+        QVERIFY(second.result());
+        QTRY_COMPARE(program.dialogs.messages.size(), 1);
+        QCOMPARE(program.dialogs.messages.at(0).text,
+                 msg(program, "modEnregistrement-Msg", "NouIllus_t"));
+        QCOMPARE(::norvel::test::quoteForm()->txtNom->text(),
+                 opened ? QStringLiteral("Gagnon") : QStringLiteral("Tremblay"));
+        QCOMPARE(::norvel::test::illustration().fileName, opened ? path : QString());
+        QCOMPARE(::norvel::test::illustration().modified, !opened);
     }
 
     // The program itself, twice: the first copy opens the file it is given, then the one a

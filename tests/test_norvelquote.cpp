@@ -1,7 +1,18 @@
-// norvel-quote run as a process over the examples: premiums and report in JSON, rewriting,
-// and exit statuses.
+// norvel-quote run as a process over the examples: premiums and report in JSON, PDF, rewriting,
+// exit statuses, and the settings file left untouched. With NORVEL_WRITE_EXAMPLES set, the
+// examples test writes examples/ afresh instead of comparing.
+#include "base/clock.h"
+#include "domain/language.h"
+#include "domain/quotereport.h"
+#include "domain/report.h"
 #include "support/datarow.h"
-#include "support/programfolder.h"
+#include "support/quoteentry.h"
+#include "support/readonlymark.h"
+#include "support/running.h"
+#include "support/windows.h"
+#include "ui/appstate.h"
+#include "ui/illustrationio.h"
+#include "ui/quoteform.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,17 +26,21 @@ using namespace norvel::test;
 
 namespace {
 
+const QByteArray kBrokerSettings = "[courtier]\r\nnom=Luc Roy\r\ntelephone=5145550123\r\n";
 const QString kToday = QStringLiteral("2010-08-31");
 
-// The examples: a borrower of 45 alone, a couple of 42 and 47, a borrower of 61, a payment of
-// 0, and an age of 70 that fails validation.
+// The examples a newcomer quotes first, as the form types them.
 struct Example {
     const char *file;
+    QuoteEntry entry;
     bool valid;
 };
 const Example kExamples[] = {
-    {"borrower-alone.nvl", true}, {"couple.nvl", true},         {"borrower-61.nvl", true},
-    {"payment-0.nvl", true},      {"age-70-invalid.nvl", false},
+    {"borrower-alone.nvl", {45, 0, 1500, 150000}, true},
+    {"couple.nvl", {42, 47, 1800, 250000}, true},
+    {"borrower-61.nvl", {61, 0, 1500, 150000}, true},
+    {"payment-0.nvl", {45, 0, 0, 150000}, true},
+    {"age-70-invalid.nvl", {70, 0, 1500, 150000}, false},
 };
 
 QString example(const char *file)
@@ -92,6 +107,27 @@ class NorvelQuoteTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { setToday(QDate()); }
+
+    // The committed examples are what this program's writer makes of their entries.
+    void examples()
+    {
+        setToday(QDate(2010, 8, 31));
+        RunningProgram program(kBrokerSettings);
+        const bool write = qEnvironmentVariableIsSet("NORVEL_WRITE_EXAMPLES");
+        for (const Example &e : kExamples) {
+            ::norvel::test::quoteForm()->resetToNewIllustration();
+            enterQuote(::norvel::test::quoteForm(), e.entry);
+            const QString made = program.illustration(QLatin1String(e.file));
+            QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), made));
+            if (write) {
+                QFile::remove(example(e.file));
+                QVERIFY(QFile::copy(made, example(e.file)));
+            }
+            QCOMPARE(bytesOf(example(e.file)), bytesOf(made));
+        }
+    }
+
     void json()
     {
         ToolFolder tool;
@@ -122,8 +158,99 @@ private Q_SLOTS:
             QCOMPARE(run.report(i)[QStringLiteral("lblCourtier")].toString(),
                      QStringLiteral("Luc Roy"));
         }
+        // Controls come in layout order, as the raw line shows them.
+        setToday(QDate(2010, 8, 31));
+        RunningProgram program;
+        const std::unique_ptr<Report> layout = newQuoteReport(appState().language, appState().programDir);
+        const QByteArray raw = run.out.split('\n').at(1);
+        qsizetype last = -1;
+        for (const ReportSection &section : layout->sections())
+            for (const ReportControl &control : section.controls)
+                if (run.report(1).contains(control.name)) {
+                    const qsizetype at = raw.indexOf("\"" + control.name.toUtf8() + "\":");
+                    QVERIFY2(at > last, qPrintable(control.name));
+                    last = at;
+                }
+        // The arrangement each example stands for.
+        const auto shown = [&](int i, const char *name) {
+            return run.report(i).contains(QLatin1String(name));
+        };
+        QVERIFY(!shown(0, "lblCo2") && shown(0, "lblMntAnn18") && shown(0, "lblMntAnn28"));
+        QVERIFY(shown(1, "lblCo2") && shown(1, "lblMntAnn17") && shown(1, "lblMntAnn27"));
         QCOMPARE(run.report(1)[QStringLiteral("lblMntAnn17")].toString(),
                  QStringLiteral("2 598,25 $"));
+        QVERIFY(shown(2, "lblMntAnn18") && !shown(2, "lblAssVieInv24Mois"));
+        QVERIFY(!shown(3, "lblAssVieInv24Mois") && !shown(3, "lblMntAnn28"));
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("language");
+        const QString invalid = example("age-70-invalid.nvl");
+        row("fails validation, French", QStringList(), invalid, "AgeEmpLimitAge", "French");
+        row("fails validation, English", QStringList{"--language", "en"}, invalid, "AgeEmpLimitAge",
+            "English");
+        row("Ontario is English", QStringList{"--province", "ontario"}, invalid, "AgeEmpLimitAge",
+            "English");
+        row("not an illustration", QStringList(), QDir(sourceDir()).filePath("README.md"),
+            "ErrAffSoumission", "French");
+        row("missing file", QStringList(), "/nonexistent/x.nvl", "ErrAffSoumission", "French");
+    }
+    void errors()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QString, file);
+        QFETCH(QString, key);
+        QFETCH(QString, language);
+        ToolFolder tool;
+        const ToolFolder::Run run =
+            tool.run(QStringList{"--json", "--today", kToday} + extra + QStringList{file});
+        QCOMPARE(run.status, 1);
+        const QJsonObject error = run.lines().value(0)[QStringLiteral("error")].toObject();
+        QCOMPARE(error[QStringLiteral("key")].toString(), key);
+        RunningProgram program;
+        const QString section =
+            key.startsWith(QLatin1String("Err")) ? "modEnregistrement-Msg" : "frmCotalmira-Msg";
+        QCOMPARE(error[QStringLiteral("message")].toString(),
+                 program.text(qPrintable(language), section, key));
+    }
+
+    // An installed copy reads the user's own settings, as the program does; until the user
+    // has some, the program's.
+    void anInstalledToolReadsTheUsersSettings_data()
+    {
+        QTest::addColumn<bool>("userSettings");
+        QTest::addColumn<QString>("language");
+        row("the user's settings", true, "English");
+        row("none yet: the program's", false, "French");
+    }
+    void anInstalledToolReadsTheUsersSettings()
+    {
+        QFETCH(bool, userSettings);
+        QFETCH(QString, language);
+        ToolFolder tool;
+        tool.folder.writeFile(QStringLiteral("norvel.ini"),
+                              "[systeme]\r\nlangage=.\\Data\\French.lng\r\n");
+        QTemporaryDir home;
+        const QString user = home.filePath(QStringLiteral(".config/norvel/norvel.ini"));
+        const QByteArray english = "[systeme]\r\nlangage=.\\Data\\English.lng\r\n";
+        if (userSettings)
+            QVERIFY(writeBytes(user, english));
+        ReadOnlyMark installed(tool.folder.path());
+        QVERIFY(installed.isSet());
+        const ToolFolder::Run run =
+            tool.run({"--json", "--today", kToday, example("age-70-invalid.nvl")}, home.path());
+        QCOMPARE(run.status, 1);
+        const QJsonObject error = run.lines().value(0)[QStringLiteral("error")].toObject();
+        RunningProgram program;
+        QCOMPARE(error[QStringLiteral("message")].toString(),
+                 program.text(qPrintable(language), QStringLiteral("frmCotalmira-Msg"),
+                              QStringLiteral("AgeEmpLimitAge")));
+        // Read, never written.
+        QCOMPARE(bytesOf(user), userSettings ? english : QByteArray());
     }
 
     void exitStatuses_data()
@@ -135,10 +262,19 @@ private Q_SLOTS:
         const QString none;
         row("quoted", QStringList{"--today", kToday, couple}, none, 0);
         row("too late for the loan date", QStringList{couple}, none, 1);
+        row("help", QStringList{"--help"}, none, 0);
         row("no file", QStringList{"--json"}, none, 2);
         row("unknown option", QStringList{"--fast", couple}, none, 2);
         row("bad date", QStringList{"--today", "2010-02-30", couple}, none, 2);
+        row("bad province", QStringList{"--province", "yukon", couple}, none, 2);
+        row("pdf of two files", QStringList{"--pdf", "x.pdf", couple, couple}, none, 2);
+        row("rewrite of two files", QStringList{"--rewrite", "x.nvl", couple, couple}, none, 2);
+        row("two inputs, one PDF name",
+            QStringList{"--out-dir", "pdf", couple, "elsewhere/couple.nvl"}, none, 2);
+        row("rewrite of a missing file", QStringList{"--rewrite", "x.nvl", "/nonexistent/x.nvl"},
+            none, 1);
         row("no rate database", QStringList{"--today", kToday, couple}, "Data/Illustra.mdb", 3);
+        row("no language file", QStringList{"--today", kToday, couple}, "Data/French.lng", 3);
     }
     void exitStatuses()
     {
@@ -150,14 +286,34 @@ private Q_SLOTS:
             tool.folder.remove(broken);
         const ToolFolder::Run run = tool.run(arguments);
         QCOMPARE(run.status, status);
-        if (status >= 2)
+        if (arguments.contains(QStringLiteral("--help")))
+            QVERIFY(run.out.contains("Exit status"));
+        else if (status >= 2)
             QVERIFY(!run.err.isEmpty());
+    }
+
+    void pdfHoldsTheFigures()
+    {
+        ToolFolder tool;
+        const QString pdf = tool.folder.file(QStringLiteral("couple.pdf"));
+        const ToolFolder::Run run =
+            tool.run({"--json", "--today", kToday, "--pdf", pdf, example("couple.nvl")});
+        QCOMPARE(run.status, 0);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *figure : {"lblMntAnn11", "lblMntAnn17", "lblMntAnn27", "lblCourtier"}) {
+            const QString shown = run.report(0)[QLatin1String(figure)].toString();
+            QVERIFY2(!shown.isEmpty() && page.contains(shown), figure);
+        }
     }
 
     void rewriteGivesTheSameBytes_data()
     {
         QTest::addColumn<QString>("file");
-        row("couple", example("couple.nvl"));
+        for (const Example &e : kExamples)
+            row(e.file, example(e.file));
     }
     void rewriteGivesTheSameBytes()
     {
@@ -166,6 +322,38 @@ private Q_SLOTS:
         const QString out = tool.folder.file(QStringLiteral("out.nvl"));
         QCOMPARE(tool.run({"--rewrite", out, file}).status, 0);
         QCOMPARE(bytesOf(out), bytesOf(file));
+    }
+
+    // Quoting, writing PDFs (one per quoted input, named after it) and rewriting read each
+    // file's broker, yet norvel.ini keeps its bytes, and none is made where there was none.
+    void neverWritesTheSettingsFile_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        row("none", QByteArray());
+        row("another broker, English",
+            QByteArray("[systeme]\r\nlangage=.\\Data\\English.lng\r\n[courtier]\r\n"
+                       "nom=Autre Courtier\r\ntelephone=4185550000\r\n"));
+    }
+    void neverWritesTheSettingsFile()
+    {
+        QFETCH(QByteArray, settings);
+        ToolFolder tool;
+        const QString ini = tool.folder.file(QStringLiteral("norvel.ini"));
+        if (!settings.isEmpty())
+            tool.folder.writeFile(QStringLiteral("norvel.ini"), settings);
+        const QString dir = tool.folder.file(QStringLiteral("pdf"));
+        const ToolFolder::Run run = tool.run(
+            QStringList{"--json", "--today", kToday, "--province", "dev", "--out-dir", dir} +
+            examplePaths());
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.report(0)[QStringLiteral("lblCourtier")], QStringLiteral("Luc Roy"));
+        for (const Example &e : kExamples)
+            QCOMPARE(QFile::exists(QDir(dir).filePath(QFileInfo(e.file).completeBaseName() +
+                                                      QStringLiteral(".pdf"))),
+                     e.valid);
+        tool.run({"--rewrite", tool.folder.file(QStringLiteral("out.nvl")), example("couple.nvl")});
+        QCOMPARE(QFile::exists(ini), !settings.isEmpty());
+        QCOMPARE(bytesOf(ini), settings);
     }
 };
 

@@ -1,0 +1,195 @@
+// The report engine on the quote report: the page as PDF read back by a real reader, the
+// preview's Print and Save as PDF driven without a dialog, and the failures they report.
+#include "base/clock.h"
+#include "domain/language.h"
+#include "domain/quotereport.h"
+#include "domain/report.h"
+#include "support/datarow.h"
+#include "support/quoteentry.h"
+#include "support/running.h"
+#include "support/windows.h"
+#include "ui/appstate.h"
+#include "ui/formutils.h"
+#include "ui/maskededit.h"
+#include "ui/quotecommand.h"
+#include "ui/quoteform.h"
+#include "ui/reportoutput.h"
+#include "ui/reportpreview.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace norvel;
+using namespace norvel::test;
+
+namespace {
+
+QString pdfText(const QString &path)
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"),
+                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    reader.waitForFinished(30000);
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+int pdfPages(const QString &path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished(30000);
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(out);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+class ReportTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RunningProgram> program_;
+    QTemporaryDir out_;
+
+    // A two-person quote through the real form.
+    ReportPreview *quoteACouple()
+    {
+        QuoteForm *form = ::norvel::test::quoteForm();
+        enterQuote(form, {42, 47, 1800, 250000});
+        form->cmdCotation->click();
+        return form->findChild<QuoteCommand *>()->preview();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        setToday(QDate(2010, 8, 31));
+        program_ = std::make_unique<RunningProgram>();
+        defaultPreviewChoosers() = PreviewChoosers{};
+    }
+    void cleanup()
+    {
+        program_.reset();
+        setToday(QDate());
+    }
+
+    void unknownControlIsAFault()
+    {
+        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, (*report)[QStringLiteral("lblNothing")]);
+        QVERIFY(!report->find(QStringLiteral("lblNothing")));
+    }
+
+    void translationReachesEverySection_data()
+    {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("control");
+        row("header", "PageHeader", "lblTitre");
+        row("detail", "Detail", "lblTitrePrime");
+        row("footer", "PageFooter", "lblSEO");
+    }
+    void translationReachesEverySection()
+    {
+        QFETCH(QString, section);
+        QFETCH(QString, control);
+        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
+        QCOMPARE(
+            (*report)[control].caption,
+            program_->text("French", qPrintable("actCotalmira#" + section), control + "-Caption"));
+        QVERIFY(!(*report)[QStringLiteral("Image1")].picture.isNull());
+    }
+
+    // Twenty-six cells of three labels and the totals row, every one named once.
+    void everyControlIsNamedOnce()
+    {
+        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
+        QSet<QString> names;
+        int count = 0;
+        for (const ReportSection &section : report->sections())
+            for (const ReportControl &control : section.controls) {
+                names.insert(control.name);
+                ++count;
+            }
+        QCOMPARE(names.size(), count);
+        for (const char *code : {"11", "18", "27", "37", "424", "425"})
+            QVERIFY(names.contains(amountCell(QLatin1String(code)).annuel));
+    }
+
+    void theSavedPdfHoldsTheQuote()
+    {
+        ReportPreview *preview = quoteACouple();
+        QVERIFY(preview);
+        const QString path = out_.filePath(QStringLiteral("couple.pdf"));
+        preview->choosers.pdfPath = [&](QWidget *, const QString &suggested) {
+            return suggested.endsWith(QStringLiteral(".pdf")) ? path : QString();
+        };
+        QVERIFY(preview->saveAsPdf());
+        QCOMPARE(pdfPages(path), 1);
+        const QString text = pdfText(path);
+        const Report &r = *preview->report();
+        for (const char *name :
+             {"lblTitre", "txtEmprunteur", "lblMntAnn11", "lblMntMens11", "lblMntAnn17",
+              "lblMntAnn27", "lblMntAnn37", "lblTotalAA", "lblTotalBA", "lblMntAnn425", "lblDate",
+              "lblVersion", "lblRabaisApplique"}) {
+            const QString caption = r[QLatin1String(name)].caption;
+            QVERIFY2(!caption.isEmpty(), name);
+            QVERIFY2(text.contains(caption),
+                     qPrintable(QString::fromLatin1(name) + ": " + caption));
+        }
+    }
+
+    void printingGoesToThePrinterTheUserChose()
+    {
+        ReportPreview *preview = quoteACouple();
+        const QString path = out_.filePath(QStringLiteral("printed.pdf"));
+        preview->choosers.printer = [&](QWidget *, QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+        QVERIFY(preview->print());
+        QCOMPARE(pdfPages(path), 1);
+        QVERIFY(pdfText(path).contains(
+            preview->report()->operator[](QStringLiteral("lblMntAnn27")).caption));
+    }
+
+    void cancellingWritesNothing()
+    {
+        ReportPreview *preview = quoteACouple();
+        preview->choosers.pdfPath = [](QWidget *, const QString &) { return QString(); };
+        preview->choosers.printer = [](QWidget *, QPrinter &) { return false; };
+        QVERIFY(!preview->saveAsPdf());
+        QVERIFY(!preview->print());
+        QVERIFY(program_->dialogs.messages.isEmpty());
+    }
+
+    void aPdfThatCannotBeWrittenIsSaid()
+    {
+        ReportPreview *preview = quoteACouple();
+        const QString path = out_.filePath(QStringLiteral("no-such-folder/quote.pdf"));
+        preview->choosers.pdfPath = [&](QWidget *, const QString &) { return path; };
+        QVERIFY(!preview->saveAsPdf());
+        QCOMPARE(program_->dialogs.messages.size(), 1);
+        QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void zoomStaysWithinItsLimits()
+    {
+        ReportPreview *preview = quoteACouple();
+        preview->setZoom(100);
+        QCOMPARE_EQ(preview->zoom(), 4.0);
+        preview->setZoom(0.01);
+        QCOMPARE_EQ(preview->zoom(), 0.25);
+    }
+};
+
+QTEST_MAIN(ReportTest)
+#include "test_report.moc"
