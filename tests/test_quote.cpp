@@ -14,16 +14,6 @@
 using namespace norvel;
 using namespace norvel::test;
 
-namespace {
-
-// Names separated by blanks.
-QStringList names(const char *list)
-{
-    return QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
-} // namespace
-
 Q_DECLARE_METATYPE(QuoteEntry)
 
 class TestQuote : public QObject {

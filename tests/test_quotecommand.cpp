@@ -7,6 +7,7 @@
 #include "domain/ratedatabase.h"
 #include "domain/report.h"
 #include "support/datarow.h"
+#include "support/pdftext.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
@@ -56,20 +57,6 @@ private:
     QString table_;
     double age_;
 };
-
-QString pdfText(const QString &path)
-{
-    QProcess reader;
-    reader.start(QStringLiteral("pdftotext"),
-                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    reader.waitForFinished(30000);
-    return QString::fromUtf8(reader.readAllStandardOutput());
-}
-
-QStringList names(const char *list)
-{
-    return QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
 
 } // namespace
 

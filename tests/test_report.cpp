@@ -5,6 +5,7 @@
 #include "domain/quotereport.h"
 #include "domain/report.h"
 #include "support/datarow.h"
+#include "support/pdftext.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
@@ -29,15 +30,6 @@ using namespace norvel;
 using namespace norvel::test;
 
 namespace {
-
-QString pdfText(const QString &path)
-{
-    QProcess reader;
-    reader.start(QStringLiteral("pdftotext"),
-                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    reader.waitForFinished(30000);
-    return QString::fromUtf8(reader.readAllStandardOutput());
-}
 
 int pdfPages(const QString &path)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QTest>
 
 namespace norvel::test {
@@ -8,6 +9,12 @@ namespace norvel::test {
 template <class... Cells> void row(const char *name, const Cells &...cells)
 {
     (QTest::newRow(name) << ... << cells);
+}
+
+// Names separated by blanks, for a row's lists of controls.
+inline QStringList names(const char *list)
+{
+    return QString::fromLatin1(list).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 } // namespace norvel::test
