@@ -3,8 +3,8 @@
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/illustrationio.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 using namespace norvel;

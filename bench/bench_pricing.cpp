@@ -5,7 +5,7 @@
 #include "domain/ratedatabase.h"
 #include "domain/underwriting.h"
 #include "support/programfolder.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 
 #include <benchmark/benchmark.h>
 
@@ -80,10 +80,10 @@ BENCHMARK(PriceWholeQuote)->Unit(benchmark::kMicrosecond);
 // Reads the language file for each requirement, as every text lookup does.
 void RequirementText(benchmark::State &state)
 {
-    resetAppState();
-    appState().language = Language(folder().file(QStringLiteral("Data/English.lng")));
+    resetProgramContext();
+    programContext().language = Language(folder().file(QStringLiteral("Data/English.lng")));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ExigencesVieInvalidite(appState().language, 48, 4600, 150000));
+        benchmark::DoNotOptimize(ExigencesVieInvalidite(programContext().language, 48, 4600, 150000));
 }
 BENCHMARK(RequirementText)->Unit(benchmark::kMicrosecond);
 

@@ -7,10 +7,10 @@
 #include "support/programfolder.h"
 #include "support/readonlymark.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
 #include "ui/objectnode.h"
+#include "ui/programcontext.h"
 #include "ui/scripteddialogs.h"
 
 #include <QApplication>
@@ -36,7 +36,7 @@ void StartupToMainWindow(benchmark::State &state)
         QApplication::processEvents();
         state.PauseTiming();
         delete ::norvel::test::mainWindow();
-        resetAppState();
+        resetProgramContext();
         state.ResumeTiming();
     }
 }
@@ -86,8 +86,8 @@ BENCHMARK(OpenRateDatabase)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void LanguageLookup(benchmark::State &state)
 {
-    resetAppState();
-    appState().language = Language(folder->file(QStringLiteral("Data/French.lng")));
+    resetProgramContext();
+    programContext().language = Language(folder->file(QStringLiteral("Data/French.lng")));
     for (auto _ : state)
         benchmark::DoNotOptimize(
             GetLangString(QStringLiteral("frmCotalmira-Msg"), QStringLiteral("FormatDate")));
@@ -96,9 +96,9 @@ BENCHMARK(LanguageLookup)->Unit(benchmark::kMicrosecond);
 
 void TranslateMainWindow(benchmark::State &state)
 {
-    resetAppState();
-    appState().programDir = folder->path();
-    appState().language = Language(folder->file(QStringLiteral("Data/French.lng")));
+    resetProgramContext();
+    programContext().programDir = folder->path();
+    programContext().language = Language(folder->file(QStringLiteral("Data/French.lng")));
     MainWindow window;
     for (auto _ : state)
         TranslateForm(static_cast<QObject *>(&window));

@@ -4,8 +4,8 @@
 #include "fuzzcheck.h"
 #include "ininames.h"
 #include "scratchfile.h"
-#include "ui/appstate.h"
 #include "ui/langstring.h"
+#include "ui/programcontext.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,7 +37,7 @@ bool escapesReplaced(const QString &text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray content(reinterpret_cast<const char *>(data), qsizetype(size));
-    appState().language = Language(scratchFile(QStringLiteral("French.lng"), content));
+    programContext().language = Language(scratchFile(QStringLiteral("French.lng"), content));
 
     std::vector<IniName> names = iniNames(content, kNameLimit);
     names.push_back({QStringLiteral("modCotalmira-Msg"), QStringLiteral("AppTitle")});

@@ -2,10 +2,10 @@
 #include "support/brokershown.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
+#include "ui/programcontext.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -6,10 +6,10 @@
 #include "base/readerplatform.h"
 #include "base/shortpath.h"
 #include "support/running.h"
-#include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
 #include "ui/pdfreader.h"
+#include "ui/programcontext.h"
 
 #include <QAction>
 #include <QDir>
@@ -112,7 +112,7 @@ private Q_SLOTS:
     // time without asking the associations.
     void associatedReaderIsStartedAndKept()
     {
-        WriteSetting(appState().settingsFilePath, QStringLiteral("systeme"),
+        WriteSetting(programContext().settingsFilePath, QStringLiteral("systeme"),
                      QStringLiteral("acrobat"), QStringLiteral("/nowhere/old-reader"));
         associations_.values[QStringLiteral(".PDF")] = QStringLiteral("Reader");
         associations_.values[QStringLiteral("Reader\\shell\\open\\command")] =
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QVERIFY(program_->dialogs.messages.isEmpty());
 
         const QString installed = reader(QStringLiteral("okular"));
-        WriteSetting(appState().settingsFilePath, QStringLiteral("systeme"),
+        WriteSetting(programContext().settingsFilePath, QStringLiteral("systeme"),
                      QStringLiteral("acrobat"), installed);
         associations_.reads = 0;
         OuvrirDocument(doc, platform_);

@@ -8,13 +8,13 @@
 #include "support/readonlymark.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
 #include "ui/illustrationio.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QAction>

@@ -10,7 +10,7 @@
 #include "support/newillustration.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 #include "ui/mainwindow.h"
 #include "ui/quoteform.h"
 
@@ -148,7 +148,7 @@ private Q_SLOTS:
                      QStringLiteral("\r\n\r\n") + text("ArgUsage_1") + QStringLiteral("norvel") +
                      text("ArgUsage_2"));
         QVERIFY(!::norvel::test::mainWindow());
-        QVERIFY(!appState().rateDatabase);
+        QVERIFY(!programContext().rateDatabase);
     }
 
     void aFileNamedAtStartIsOpened()

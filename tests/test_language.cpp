@@ -2,8 +2,8 @@
 #include "base/paths.h"
 #include "domain/language.h"
 #include "support/datarow.h"
-#include "ui/appstate.h"
 #include "ui/langstring.h"
+#include "ui/programcontext.h"
 #include "ui/scripteddialogs.h"
 
 #include <QDir>
@@ -32,9 +32,9 @@ class LanguageTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        resetAppState();
+        resetProgramContext();
         dialogs_.messages.clear();
-        appState().dialogs = &dialogs_;
+        programContext().dialogs = &dialogs_;
     }
 
     void lookup_data()
@@ -74,12 +74,12 @@ private Q_SLOTS:
     {
         const QString good = writeLanguage(QStringLiteral("good.lng"), "[a]\r\nk=ok\r\n");
         SetLanguageFile(good);
-        QCOMPARE(appState().language.path(), good);
+        QCOMPARE(programContext().language.path(), good);
         QVERIFY(dialogs_.messages.isEmpty());
 
         const QString missing = dir_.filePath(QStringLiteral("Data/English.lng"));
         SetLanguageFile(missing);
-        QCOMPARE(appState().language.path(), good);
+        QCOMPARE(programContext().language.path(), good);
         QCOMPARE(dialogs_.messages.size(), 1);
         QCOMPARE(dialogs_.messages.at(0).text, missing + QStringLiteral(" not found"));
         QCOMPARE(dialogs_.messages.at(0).title, QString());

@@ -9,7 +9,7 @@
 #include "support/windows.h"
 #include "ui/aboutwindow.h"
 #include "ui/amountbox.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 #include "ui/brokerwindow.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
@@ -54,10 +54,10 @@ class MainWindowTest : public QObject {
     }
     QString text(const char *language, const QString &section, const QString &key) const
     {
-        const QString saved = appState().language.path();
-        appState().language = Language(folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language))));
+        const QString saved = programContext().language.path();
+        programContext().language = Language(folder_->file(QStringLiteral("Data/%1.lng").arg(QLatin1String(language))));
         const QString t = GetLangString(section, key);
-        appState().language = Language(saved);
+        programContext().language = Language(saved);
         return t;
     }
     static bool shown(MainWindow *w, const char *name) { return w->item(name)->isVisible(); }
@@ -65,14 +65,14 @@ class MainWindowTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        resetAppState();
+        resetProgramContext();
         folder_ = std::make_unique<ProgramFolder>();
         dialogs_ = ScriptedDialogs();
     }
     void cleanup()
     {
         delete ::norvel::test::mainWindow();
-        resetAppState();
+        resetProgramContext();
     }
 
     void menusFollowTheProvince_data()
@@ -105,13 +105,13 @@ private Q_SLOTS:
         MainWindow *w = startWith("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\French.lng\r\n");
         QVERIFY(w);
         w->item("indProvOntario")->trigger();
-        QCOMPARE(appState().province, QStringLiteral("ontario"));
+        QCOMPARE(programContext().province, QStringLiteral("ontario"));
         QVERIFY(!shown(w, "indLangage"));
         QVERIFY(!shown(w, "mnu_docFran"));
         QCOMPARE(w->item("mnuFichier")->text(), text("English", "frmMDI", "mnuFichier-Caption"));
 
         w->item("indProvQuebec")->trigger();
-        QCOMPARE(appState().province, QStringLiteral("quebec"));
+        QCOMPARE(programContext().province, QStringLiteral("quebec"));
         QVERIFY(shown(w, "indLangage"));
         QVERIFY(shown(w, "mnuVersion")); // nothing hides it again
         QCOMPARE(w->item("mnuFichier")->text(), text("French", "frmMDI", "mnuFichier-Caption"));
@@ -126,7 +126,7 @@ private Q_SLOTS:
         QVERIFY(w);
         w->item("indProvQuebec")->trigger();
         QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\English.lng"));
-        QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/English.lng")));
+        QCOMPARE(programContext().language.path(), folder_->file(QStringLiteral("Data/English.lng")));
     }
 
     void languageChoiceIsSaved()
@@ -147,10 +147,10 @@ private Q_SLOTS:
         // The next start uses the language chosen last.
         w->item("indLangAnglais")->trigger();
         delete w;
-        resetAppState();
+        resetProgramContext();
         w = startWith(QByteArray());
         QVERIFY(w);
-        QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/English.lng")));
+        QCOMPARE(programContext().language.path(), folder_->file(QStringLiteral("Data/English.lng")));
     }
 
     void ontarioNeverSavesALanguage()
@@ -168,7 +168,7 @@ private Q_SLOTS:
         w->item("indLangAnglais")->trigger();
         QCOMPARE(dialogs_.messages.size(), 1);
         QVERIFY(dialogs_.messages.at(0).text.endsWith(QLatin1String("English.lng not found")));
-        QCOMPARE(appState().language.path(), folder_->file(QStringLiteral("Data/French.lng")));
+        QCOMPARE(programContext().language.path(), folder_->file(QStringLiteral("Data/French.lng")));
         QCOMPARE(w->item("indQuitter")->text(), text("French", "frmMDI", "indQuitter-Caption"));
     }
 
@@ -234,7 +234,7 @@ private Q_SLOTS:
     {
         MainWindow *w = startWith(QByteArray());
         QVERIFY(w);
-        QVERIFY(WriteSetting(appState().language.path(), QStringLiteral("frmApropos"),
+        QVERIFY(WriteSetting(programContext().language.path(), QStringLiteral("frmApropos"),
                              QStringLiteral("lblLigne3-Caption"),
                              QStringLiteral("Autre compagnie")));
         QString company;

@@ -10,7 +10,7 @@
 #include "support/readonlymark.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 #include "ui/illustrationio.h"
 #include "ui/quoteform.h"
 
@@ -161,7 +161,7 @@ private Q_SLOTS:
         // Controls come in layout order, as the raw line shows them.
         setToday(QDate(2010, 8, 31));
         RunningProgram program;
-        const std::unique_ptr<Report> layout = newQuoteReport(appState().language, appState().programDir);
+        const std::unique_ptr<Report> layout = newQuoteReport(programContext().language, programContext().programDir);
         const QByteArray raw = run.out.split('\n').at(1);
         qsizetype last = -1;
         for (const ReportSection &section : layout->sections())

@@ -11,10 +11,10 @@
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
+#include "ui/programcontext.h"
 #include "ui/province.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
@@ -163,7 +163,7 @@ private Q_SLOTS:
     {
         const QString table = QStringLiteral("TarAssInvFNF");
         const int age = 45;
-        appState().rates = std::make_unique<MissingRate>(*appState().rateDatabase, table, age);
+        programContext().rates = std::make_unique<MissingRate>(*programContext().rateDatabase, table, age);
         enterQuote(form_, {age, 0, 1500, 150000});
         form_->cmdCotation->click();
         QCOMPARE(program_->dialogs.messages.size(), 1);

@@ -8,10 +8,10 @@
 #include "support/datarow.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QCheckBox>
@@ -230,7 +230,7 @@ private Q_SLOTS:
                                                     : QString());
         QCOMPARE(told(), expected);
         for (const Dialogs::Message &m : program_->dialogs.messages) {
-            QCOMPARE(m.title, appState().appTitle);
+            QCOMPARE(m.title, programContext().appTitle);
             QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
         }
         QVERIFY(QApplication::focusWidget() != control(f, name)); // the broker goes on
@@ -412,7 +412,7 @@ private Q_SLOTS:
         ::norvel::test::illustration().modified = false; // nothing to save: no question
         QTest::keyClick(f->txtNom, Qt::Key_Escape);
         QTRY_VERIFY(!::norvel::test::quoteForm());
-        QVERIFY(!appState().quoteFormOpen);
+        QVERIFY(!program_->window()->quoteFormOpen());
         QAction *file = program_->window()->item("mnuFichier");
         Q_EMIT file->menu()->aboutToShow();
         QVERIFY(!program_->window()->item("indEnregistrer")->isEnabled());
@@ -436,7 +436,7 @@ private Q_SLOTS:
         QCOMPARE(m.text, program_->text("French", "frmCotalmira-Msg", "DatePretNonInscrit") +
                              QStringLiteral("\r\n") +
                              program_->text("French", "frmCotalmira-Msg", "FormatDate"));
-        QCOMPARE(m.title, appState().appTitle);
+        QCOMPARE(m.title, programContext().appTitle);
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
         QCOMPARE(QApplication::focusWidget(), f->mskEffet);
         // The amounts are re-presented even though the quote stopped.

@@ -9,7 +9,7 @@
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 #include "ui/formutils.h"
 #include "ui/maskededit.h"
 #include "ui/quotecommand.h"
@@ -74,7 +74,7 @@ private Q_SLOTS:
 
     void unknownControlIsAFault()
     {
-        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
+        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, (*report)[QStringLiteral("lblNothing")]);
         QVERIFY(!report->find(QStringLiteral("lblNothing")));
     }
@@ -91,7 +91,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, section);
         QFETCH(QString, control);
-        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
+        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
         QCOMPARE(
             (*report)[control].caption,
             program_->text("French", qPrintable("actCotalmira#" + section), control + "-Caption"));
@@ -101,7 +101,7 @@ private Q_SLOTS:
     // Twenty-six cells of three labels and the totals row, every one named once.
     void everyControlIsNamedOnce()
     {
-        std::unique_ptr<Report> report = newQuoteReport(appState().language, appState().programDir);
+        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
         QSet<QString> names;
         int count = 0;
         for (const ReportSection &section : report->sections())

@@ -8,8 +8,8 @@
 #include "support/readonlymark.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 #include "ui/splashwindow.h"
 
 #include <QApplication>
@@ -72,7 +72,7 @@ private Q_SLOTS:
     void startsToTheMainWindow()
     {
         QCOMPARE(program_->start(), StartupResult::Running);
-        const AppState &state = appState();
+        const ProgramContext &state = programContext();
         const QString settings = program_->folder.file(QStringLiteral("norvel.ini"));
         QVERIFY(program_->dialogs.messages.isEmpty());
         QCOMPARE(state.settingsFilePath, settings);
@@ -141,7 +141,7 @@ private Q_SLOTS:
                  qPrintable(m.text));
         QCOMPARE(m.icon, Dialogs::Icon::Critical);
         QVERIFY(!::norvel::test::mainWindow());
-        QVERIFY(!appState().rateDatabase);
+        QVERIFY(!programContext().rateDatabase);
         // A damaged database is left exactly as it was found.
         QCOMPARE(bytesOf(path), before);
     }
@@ -165,10 +165,10 @@ private Q_SLOTS:
             QVERIFY(mark.emplace(database()).isSet());
         QCOMPARE(program_->start(), StartupResult::Running);
         QVERIFY(program_->dialogs.messages.isEmpty());
-        QCOMPARE(appState().rateDatabase->isReadOnly(), readOnly);
-        QCOMPARE(appState().monthlyFactor, 0.08333f);
+        QCOMPARE(programContext().rateDatabase->isReadOnly(), readOnly);
+        QCOMPARE(programContext().monthlyFactor, 0.08333f);
         delete ::norvel::test::mainWindow(); // closes the database
-        resetAppState();
+        resetProgramContext();
         QCOMPARE(generalRows(database()), rowsAfter);
         if (readOnly)
             QCOMPARE(bytesOf(database()), before);

@@ -1,6 +1,6 @@
 // The translation walk over real widgets, and over a report's sections.
 #include "domain/translation.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 #include "ui/objectnode.h"
 
 #include <QAction>
@@ -72,14 +72,14 @@ class TranslationTest : public QObject {
         QFile f(path);
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);
         f.write(content);
-        appState().language = Language(path);
+        programContext().language = Language(path);
     }
 
 private Q_SLOTS:
     void init()
     {
-        resetAppState();
-        appState().programDir = dir_.path();
+        resetProgramContext();
+        programContext().programDir = dir_.path();
     }
 
     void translatesEveryKindOfControl()
@@ -209,7 +209,7 @@ private Q_SLOTS:
         report.sections = {{QStringLiteral("PageHeader"), {title}},
                            {QStringLiteral("PageFooter"), {footer}}};
         useLanguage("[actTest#PageHeader]\r\nlblTitre-Caption=Soumission\r\n");
-        TranslateForm(report, appState().language, appState().programDir);
+        TranslateForm(report, programContext().language, programContext().programDir);
         QCOMPARE(report.sections[0].second[0].caption, QStringLiteral("Soumission"));
         QCOMPARE(report.sections[1].second[0].caption, QStringLiteral("design"));
     }

@@ -9,11 +9,11 @@
 #include "support/readonlymark.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/filecommands.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QDirIterator>
@@ -110,12 +110,12 @@ private Q_SLOTS:
         QCOMPARE(program.start(), StartupResult::Running);
         QVERIFY(program.dialogs.messages.isEmpty());
         const QString userSettings = program.userSettingsFolder() + QStringLiteral("/norvel.ini");
-        QCOMPARE(appState().settingsFilePath, userSettings);
+        QCOMPARE(programContext().settingsFilePath, userSettings);
         // Seeded from the program's file: its language and broker.
-        QCOMPARE(appState().language.path(),
+        QCOMPARE(programContext().language.path(),
                  program.folder.file(QStringLiteral("Data/English.lng")));
         QCOMPARE(brokerName(), QStringLiteral("Jeanne Roy"));
-        QVERIFY(appState().rateDatabase->isReadOnly());
+        QVERIFY(programContext().rateDatabase->isReadOnly());
 
         saveBroker(program, QStringLiteral("Marc Gagnon"));
         QVERIFY(program.dialogs.messages.isEmpty());
@@ -152,7 +152,7 @@ private Q_SLOTS:
         QVERIFY(mark.isSet());
 
         QCOMPARE(program.start(), StartupResult::Running);
-        QCOMPARE(appState().settingsFilePath, file);
+        QCOMPARE(programContext().settingsFilePath, file);
         QVERIFY(program.dialogs.messages.isEmpty());
         saveBroker(program, QStringLiteral("Marc Gagnon"));
         QCOMPARE(program.dialogs.messages.size(), 1);

@@ -5,8 +5,8 @@
 #include "domain/leavingwarnings.h"
 #include "domain/validation.h"
 #include "support/datarow.h"
-#include "ui/appstate.h"
 #include "ui/langstring.h"
+#include "ui/programcontext.h"
 
 #include <QtTest>
 #include <functional>
@@ -103,7 +103,7 @@ Edit both(const Edit &first, const Edit &second)
 
 void useLanguage(const char *name)
 {
-    appState().language = Language(QStringLiteral(NORVEL_SOURCE_DIR "/data/lang/%1.lng").arg(QLatin1String(name)));
+    programContext().language = Language(QStringLiteral(NORVEL_SOURCE_DIR "/data/lang/%1.lng").arg(QLatin1String(name)));
 }
 
 void addRow(const char *name, const Edit &edit, const char *key = "", bool withFormatDate = false,
@@ -119,7 +119,7 @@ class ValidationTest : public QObject {
 private Q_SLOTS:
     void init()
     {
-        resetAppState();
+        resetProgramContext();
         useLanguage("French");
     }
 

@@ -7,8 +7,8 @@
 #include "support/programfolder.h"
 #include "support/quoteentry.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 #include "ui/scripteddialogs.h"
 

@@ -6,7 +6,7 @@
 #include "cli/jsonline.h"
 #include "support/processmemory.h"
 #include "support/programfolder.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 
 #include <QDir>
 
@@ -31,7 +31,7 @@ SoakFigures soakQuotes(int quotes)
         const FileQuote quote =
             quoteFile(*program.window(), files.at(i % files.size()), program.dialogs);
         // The tool prints every quote: the line is part of what a quote costs.
-        jsonLine(quote, appState().monthlyFactor);
+        jsonLine(quote, programContext().monthlyFactor);
         if (!quote.ok)
             ++figures.failed;
         if (i == 100) {

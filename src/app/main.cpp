@@ -2,8 +2,8 @@
 #include "base/instancechannel.h"
 #include "base/instancelock.h"
 #include "base/settingsstore.h"
-#include "ui/appstate.h"
 #include "ui/desktopdialogs.h"
+#include "ui/programcontext.h"
 
 #include <QApplication>
 
@@ -39,6 +39,6 @@ int main(int argc, char *argv[])
         return 1;
     }
     const int code = QApplication::exec();
-    norvel::resetAppState();
+    norvel::resetProgramContext();
     return code;
 }

@@ -7,10 +7,10 @@
 #include "base/settingsstore.h"
 #include "domain/language.h"
 #include "domain/ratedatabase.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 #include "ui/province.h"
 #include "ui/splashwindow.h"
 
@@ -26,7 +26,7 @@ const QString kMessages = QStringLiteral("modCotalmira-Msg");
 // The settings file and the illustrations folder, beside the program or in the user's folders.
 void placeData(const StartupOptions &options)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     const DataLocations where =
         chooseDataLocations(state.programDir, state.exeBaseName, options.userFolders);
     state.illustrationsFolder = where.illustrationsFolder;
@@ -49,9 +49,9 @@ void tellBadArguments(const ProgramArguments &arguments)
                      GetLangString(kMessages, QStringLiteral("ArgOption_2"))
                : GetLangString(kMessages, QStringLiteral("ArgFichier_1")) + arguments.offending +
                      GetLangString(kMessages, QStringLiteral("ArgFichier_2"));
-    appState().dialogs->tell(
+    programContext().dialogs->tell(
         problem + QStringLiteral("\r\n\r\n") +
-            GetLangString(kMessages, QStringLiteral("ArgUsage_1")) + appState().exeBaseName +
+            GetLangString(kMessages, QStringLiteral("ArgUsage_1")) + programContext().exeBaseName +
             GetLangString(kMessages, QStringLiteral("ArgUsage_2")),
         GetLangString(kMessages, QStringLiteral("Norvel")), Dialogs::Icon::Exclamation);
 }
@@ -59,7 +59,7 @@ void tellBadArguments(const ProgramArguments &arguments)
 // The quote form's load creates the folder; the broker hears once when it could not.
 void checkIllustrationsFolder()
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     if (QFileInfo(state.illustrationsFolder).isDir())
         return;
     const QString kFiles = QStringLiteral("modEnregistrement-Msg");
@@ -89,7 +89,7 @@ QString causeKey(RateDatabase::Error error)
 
 void reportDatabaseFailure(const QString &path, const RateDatabase::Status &status)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     const QString message = GetLangString(kMessages, QStringLiteral("BaseErr_1")) +
                             QDir::toNativeSeparators(path) +
                             GetLangString(kMessages, QStringLiteral("BaseErr_2")) +
@@ -101,7 +101,7 @@ void reportDatabaseFailure(const QString &path, const RateDatabase::Status &stat
 // Opens the rate database and reads what every quote needs from it.
 bool openRates(const QString &path)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     auto database = std::make_unique<RateDatabase>();
     RateDatabase::Status status = database->open(path);
     if (status)
@@ -122,7 +122,7 @@ bool openRates(const QString &path)
 
 StartupResult startProgram(const StartupOptions &options, MainWindow **shown)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     state.dialogs = options.dialogs;
     const QFileInfo program(options.programPath);
     state.programDir = program.absolutePath();

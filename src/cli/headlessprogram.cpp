@@ -3,8 +3,8 @@
 #include "app/startup.h"
 #include "base/datalocations.h"
 #include "base/profile.h"
-#include "ui/appstate.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 #include "ui/province.h"
 
 #include <QDir>
@@ -34,7 +34,7 @@ HeadlessProgram::~HeadlessProgram()
     if (!started_)
         return;
     delete window_.data();
-    resetAppState();
+    resetProgramContext();
 }
 
 // The copy is written afresh rather than copied, so a read-only original still gives a
@@ -83,7 +83,7 @@ bool HeadlessProgram::start(const QString &programDir, const QString &province,
         WriteSetting(settings, system, QStringLiteral("langage"),
                      QLatin1String(language == QLatin1String("en") ? kEnglishFile : kFrenchFile));
 
-    resetAppState();
+    resetProgramContext();
     StartupOptions options;
     options.programPath = program;
     options.dialogs = &dialogs;
@@ -97,7 +97,7 @@ bool HeadlessProgram::start(const QString &programDir, const QString &province,
     // most of what a quote costs.
     if (running)
         window->setUpdatesEnabled(false);
-    if (running && !appState().language.isEmpty())
+    if (running && !programContext().language.isEmpty())
         return true;
     QStringList said;
     for (const Dialogs::Message &message : dialogs.messages)

@@ -6,8 +6,8 @@
 #include "cli/jsonline.h"
 #include "cli/progressbar.h"
 #include "cli/quoteoptions.h"
-#include "ui/appstate.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 #include "ui/reportoutput.h"
 
 #include <QDir>
@@ -37,7 +37,7 @@ void writePdf(FileQuote &quote, const QString &path)
 void printOutcome(const QuoteOptions &options, const FileQuote &quote, const QString &pdf)
 {
     if (options.json) {
-        const QByteArray line = jsonLine(quote, appState().monthlyFactor);
+        const QByteArray line = jsonLine(quote, programContext().monthlyFactor);
         std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     } else if (quote.ok) {
         print(stdout, quote.file + QStringLiteral(": quoted") +

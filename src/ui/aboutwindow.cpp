@@ -2,9 +2,9 @@
 
 #include "base/version.h"
 #include "domain/language.h"
-#include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/objectnode.h"
+#include "ui/programcontext.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,7 +39,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     lblLigne[0]->setText(QString::fromUtf8(NORVEL_PRODUCT_NAME));
     lblLigne[1]->setText(
         GetLangString(messages, QStringLiteral("Version")) + QLatin1Char(' ') +
-        GetLangString(messages, QStringLiteral("NoVersion") + appState().province));
+        GetLangString(messages, QStringLiteral("NoVersion") + programContext().province));
     lblLigne[2]->setText(QString::fromUtf8(NORVEL_COPYRIGHT));
     lblLigne[3]->setText(QString::fromUtf8(NORVEL_COMPANY));
     TranslateForm(static_cast<QObject *>(this));

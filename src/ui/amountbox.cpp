@@ -1,7 +1,7 @@
 #include "ui/amountbox.h"
 
 #include "domain/amountformat.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 
 #include <QLineEdit>
 
@@ -14,7 +14,7 @@ constexpr int kNoLimit = 32767;
 
 void FormaterChamp(QLineEdit *box, const QString &pattern, int maxLength)
 {
-    const QString text = formatNumberText(appState().language, box->text(), pattern).trimmed();
+    const QString text = formatNumberText(programContext().language, box->text(), pattern).trimmed();
     box->setMaxLength(kNoLimit); // Qt would cut the new text to the old limit
     box->setText(text);
     const int limit = maxLength < 0 ? int(text.size()) : maxLength;
@@ -23,7 +23,7 @@ void FormaterChamp(QLineEdit *box, const QString &pattern, int maxLength)
 
 QString FormatCashChamp(QLineEdit *box)
 {
-    const Language &language = appState().language;
+    const Language &language = programContext().language;
     FormaterChamp(box, cashPattern(language, ChiffresSeulement(box->text()).size(), false));
     return box->text();
 }

@@ -1,10 +1,10 @@
 #include "ui/brokerwindow.h"
 
 #include "base/profile.h"
-#include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/maskededit.h"
 #include "ui/objectnode.h"
+#include "ui/programcontext.h"
 #include "ui/settingswriter.h"
 
 #include <QGridLayout>
@@ -27,7 +27,7 @@ constexpr int kDigitPositions[10] = {1, 2, 3, 5, 6, 7, 9, 10, 11, 12};
 
 QString saved(const char *key)
 {
-    return ReadSetting(appState().settingsFilePath, kSection, QLatin1String(key));
+    return ReadSetting(programContext().settingsFilePath, kSection, QLatin1String(key));
 }
 
 } // namespace

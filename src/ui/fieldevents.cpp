@@ -6,9 +6,9 @@
 #include "domain/fieldhelp.h"
 #include "domain/leavingwarnings.h"
 #include "ui/amountbox.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/formvalues.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QApplication>
@@ -93,7 +93,7 @@ void FieldEvents::focusGained(QWidget *control, QFocusEvent *event)
     awayFrom_ = nullptr;
     if (away == control) {
         // Back from another window: the field is as the broker left it.
-        form_->lblDescription->setText(fieldHelp(appState().language, control->objectName()));
+        form_->lblDescription->setText(fieldHelp(programContext().language, control->objectName()));
         return;
     }
     if (away)
@@ -113,7 +113,7 @@ void FieldEvents::focusLost(QWidget *control, QFocusEvent *event)
 
 void FieldEvents::arrive(QWidget *control)
 {
-    form_->lblDescription->setText(fieldHelp(appState().language, control->objectName()));
+    form_->lblDescription->setText(fieldHelp(programContext().language, control->objectName()));
     auto *box = qobject_cast<QLineEdit *>(control);
     if (!box)
         return;
@@ -167,11 +167,11 @@ void FieldEvents::warn(QWidget *control)
     if (!warning)
         return;
     // Shown once the focus has settled in the next field, never in the middle of the move.
-    const QString text = validationMessage(*warning, appState().language);
+    const QString text = validationMessage(*warning, programContext().language);
     QMetaObject::invokeMethod(
         form_,
         [text] {
-            AppState &state = appState();
+            ProgramContext &state = programContext();
             state.dialogs->tell(text, state.appTitle, Dialogs::Icon::Exclamation);
         },
         Qt::QueuedConnection);

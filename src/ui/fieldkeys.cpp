@@ -1,10 +1,10 @@
 // What the keys typed in the quote form's entry controls do.
 #include "base/clock.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/fieldevents.h"
 #include "ui/formutils.h"
 #include "ui/formvalues.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ void sendTab(QWidget *from)
 
 void beep()
 {
-    appState().dialogs->beep();
+    programContext().dialogs->beep();
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 #include "base/writeaccess.h"
 #include "domain/illusrecord.h"
 #include "domain/language.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/illustrationio.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QFile>
@@ -37,7 +37,7 @@ Dialogs::FileRequest fileRequest(Dialogs::FileRequest::Kind kind, const QString 
     Dialogs::FileRequest request;
     request.kind = kind;
     request.title = text(titleKey);
-    request.folder = appState().illustrationsFolder;
+    request.folder = programContext().illustrationsFolder;
     request.fileName = fileName;
     request.filter = GetLangString(QStringLiteral("frmMDI-Val"), QStringLiteral("DialogFilter"));
     request.defaultSuffix = QStringLiteral("NVL");
@@ -47,7 +47,7 @@ Dialogs::FileRequest fileRequest(Dialogs::FileRequest::Kind kind, const QString 
 Dialogs::Answer askYesNo(const QString &message, Dialogs::Buttons buttons,
                          Dialogs::Answer defaultAnswer)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     return state.dialogs->ask(
         {message, state.appTitle, Dialogs::Icon::Question, buttons, defaultAnswer});
 }
@@ -61,7 +61,7 @@ QString currentFile(const MainWindow &main)
 
 QuoteForm *openQuoteForm(MainWindow &main)
 {
-    if (!appState().quoteFormOpen)
+    if (!main.quoteFormOpen())
         main.showQuoteForm();
     return main.quoteForm();
 }
@@ -93,9 +93,8 @@ bool DemanderEnregistrement(MainWindow &main)
     case Dialogs::Answer::No:
         return true;
     case Dialogs::Answer::Yes:
-        EnregistrerIllustration(main);
         // A cancelled dialog or a file that could not be written keeps the entries.
-        return !appState().saveCancelled && !(main.quoteForm() && main.quoteForm()->illustration().modified);
+        return EnregistrerIllustration(main) == SaveResult::Saved;
     default:
         return false;
     }
@@ -112,7 +111,7 @@ void NouvelleIllustration(MainWindow &main)
 
 void OuvrirIllustration(MainWindow &main)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     if (!DemanderEnregistrement(main))
         return;
     const std::optional<QString> chosen = state.dialogs->chooseFile(fileRequest(
@@ -127,37 +126,33 @@ void OuvrirFichierIllustration(MainWindow &main, const QString &path)
         readChosenFile(main, path);
 }
 
-void EnregistrerIllustration(MainWindow &main)
+SaveResult EnregistrerIllustration(MainWindow &main)
 {
-    AppState &state = appState();
-    state.saveCancelled = false;
     const QString fileName = currentFile(main);
     if (fileName.isEmpty())
-        EnregistrerIllustrationSous(main);
-    else
-        EcrireIllustration(main, fileName);
+        return EnregistrerIllustrationSous(main);
+    return EcrireIllustration(main, fileName) ? SaveResult::Saved : SaveResult::Failed;
 }
 
-void EnregistrerIllustrationSous(MainWindow &main)
+SaveResult EnregistrerIllustrationSous(MainWindow &main)
 {
-    AppState &state = appState();
-    state.saveCancelled = false;
     Dialogs::FileRequest request = fileRequest(Dialogs::FileRequest::Kind::Save,
                                                QStringLiteral("EnrIllus_t"), currentFile(main));
     request.mustExist = false;
     request.confirmOverwrite = true;
-    const std::optional<QString> chosen = state.dialogs->chooseFile(request);
-    if (!chosen) {
-        state.saveCancelled = true;
-        return;
-    }
-    if (EcrireIllustration(main, *chosen) && main.quoteForm())
-        main.quoteForm()->illustration().fileName = *chosen;
+    const std::optional<QString> chosen = programContext().dialogs->chooseFile(request);
+    if (!chosen)
+        return SaveResult::Cancelled;
+    if (!EcrireIllustration(main, *chosen))
+        return SaveResult::Failed;
+    if (QuoteForm *form = main.quoteForm())
+        form->illustration().fileName = *chosen;
+    return SaveResult::Saved;
 }
 
 void EffacerIllustration()
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     // The dialog starts without a name; the open illustration keeps its own.
     const std::optional<QString> chosen = state.dialogs->chooseFile(
         fileRequest(Dialogs::FileRequest::Kind::Open, QStringLiteral("EffIllus_t"), QString()));
@@ -175,10 +170,10 @@ bool ConfirmerFermeture(MainWindow &main)
 {
     if (!DemanderEnregistrement(main))
         return false;
-    AppState &state = appState();
-    state.quoteFormOpen = false;
-    if (QuoteForm *form = main.quoteForm())
+    if (QuoteForm *form = main.quoteForm()) {
+        form->markClosing();
         form->illustration().modified = false;
+    }
     return true;
 }
 

@@ -17,8 +17,9 @@ void OuvrirIllustration(MainWindow &main);
 // Open for a file chosen outside the program (its command line, another copy of it): the
 // same save question, then the file read as if the Open dialog had chosen it.
 void OuvrirFichierIllustration(MainWindow &main, const QString &path);
-void EnregistrerIllustration(MainWindow &main);
-void EnregistrerIllustrationSous(MainWindow &main);
+enum class SaveResult { Saved, Cancelled, Failed };
+SaveResult EnregistrerIllustration(MainWindow &main);
+SaveResult EnregistrerIllustrationSous(MainWindow &main);
 void EffacerIllustration();
 // Runs when the quote form is about to close; false keeps it open.
 bool ConfirmerFermeture(MainWindow &main);

@@ -5,13 +5,13 @@
 #include "domain/amountformat.h"
 #include "domain/illusrecord.h"
 #include "domain/language.h"
-#include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/dialogs.h"
 #include "ui/formutils.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 #include "ui/settingswriter.h"
 
@@ -72,7 +72,7 @@ IllusRecord recordOf(const QuoteForm &form, const CoempMemoire &memory)
 
 void tellFailure(const QString &text)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     state.dialogs->tell(text, state.appTitle, Dialogs::Icon::Critical);
 }
 
@@ -88,7 +88,7 @@ void setAmount(QLineEdit *box, const QString &stored)
 {
     box->setMaxLength(32767);
     box->setText(stored.trimmed().isEmpty() ? QString()
-                                            : FormaterMontant(appState().language, stored, false));
+                                            : FormaterMontant(programContext().language, stored, false));
 }
 
 void fill(QuoteForm &form, CoempMemoire &memory, const IllusRecord &r)
@@ -123,7 +123,7 @@ void fill(QuoteForm &form, CoempMemoire &memory, const IllusRecord &r)
 
 bool EcrireIllustration(MainWindow &main, const QString &path)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     QuoteForm *form = main.quoteForm();
     if (!form)
         return false;

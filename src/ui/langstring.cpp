@@ -1,25 +1,25 @@
 #include "ui/langstring.h"
 
 #include "domain/language.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
+#include "ui/programcontext.h"
 
 namespace norvel {
 
 QString GetLangString(const QString &section, const QString &key)
 {
-    return appState().language.text(section, key);
+    return programContext().language.text(section, key);
 }
 
 void SetLanguageFile(const QString &path)
 {
     const QString problem = Language::problemWith(path);
     if (problem.isEmpty()) {
-        if (path != appState().language.path())
-            appState().language = Language(path);
+        if (path != programContext().language.path())
+            programContext().language = Language(path);
         return;
     }
-    if (Dialogs *dialogs = appState().dialogs)
+    if (Dialogs *dialogs = programContext().dialogs)
         dialogs->tell(path + problem, QString(), Dialogs::Icon::Critical);
 }
 

@@ -3,7 +3,6 @@
 #include "domain/language.h"
 #include "domain/productdocuments.h"
 #include "ui/aboutwindow.h"
-#include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/dialogs.h"
 #include "ui/filecommands.h"
@@ -11,6 +10,7 @@
 #include "ui/mainmenu.h"
 #include "ui/objectnode.h"
 #include "ui/pdfreader.h"
+#include "ui/programcontext.h"
 #include "ui/province.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
@@ -97,8 +97,8 @@ MainWindow::MainWindow(QWidget *parent)
                 [this, &document] { openDocument(document); });
     // Save and Save As follow the quote form each time the File menu opens.
     connect(item("mnuFichier")->menu(), &QMenu::aboutToShow, this, [this] {
-        item("indEnregistrer")->setEnabled(appState().quoteFormOpen);
-        item("indEnregistrerSous")->setEnabled(appState().quoteFormOpen);
+        item("indEnregistrer")->setEnabled(quoteFormOpen());
+        item("indEnregistrerSous")->setEnabled(quoteFormOpen());
     });
 }
 
@@ -109,10 +109,9 @@ QAction *MainWindow::item(const char *name) const
 
 void MainWindow::load()
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     ApplyProvinceMenus(this, QString());
     TranslateForm(static_cast<QObject *>(this));
-    state.saveCancelled = false;
 
     broker_ = new BrokerWindow(this);
     broker_->activate();
@@ -133,6 +132,11 @@ QuoteForm *MainWindow::quoteForm() const
 BrokerWindow *MainWindow::brokerWindow() const
 {
     return broker_;
+}
+
+bool MainWindow::quoteFormOpen() const
+{
+    return quoteForm_ && quoteForm_->isOpen();
 }
 
 QuoteForm *MainWindow::showQuoteForm()
@@ -195,7 +199,7 @@ void MainWindow::showAbout()
 void MainWindow::openDocument(const ProductDocument &document)
 {
     setCursor(Qt::WaitCursor);
-    OuvrirDocument(documentPath(appState().programDir, document));
+    OuvrirDocument(documentPath(programContext().programDir, document));
     unsetCursor();
 }
 
@@ -213,7 +217,7 @@ void MainWindow::switchProvince(const QString &province)
 
 void MainWindow::showHelpNotice()
 {
-    if (Dialogs *dialogs = appState().dialogs)
+    if (Dialogs *dialogs = programContext().dialogs)
         dialogs->tell(
             GetLangString(QStringLiteral("frmMDI-Msg"), QStringLiteral("ConsulBrochSpecPoli")),
             GetLangString(QStringLiteral("frmMDI-Msg"), QStringLiteral("Aide")),

@@ -31,6 +31,7 @@ public:
     // The quote form while it is open, and the broker window once loaded.
     QuoteForm *quoteForm() const;
     BrokerWindow *brokerWindow() const;
+    bool quoteFormOpen() const;
 
     QAction *item(const char *name) const;
     QMdiArea *workspace() const { return area_; }

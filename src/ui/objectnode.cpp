@@ -1,7 +1,7 @@
 #include "ui/objectnode.h"
 
 #include "domain/language.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -185,7 +185,7 @@ std::unique_ptr<TranslationNode> ObjectNode::control(int i) const
 void TranslateForm(QObject *window)
 {
     ObjectNode node(window, true);
-    TranslateForm(static_cast<TranslationNode &>(node), appState().language, appState().programDir);
+    TranslateForm(static_cast<TranslationNode &>(node), programContext().language, programContext().programDir);
 }
 
 } // namespace norvel

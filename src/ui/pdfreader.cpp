@@ -6,9 +6,9 @@
 #include "base/readerplatform.h"
 #include "base/shortpath.h"
 #include "domain/language.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/langstring.h"
+#include "ui/programcontext.h"
 #include "ui/settingswriter.h"
 
 #include <QDir>
@@ -32,12 +32,12 @@ Dialogs::Answer askCritical(const QString &text, const QString &title, Dialogs::
 {
     const Dialogs::Answer first =
         buttons == Dialogs::Buttons::YesNo ? Dialogs::Answer::Yes : Dialogs::Answer::Ok;
-    return appState().dialogs->ask({text, title, Dialogs::Icon::Critical, buttons, first});
+    return programContext().dialogs->ask({text, title, Dialogs::Icon::Critical, buttons, first});
 }
 
 void tellCritical(const QString &text)
 {
-    askCritical(text, appState().exeBaseName, Dialogs::Buttons::Ok);
+    askCritical(text, programContext().exeBaseName, Dialogs::Buttons::Ok);
 }
 
 bool startReader(ReaderPlatform &platform, const QString &reader, const QString &document)
@@ -63,7 +63,7 @@ QString associatedCommand(FileAssociations &associations)
 void locateReader(ReaderPlatform &platform, const QString &document)
 {
     const QString question = message("OuvErrPDF2_1") + kParagraph + message("OuvErrPDF2_2");
-    if (askCritical(question, appState().exeBaseName, Dialogs::Buttons::YesNo) !=
+    if (askCritical(question, programContext().exeBaseName, Dialogs::Buttons::YesNo) !=
         Dialogs::Answer::Yes)
         return;
     const QString reader = ChercherLecteurPdf(platform);
@@ -98,7 +98,7 @@ QString readerOfCommand(const QString &command)
 
 QString ChercherLecteurPdf(const ReaderPlatform &platform)
 {
-    const AppState &state = appState();
+    const ProgramContext &state = programContext();
     Dialogs::FileRequest request;
     request.title = message("RchAcroread");
     request.filter = readerFilter(platform.convention, message("FiltreApp_1"));
@@ -139,7 +139,7 @@ void OuvrirDocument(const QString &document, ReaderPlatform &platform)
     if (path.isEmpty())
         path = document;
 
-    QString reader = ReadSetting(appState().settingsFilePath, kSection, kReaderKey).trimmed();
+    QString reader = ReadSetting(programContext().settingsFilePath, kSection, kReaderKey).trimmed();
     const bool lookedUp = reader.isEmpty() || !QFileInfo(reader).isFile();
     if (lookedUp) {
         const QString command = associatedCommand(*platform.associations);

@@ -3,10 +3,10 @@
 #include "base/paths.h"
 #include "base/profile.h"
 #include "domain/language.h"
-#include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
 #include "ui/objectnode.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 #include "ui/settingswriter.h"
 
@@ -27,7 +27,7 @@ void showItem(QWidget *window, const char *name, bool visible)
 
 void SetProvince(const QString &province)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     QString p = province;
     if (p != QLatin1String("quebec") && p != QLatin1String("ontario") && p != QLatin1String("dev"))
         p = QStringLiteral("quebec");
@@ -47,7 +47,7 @@ void SetProvince(const QString &province)
 
 void ChangeLanguage(MainWindow &main, const QString &file)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     if (!file.isEmpty())
         SetLanguageFile(ResolvePath(file, state.programDir));
     TranslateForm(static_cast<QObject *>(&main));
@@ -60,7 +60,7 @@ void ChangeLanguage(MainWindow &main, const QString &file)
 
 void ApplyProvinceMenus(QWidget *window, const QString &province)
 {
-    const QString p = province.isEmpty() ? appState().province : province;
+    const QString p = province.isEmpty() ? programContext().province : province;
     if (!window || window->objectName() != QLatin1String("frmMDI"))
         return;
     const bool shown = p != QLatin1String("ontario");

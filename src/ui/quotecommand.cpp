@@ -4,12 +4,12 @@
 #include "domain/databaserates.h"
 #include "domain/quote.h"
 #include "domain/report.h"
-#include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/dialogs.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 #include "ui/reportpreview.h"
 
@@ -26,7 +26,7 @@ const QString kMessages = QStringLiteral("frmCotalmira-Msg");
 // The rate lookup kept for the run, made on the first quote.
 RateSource *rates()
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     if (!state.rateDatabase) {
         state.rates.reset();
         return nullptr;
@@ -64,13 +64,13 @@ void QuoteCommand::step(const char *key)
 
 void QuoteCommand::tellRateError(const QString &table, double age, const QString &detail)
 {
-    if (Dialogs *dialogs = appState().dialogs)
+    if (Dialogs *dialogs = programContext().dialogs)
         dialogs->tell(
             GetLangString(kMessages, QStringLiteral("ErrTaux")) + QStringLiteral("\r\n\r\n") +
                 GetLangString(kMessages, QStringLiteral("ErrTauxDetail_1")) + table +
                 GetLangString(kMessages, QStringLiteral("ErrTauxDetail_2")) + QString::number(age) +
                 QStringLiteral("\r\n(") + detail + QLatin1Char(')'),
-            appState().appTitle, Dialogs::Icon::Critical);
+            programContext().appTitle, Dialogs::Icon::Critical);
 }
 
 bool QuoteCommand::run()
@@ -84,7 +84,7 @@ bool QuoteCommand::run()
         ~HideProgress() { frame->hide(); }
     } hideProgress{form_->fraProgress};
 
-    const AppState &state = appState();
+    const ProgramContext &state = programContext();
     const QuotePage page{brokerLine(main_ ? main_->brokerWindow() : nullptr), today(),
                          state.versionText};
     Quote quote = makeQuote(form_->snapshot(), page,

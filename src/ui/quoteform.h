@@ -53,6 +53,9 @@ public:
     Illustration &illustration() { return illustration_; }
     const Illustration &illustration() const { return illustration_; }
     void markModified() { illustration_.modified = true; }
+    // Open from its load until the broker agrees to close it.
+    bool isOpen() const { return open_; }
+    void markClosing() { open_ = false; }
 
     MaskedEdit *mskEffet, *mskEcheance, *mskDateEmp, *mskDateCo;
     QLineEdit *txtTerme, *txtHypotheque, *txtVersement, *txtEcheance;
@@ -86,6 +89,7 @@ private:
     void quoteClicked();
 
     Illustration illustration_;
+    bool open_ = false;
     QWidget *fraProg_ = nullptr;
     QString illustrationName_;
 };

@@ -4,10 +4,10 @@
 #include "base/vbnumber.h"
 #include "domain/amountformat.h"
 #include "domain/quotedates.h"
-#include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/formvalues.h"
 #include "ui/optionpair.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QCheckBox>

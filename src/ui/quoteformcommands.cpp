@@ -6,7 +6,6 @@
 #include "domain/quotedates.h"
 #include "domain/validation.h"
 #include "ui/amountbox.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
@@ -15,6 +14,7 @@
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
 #include "ui/objectnode.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QCheckBox>
@@ -58,9 +58,8 @@ QuoteInput::Person person(const QLineEdit *first, const QLineEdit *last,
 
 void QuoteForm::load()
 {
-    AppState &state = appState();
-    state.quoteFormOpen = true;
-    QDir().mkpath(state.illustrationsFolder);
+    open_ = true;
+    QDir().mkpath(programContext().illustrationsFolder);
     InitCoemprunteur(illustration_.coempMemoire);
     illustration_.modified = false;
     TranslateForm(static_cast<QObject *>(this));
@@ -143,7 +142,7 @@ bool QuoteForm::ValiderSaisie()
     const std::optional<ValidationFault> fault = validateQuote(validationSnapshot(), today());
     if (!fault)
         return true;
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     state.dialogs->tell(validationMessage(*fault, state.language), state.appTitle,
                         Dialogs::Icon::Exclamation);
     QWidget *const targets[] = {mskEffet,   txtTerme, mskEcheance, txtEcheance,

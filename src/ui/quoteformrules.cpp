@@ -1,8 +1,8 @@
 // The enabling rules of the quote form and the co-borrower memory they keep.
-#include "ui/appstate.h"
 #include "ui/formutils.h"
 #include "ui/maskededit.h"
 #include "ui/optionpair.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
 #include <QCheckBox>

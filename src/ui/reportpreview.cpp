@@ -2,9 +2,9 @@
 
 #include "domain/language.h"
 #include "domain/report.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/langstring.h"
+#include "ui/programcontext.h"
 #include "ui/reportoutput.h"
 #include "ui/reportpainter.h"
 
@@ -31,12 +31,12 @@ constexpr double kZoomStep = 1.25;
 
 void tellError(const QString &key, const QString &detail)
 {
-    Dialogs *dialogs = appState().dialogs;
+    Dialogs *dialogs = programContext().dialogs;
     if (!dialogs)
         return;
     dialogs->tell(GetLangString(kMessages, key + QLatin1String("_1")) + detail +
                       GetLangString(kMessages, key + QLatin1String("_2")),
-                  appState().appTitle, Dialogs::Icon::Exclamation);
+                  programContext().appTitle, Dialogs::Icon::Exclamation);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "ui/settingswriter.h"
 
 #include "domain/language.h"
-#include "ui/appstate.h"
 #include "ui/dialogs.h"
 #include "ui/langstring.h"
+#include "ui/programcontext.h"
 
 #include <QDir>
 
@@ -11,7 +11,7 @@ namespace norvel {
 
 bool SaveSettings(const QString &section, const ProfileValues &values)
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     QString why;
     if (WriteSettings(state.settingsFilePath, section, values, &why))
         return true;

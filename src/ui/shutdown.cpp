@@ -1,7 +1,7 @@
 #include "ui/shutdown.h"
 
 #include "domain/ratedatabase.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 
 #include <QCoreApplication>
 
@@ -9,7 +9,7 @@ namespace norvel {
 
 void FermerBasesEtQuitter()
 {
-    AppState &state = appState();
+    ProgramContext &state = programContext();
     if (state.rateDatabase)
         state.rateDatabase->close();
     state.rateDatabase.reset();

@@ -2,9 +2,9 @@
 
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 
 #include <QAction>
 #include <QTimer>

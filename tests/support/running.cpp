@@ -3,9 +3,9 @@
 #include "base/profile.h"
 #include "domain/language.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 
 #include <QDir>
 
@@ -31,12 +31,12 @@ RunningProgram::~RunningProgram()
 void RunningProgram::stop()
 {
     delete ::norvel::test::mainWindow();
-    resetAppState();
+    resetProgramContext();
 }
 
 StartupResult RunningProgram::start()
 {
-    resetAppState();
+    resetProgramContext();
     return startProgram(options);
 }
 
@@ -59,12 +59,12 @@ QString RunningProgram::text(const char *language, const QString &section, const
 
 QString RunningProgram::setting(const char *section, const char *key) const
 {
-    return ReadSetting(appState().settingsFilePath, QLatin1String(section), QLatin1String(key));
+    return ReadSetting(programContext().settingsFilePath, QLatin1String(section), QLatin1String(key));
 }
 
 QString RunningProgram::illustration(const QString &name) const
 {
-    return QDir(appState().illustrationsFolder).filePath(name);
+    return QDir(programContext().illustrationsFolder).filePath(name);
 }
 
 } // namespace norvel::test

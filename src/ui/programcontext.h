@@ -3,23 +3,18 @@
 #include "domain/language.h"
 #include "domain/ratesource.h"
 
-#include <QPointer>
 #include <QString>
-#include <QStringList>
 #include <memory>
-
-class QWidget;
 
 namespace norvel {
 
 class Dialogs;
 class RateDatabase;
-class MainWindow;
-class QuoteForm;
-class BrokerWindow;
 
-// What the whole program keeps for its run, in one place.
-struct AppState {
+// The services start-up makes for the windows and commands: folders, the language, the rate
+// database and its lookup, the dialog seam. No window and no illustration is kept here: the
+// main window owns the windows, the quote form its illustration.
+struct ProgramContext {
     QString programDir;  // folder of the executable, without a trailing separator
     QString exeBaseName; // executable name without extension ("norvel")
     QString settingsFilePath;
@@ -31,19 +26,17 @@ struct AppState {
     std::unique_ptr<RateDatabase> rateDatabase;
     std::unique_ptr<RateSource> rates; // the quote's rate lookup, kept while the database is open
     float monthlyFactor = 0.0f;
-    bool quoteFormOpen = false;
-    bool saveCancelled = false;
 
     Dialogs *dialogs = nullptr;
 
-    AppState();
-    ~AppState();
+    ProgramContext();
+    ~ProgramContext();
 };
 
 // The program's one instance.
-AppState &appState();
+ProgramContext &programContext();
 
-// Starts the global state afresh (tests, and each run of the headless tool).
-void resetAppState();
+// Starts afresh (tests, and each run of the headless tool).
+void resetProgramContext();
 
 } // namespace norvel

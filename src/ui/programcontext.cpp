@@ -1,0 +1,28 @@
+#include "ui/programcontext.h"
+
+#include "domain/ratedatabase.h"
+
+namespace norvel {
+
+namespace {
+std::unique_ptr<ProgramContext> &instance()
+{
+    static std::unique_ptr<ProgramContext> state = std::make_unique<ProgramContext>();
+    return state;
+}
+} // namespace
+
+ProgramContext::ProgramContext() = default;
+ProgramContext::~ProgramContext() = default;
+
+ProgramContext &programContext()
+{
+    return *instance();
+}
+
+void resetProgramContext()
+{
+    instance() = std::make_unique<ProgramContext>();
+}
+
+} // namespace norvel
