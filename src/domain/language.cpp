@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <ctime>
 #include <optional>
 #include <sys/stat.h>
@@ -79,6 +80,12 @@ Language::Language(const QString &path)
     : path_(path)
     , cache_(path.isEmpty() ? nullptr : std::make_shared<LanguageCache>())
 {
+}
+
+QLocale Language::locale() const
+{
+    const QString name = text(QStringLiteral("modCotalmira-Val"), QStringLiteral("Locale"));
+    return name.isEmpty() ? QLocale() : QLocale(name);
 }
 
 QString Language::text(const QString &section, const QString &key) const

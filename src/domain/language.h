@@ -4,6 +4,8 @@
 #include <QString>
 #include <memory>
 
+class QLocale;
+
 namespace norvel {
 
 struct LanguageCache;
@@ -21,6 +23,9 @@ public:
     // The text of a key, escapes replaced ("\s" a space, then "\n" a CR LF line break); empty
     // for a missing entry, for a stored value shorter than two characters, or without a file.
     QString text(const QString &section, const QString &key) const;
+
+    // The file's locale (dates, the toolkit's words); the machine's when it names none.
+    QLocale locale() const;
 
     // Why a file cannot serve as a language file (" not found", ...); empty when it can.
     static QString problemWith(const QString &path);

@@ -42,10 +42,7 @@ QuoteTerms termsOf(const QuoteSnapshot &e, float monthlyFactor)
 // "dd mmmm yyyy" with the month names of the quote's language, whatever the machine's.
 QString reportDate(const Language &language, const QDate &today)
 {
-    const QString name =
-        language.text(QStringLiteral("modCotalmira-Val"), QStringLiteral("Locale"));
-    const QLocale locale = name.isEmpty() ? QLocale() : QLocale(name);
-    return locale.toString(today, QStringLiteral("dd MMMM yyyy"));
+    return language.locale().toString(today, QStringLiteral("dd MMMM yyyy"));
 }
 
 class Writer {

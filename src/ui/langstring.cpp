@@ -1,8 +1,12 @@
 #include "ui/langstring.h"
 
+#include "base/toolkitlanguage.h"
 #include "domain/language.h"
 #include "ui/dialogs.h"
 #include "ui/programcontext.h"
+#include "ui/toolkitwords.h"
+
+#include <QLocale>
 
 namespace norvel {
 
@@ -17,6 +21,8 @@ void SetLanguageFile(const QString &path)
     if (problem.isEmpty()) {
         if (path != programContext().language.path())
             programContext().language = Language(path);
+        supplyToolkitWords(programContext().language);
+        useToolkitLanguage(programContext().language.locale());
         return;
     }
     if (Dialogs *dialogs = programContext().dialogs)

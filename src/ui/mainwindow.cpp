@@ -109,7 +109,6 @@ QAction *MainWindow::item(const char *name) const
 
 void MainWindow::load()
 {
-    ProgramContext &state = programContext();
     ApplyProvinceMenus(this, QString());
     TranslateForm(static_cast<QObject *>(this));
 
