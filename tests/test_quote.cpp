@@ -3,6 +3,7 @@
 #include "domain/databaserates.h"
 #include "domain/language.h"
 #include "domain/quote.h"
+#include "domain/quotereport.h"
 #include "domain/ratedatabase.h"
 #include "domain/report.h"
 #include "support/datarow.h"
@@ -98,6 +99,31 @@ private Q_SLOTS:
             const QString name = figure.section(QLatin1Char('='), 0, 0);
             QCOMPARE(report[name].caption, figure.section(QLatin1Char('='), 1));
         }
+    }
+
+    // Where the tables' labels sit, in twips; no width or height: the design does not fix it.
+    void tablePlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        row("life, monthly", "lblMntMens11", QRect(3600, 3930, 840, 270));
+        row("disability, monthly", "lblMntMens32", QRect(5760, 8595, 840, 270));
+        row("total, monthly", "lblMntMens37", QRect(7920, 9150, 840, 270));
+        row("option A total, monthly", "lblTotalAM", QRect(3585, 6000, 840, 270));
+        row("option B, monthly", "lblMntMens425", QRect(6465, 5745, 840, 270));
+        row("total, slash", "lblSlash26", QRect(8820, 7320, 360, 270));
+        row("total when alone, annual", "lblMntAnn18", QRect(9075, 3930, 1080, 270));
+        row("option B, annual", "lblMntAnn422", QRect(7530, 5460, 945, 270));
+        row("life table's box", "shpCase1", QRect(360, 3225, 0, 0));
+    }
+    void tablePlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        const QRect twips = (*newQuoteReport(french_, builtProgramDir()))[name].twips;
+        QCOMPARE(twips.topLeft(), place.topLeft());
+        if (place.width() > 0)
+            QCOMPARE(twips.size(), place.size());
     }
 
     void faultsAndMissingRatesMakeNoReport()
