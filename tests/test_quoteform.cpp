@@ -287,8 +287,21 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QString());
     }
 
+    // An age given by a date follows the loan date; one given under the age option stays,
+    // even with the unused date box still holding a date (as an opened file may leave it).
+    void agesFollowTheLoanDate_data()
+    {
+        QTest::addColumn<bool>("byDate");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("ageCo");
+        row("dates in use", true, "40", "30");
+        row("ages given", false, "45", "33");
+    }
     void agesFollowTheLoanDate()
     {
+        QFETCH(bool, byDate);
+        QFETCH(QString, age);
+        QFETCH(QString, ageCo);
         ViderMasque(f->mskEffet, QStringLiteral("15032010"));
         f->optNaisEmp[0]->click();
         typeInto(f->mskDateEmp, QStringLiteral("16031970"));
@@ -296,12 +309,18 @@ private Q_SLOTS:
         f->optNaisCo[0]->click();
         typeInto(f->mskDateCo, QStringLiteral("16031980"));
         QCOMPARE(f->txtAgeCo->text(), QStringLiteral("29"));
+        if (!byDate) {
+            f->optNaisEmp[1]->click();
+            f->txtAge->setText(QStringLiteral("45"));
+            f->optNaisCo[1]->click();
+            f->txtAgeCo->setText(QStringLiteral("33"));
+        }
         tick(); // the co-borrower's entries wait in the memory
 
         typeInto(f->mskEffet, QStringLiteral("16032010"));
-        QCOMPARE(f->txtAge->text(), QStringLiteral("40"));
+        QCOMPARE(f->txtAge->text(), age);
         tick();
-        QCOMPARE(f->txtAgeCo->text(), QStringLiteral("30"));
+        QCOMPARE(f->txtAgeCo->text(), ageCo);
     }
 
     void modifiedFlag_data()
