@@ -5,6 +5,7 @@
 #include "base/programlauncher.h"
 #include "base/readerplatform.h"
 #include "base/shortpath.h"
+#include "support/datarow.h"
 #include "support/running.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
@@ -21,6 +22,7 @@
 using namespace norvel;
 using namespace norvel::test;
 using Answer = Dialogs::Answer;
+Q_DECLARE_METATYPE(ReaderConvention)
 
 namespace {
 
@@ -82,9 +84,9 @@ class DocumentsTest : public QObject {
         QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
         return path;
     }
-    QString readerQuestion() const
+    QString readerQuestion(const char *ending = "OuvErrPDF2_2Lecteur") const
     {
-        return msg("OuvErrPDF2_1") + QStringLiteral("\r\n\r\n") + msg("OuvErrPDF2_2");
+        return msg("OuvErrPDF2_1") + QStringLiteral("\r\n\r\n") + msg(ending);
     }
 
 private Q_SLOTS:
@@ -146,6 +148,39 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         QCOMPARE(launcher_.starts, (QList<QStringList>{{chosen, doc}}));
         QCOMPARE(storedReader(), chosen);
+    }
+
+    // The questions name Acrobat's programs where those are the readers, the PDF reader
+    // elsewhere; a file that is no reader there is refused.
+    void questionsNameThePlatformsReader_data()
+    {
+        QTest::addColumn<ReaderConvention>("convention");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("wrongProgram");
+        row("Windows", ReaderConvention::Windows, "acrord32.exe", "OuvErrPDF2_2",
+            "RchErrAcroread_2");
+        row("Linux", ReaderConvention::Desktop, "notes.txt", "OuvErrPDF2_2Lecteur",
+            "RchErrAcroread_2Lecteur");
+    }
+    void questionsNameThePlatformsReader()
+    {
+        QFETCH(ReaderConvention, convention);
+        QFETCH(QString, chosen);
+        QFETCH(QString, question);
+        QFETCH(QString, wrongProgram);
+        platform_.convention = convention;
+        program_->folder.writeFile(QStringLiteral("bin/") + chosen, "text\n");
+        program_->dialogs.script({Answer::Yes, Answer::No});
+        program_->dialogs.scriptFiles({program_->folder.file(QStringLiteral("bin/") + chosen)});
+        OuvrirDocument(document(), platform_);
+        QVERIFY(!msg(qPrintable(question)).isEmpty() && !msg(qPrintable(wrongProgram)).isEmpty());
+        QCOMPARE(program_->dialogs.messages.size(), 2);
+        QCOMPARE(program_->dialogs.messages.at(0).text, readerQuestion(qPrintable(question)));
+        QCOMPARE(program_->dialogs.messages.at(1).text,
+                 msg("RchErrAcroread_1") + chosen + msg(qPrintable(wrongProgram)) +
+                     QStringLiteral("\r\n\r\n") + msg("RchErrAcroread_3"));
+        QVERIFY(launcher_.starts.isEmpty());
     }
 
     void chosenReaderThatCannotStartIsToldAndNotKept()

@@ -3,6 +3,7 @@
 #include "domain/databaserates.h"
 #include "domain/language.h"
 #include "domain/quote.h"
+#include "domain/quotereport.h"
 #include "domain/ratedatabase.h"
 #include "domain/report.h"
 #include "support/datarow.h"
@@ -100,6 +101,31 @@ private Q_SLOTS:
         }
     }
 
+    // Where the tables' labels sit, in twips; no width or height: the design does not fix it.
+    void tablePlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        row("life, monthly", "lblMntMens11", QRect(3600, 3930, 840, 270));
+        row("disability, monthly", "lblMntMens32", QRect(5760, 8595, 840, 270));
+        row("total, monthly", "lblMntMens37", QRect(7920, 9150, 840, 270));
+        row("option A total, monthly", "lblTotalAM", QRect(3585, 6000, 840, 270));
+        row("option B, monthly", "lblMntMens425", QRect(6465, 5745, 840, 270));
+        row("total, slash", "lblSlash26", QRect(8820, 7320, 360, 270));
+        row("total when alone, annual", "lblMntAnn18", QRect(9075, 3930, 1080, 270));
+        row("option B, annual", "lblMntAnn422", QRect(7530, 5460, 945, 270));
+        row("life table's box", "shpCase1", QRect(360, 3225, 0, 0));
+    }
+    void tablePlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        const QRect twips = (*newQuoteReport(french_, builtProgramDir()))[name].twips;
+        QCOMPARE(twips.topLeft(), place.topLeft());
+        if (place.width() > 0)
+            QCOMPARE(twips.size(), place.size());
+    }
+
     void faultsAndMissingRatesMakeNoReport()
     {
         DatabaseRates rates(database_);
@@ -112,15 +138,24 @@ private Q_SLOTS:
         QVERIFY(noDatabase.noRateDatabase && noDatabase.rateError);
     }
 
-    void brokerLineOnlyWhenGiven()
+    // The broker window's masked telephone as the page prints it; one never given is a blank
+    // to fill in by hand.
+    void brokerLine_data()
     {
+        QTest::addColumn<QString>("masked");
+        QTest::addColumn<QString>("printed");
+        row("complete", "(514)555-0123", "(514) 555-0123");
+        row("area code only", "(514)___-____", "(514) ___-____");
+        row("never given", "(___)___-____", "(___) ___-____");
+    }
+    void brokerLine()
+    {
+        QFETCH(QString, masked);
+        QFETCH(QString, printed);
         DatabaseRates rates(database_);
-        const QuoteSnapshot s = snapshotOf({});
         const Quote with =
-            quote(s, &rates,
-                  QuotePage::Broker{QStringLiteral("Luc Roy"), printedTelephone("(514)555-0123")});
-        QCOMPARE((*with.report)[QStringLiteral("lblTelephone")].caption,
-                 QStringLiteral("(514) 555-0123"));
+            quote(snapshotOf({}), &rates, QuotePage::Broker{QStringLiteral("Luc Roy"), masked});
+        QCOMPARE((*with.report)[QStringLiteral("lblTelephone")].caption, printed);
         QCOMPARE((*with.report)[QStringLiteral("lblCourtier")].caption, QStringLiteral("Luc Roy"));
     }
 };

@@ -15,9 +15,11 @@
 #include "ui/quoteform.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QMenu>
 #include <QRadioButton>
@@ -158,13 +160,77 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.beeps, beeps);
     }
 
+    // Every way of changing a number box: digits get in and count as typed (the illustration
+    // is modified, the age no longer comes from the date); anything else is refused.
+    void numberBoxesTakeDigitsOnly_data()
+    {
+        QTest::addColumn<Action>("change");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<bool>("typed");
+        // Standard keys on the age box, the clipboard holding the text given.
+        const auto keys = [](const char *clipboard, const QList<QKeySequence::StandardKey> &ks) {
+            return Action([=](QuoteForm *f) {
+                QGuiApplication::clipboard()->setText(QLatin1String(clipboard));
+                for (QKeySequence::StandardKey k : ks) {
+                    ::norvel::test::illustration().modified = false; // the last key is judged
+                    QTest::keySequence(f->txtAge, k);
+                }
+            });
+        };
+        row("typing", Action([](QuoteForm *f) {
+                QTest::keyClicks(f->txtAge, QStringLiteral("a1-.2"));
+                QTest::keyClick(f->txtAge, Qt::Key_Backspace);
+                QTest::keyClicks(f->txtAge, QStringLiteral("x3"));
+            }),
+            "13", true);
+        row("cut", keys("", {QKeySequence::Cut}), "", true);
+        row("delete", keys("", {QKeySequence::Delete}), "", true);
+        row("undo", keys("", {QKeySequence::Delete, QKeySequence::Undo}), "40", true);
+        row("redo", keys("", {QKeySequence::Delete, QKeySequence::Undo, QKeySequence::Redo}), "",
+            true);
+        row("paste digits", keys("52", {QKeySequence::Paste}), "52", true);
+        row("paste a letter", keys("5a", {QKeySequence::Paste}), "40", false);
+        row("paste from the menu", Action([](QuoteForm *f) {
+                QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+                QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4));
+                QApplication::sendEvent(f->txtAge, &event);
+                QWidget *menu = QApplication::activePopupWidget();
+                QVERIFY(menu);
+                const QString paste = QKeySequence(QKeySequence::Paste).toString();
+                const QList<QAction *> items = menu->actions();
+                const auto item = std::find_if(items.begin(), items.end(), [&](QAction *a) {
+                    return a->text().endsWith(QLatin1Char('\t') + paste);
+                });
+                QVERIFY(item != items.end());
+                (*item)->trigger();
+                menu->close();
+            }),
+            "40", false);
+        row("drop", Action([](QuoteForm *f) {
+                QMimeData data;
+                data.setText(QStringLiteral("5"));
+                QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, {});
+                QApplication::sendEvent(f->txtAge, &enter);
+                QVERIFY(!enter.isAccepted());
+                QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, {});
+                QApplication::sendEvent(f->txtAge, &drop);
+            }),
+            "40", false);
+    }
     void numberBoxesTakeDigitsOnly()
     {
-        QLineEdit *box = f->txtAge;
-        typeInto(box, QStringLiteral("a1-.2"));
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, QStringLiteral("x3"));
-        QCOMPARE(box->text(), QStringLiteral("13"));
+        QFETCH(Action, change);
+        QFETCH(QString, age);
+        QFETCH(bool, typed);
+        f->optNaisEmp[0]->click();
+        typeInto(f->mskDateEmp, QStringLiteral("01091970"));
+        f->optNaisEmp[1]->click(); // the age, 40, stays with the date under it
+        focusOn(f->txtAge);
+        ::norvel::test::illustration().modified = false;
+        change(f);
+        QCOMPARE(f->txtAge->text(), age);
+        QCOMPARE(::norvel::test::illustration().modified, typed);
+        QCOMPARE(f->mskDateEmp->digits().isEmpty(), typed);
     }
 
     void enterMovesOn_data()
@@ -287,8 +353,21 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QString());
     }
 
+    // An age given by a date follows the loan date; one given under the age option stays,
+    // even with the unused date box still holding a date (as an opened file may leave it).
+    void agesFollowTheLoanDate_data()
+    {
+        QTest::addColumn<bool>("byDate");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("ageCo");
+        row("dates in use", true, "40", "30");
+        row("ages given", false, "45", "33");
+    }
     void agesFollowTheLoanDate()
     {
+        QFETCH(bool, byDate);
+        QFETCH(QString, age);
+        QFETCH(QString, ageCo);
         ViderMasque(f->mskEffet, QStringLiteral("15032010"));
         f->optNaisEmp[0]->click();
         typeInto(f->mskDateEmp, QStringLiteral("16031970"));
@@ -296,12 +375,18 @@ private Q_SLOTS:
         f->optNaisCo[0]->click();
         typeInto(f->mskDateCo, QStringLiteral("16031980"));
         QCOMPARE(f->txtAgeCo->text(), QStringLiteral("29"));
+        if (!byDate) {
+            f->optNaisEmp[1]->click();
+            f->txtAge->setText(QStringLiteral("45"));
+            f->optNaisCo[1]->click();
+            f->txtAgeCo->setText(QStringLiteral("33"));
+        }
         tick(); // the co-borrower's entries wait in the memory
 
         typeInto(f->mskEffet, QStringLiteral("16032010"));
-        QCOMPARE(f->txtAge->text(), QStringLiteral("40"));
+        QCOMPARE(f->txtAge->text(), age);
         tick();
-        QCOMPARE(f->txtAgeCo->text(), QStringLiteral("30"));
+        QCOMPARE(f->txtAgeCo->text(), ageCo);
     }
 
     void modifiedFlag_data()

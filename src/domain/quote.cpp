@@ -258,7 +258,7 @@ Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const Quote
     const double ageCo = co ? terms.coemprunteur.age : 0;
     if (page.broker) {
         w.set("lblCourtier", page.broker->name);
-        w.set("lblTelephone", page.broker->telephone);
+        w.set("lblTelephone", printedTelephone(page.broker->telephone));
     }
     fillEntries(w, entries, quote.prices, language, step);
     step("ArrangTableaux");

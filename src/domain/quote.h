@@ -19,7 +19,7 @@ class Report;
 struct QuotePage {
     struct Broker {
         QString name;
-        QString telephone; // as printed
+        QString telephone; // the broker window's masked text, "(514)555-0123"
     };
     std::optional<Broker> broker; // none: the page keeps its own captions
     QDate today;                  // the report's date, and the day validation judges by
@@ -54,7 +54,8 @@ Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const Quote
                 const QuoteStep &step = {});
 
 // The telephone as the page prints it: the first five characters of the masked text, a space,
-// the last eight.
+// the last eight; a telephone never given prints as its blank, "(___) ___-____", to fill in by
+// hand.
 QString printedTelephone(const QString &maskedText);
 
 } // namespace norvel

@@ -31,6 +31,8 @@ constexpr ControlKind N = ControlKind::Line;
 constexpr ControlKind P = ControlKind::Picture;
 
 constexpr int kRow = 270;
+constexpr int kMensuelWidth = 840;
+constexpr int kSlashWidth = 360;
 constexpr int kBox = 240;
 constexpr int kRowLabelWidth = 2680;
 
@@ -78,7 +80,7 @@ const Design kDetail[] = {
     {"lblTitrePrime", L, 0, 2895, 10710, kRow,
      "Primes selon les 3 options (mensuelles / annuelles)", Bold | Centre},
     // Table 1: life.
-    {"shpCase1", S, 360, 3240, kBox, kBox, "", Plain},
+    {"shpCase1", S, 360, 3225, kBox, kBox, "", Plain},
     {"lblAssVie", L, 900, 3225, 5000, kRow, "Vie hypothécaire", Bold},
     {"lblTitreVie1", L, 3600, 3540, 2115, 300, "Vie hypothécaire", Centre},
     {"lblTitrePrime1", L, 7920, 3540, 2340, 300, "Prime totale", Centre},
@@ -220,9 +222,10 @@ ReportControl amountLabel(const QString &name, int x, int y, int w, Qt::Alignmen
 void addAmountCell(std::vector<ReportControl> &controls, const AmountCell &names, int y,
                    const Column &column, int annuelLeft)
 {
-    const int mensuelWidth = column.slash - column.mensuel - 30;
-    controls.push_back(amountLabel(names.mensuel, column.mensuel, y, mensuelWidth, Qt::AlignRight));
-    controls.push_back(amountLabel(names.slash, column.slash, y, 360, Qt::AlignHCenter, "/"));
+    controls.push_back(
+        amountLabel(names.mensuel, column.mensuel, y, kMensuelWidth, Qt::AlignRight));
+    controls.push_back(
+        amountLabel(names.slash, column.slash, y, kSlashWidth, Qt::AlignHCenter, "/"));
     controls.push_back(amountLabel(names.annuel, annuelLeft, y, column.annuelWidth, Qt::AlignLeft));
 }
 

@@ -52,6 +52,7 @@ FieldEvents::FieldEvents(QuoteForm *form)
         f.optSexeCo[0],   f.optSexeCo[1],  f.optFumCo[0],   f.optFumCo[1],     f.cmdCotation};
     for (QWidget *control : controls)
         control->installEventFilter(this);
+    guardNumberBoxes();
 }
 
 bool FieldEvents::eventFilter(QObject *watched, QEvent *event)
@@ -71,6 +72,15 @@ bool FieldEvents::eventFilter(QObject *watched, QEvent *event)
         return true;
     case QEvent::KeyPress:
         return keyPressed(control, static_cast<QKeyEvent *>(event));
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // A drop lands wherever the pointer is, even in a box that shows "---" or a grouped
+        // amount: number boxes take none.
+        if (!numberBoxes().contains(qobject_cast<QLineEdit *>(control)))
+            return false;
+        event->ignore();
+        return true;
     default:
         return false;
     }

@@ -38,6 +38,9 @@ private:
     void leave(QWidget *control);
     void warn(QWidget *control);
 
+    // The boxes that hold a number and take digits only, whatever the way they change.
+    QList<QLineEdit *> numberBoxes() const;
+    void guardNumberBoxes();
     // Each returns true when the key is swallowed.
     bool keyPressed(QWidget *control, QKeyEvent *event);
     bool numberKey(QLineEdit *box, QKeyEvent *event);

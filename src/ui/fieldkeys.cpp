@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 
 namespace norvel {
 
@@ -31,10 +32,12 @@ bool isDigit(const QString &text)
     return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
 }
 
-// A key that types a character, as opposed to one that moves or edits.
+// A key that types a character, as opposed to one that moves or edits (Ctrl+X is a command
+// whatever text the system gives with it).
 bool typesCharacter(const QKeyEvent *event)
 {
-    return !event->text().isEmpty() && event->text().at(0).isPrint();
+    return !event->text().isEmpty() && event->text().at(0).isPrint() &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
 }
 
 // Moves the focus on as the Tab key does.
@@ -50,6 +53,25 @@ void beep()
 }
 
 } // namespace
+
+QList<QLineEdit *> FieldEvents::numberBoxes() const
+{
+    const QuoteForm &f = *form_;
+    return {f.txtTerme, f.txtHypotheque, f.txtVersement, f.txtEcheance, f.txtAge, f.txtAgeCo};
+}
+
+void FieldEvents::guardNumberBoxes()
+{
+    // Typing is filtered key by key; a paste, an input method or the middle button brings its
+    // text at once, and is refused when anything but digits would get in.
+    auto *digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    for (QLineEdit *box : numberBoxes()) {
+        box->setValidator(digits);
+        // Cutting, deleting, undoing and redoing change the number as typing does.
+        connect(box, &QLineEdit::textEdited, this, [this, box] { digitAccepted(box); });
+    }
+}
 
 bool FieldEvents::keyPressed(QWidget *control, QKeyEvent *event)
 {
@@ -74,8 +96,7 @@ bool FieldEvents::keyPressed(QWidget *control, QKeyEvent *event)
         f.mskEcheance->setCursorPosition(int(f.mskEcheance->displayText().size()));
         return true;
     }
-    for (QLineEdit *box :
-         {f.txtTerme, f.txtHypotheque, f.txtVersement, f.txtEcheance, f.txtAge, f.txtAgeCo})
+    for (QLineEdit *box : numberBoxes())
         if (control == box)
             return numberKey(box, event);
     return false;
@@ -91,8 +112,7 @@ bool FieldEvents::numberKey(QLineEdit *box, QKeyEvent *event)
         digitAccepted(box);
         return false;
     }
-    // A paste would bring in what typing keeps out.
-    return typesCharacter(event) || event->matches(QKeySequence::Paste);
+    return typesCharacter(event);
 }
 
 void FieldEvents::spaceShortcut(QLineEdit *box)

@@ -28,6 +28,15 @@ QString message(const char *key)
     return GetLangString(QStringLiteral("modCotalmira-Msg"), QLatin1String(key));
 }
 
+// The texts that name Acrobat's programs are for the machines that have them; elsewhere the
+// same place speaks of the PDF reader.
+QString readerMessage(ReaderConvention convention, const char *key)
+{
+    return convention == ReaderConvention::Windows
+               ? message(key)
+               : message((QByteArray(key) + "Lecteur").constData());
+}
+
 Dialogs::Answer askCritical(const QString &text, const QString &title, Dialogs::Buttons buttons)
 {
     const Dialogs::Answer first =
@@ -62,7 +71,8 @@ QString associatedCommand(FileAssociations &associations)
 // The reader question, then the dialog. A reader that starts is kept for the next document.
 void locateReader(ReaderPlatform &platform, const QString &document)
 {
-    const QString question = message("OuvErrPDF2_1") + kParagraph + message("OuvErrPDF2_2");
+    const QString question =
+        message("OuvErrPDF2_1") + kParagraph + readerMessage(platform.convention, "OuvErrPDF2_2");
     if (askCritical(question, programContext().exeBaseName, Dialogs::Buttons::YesNo) !=
         Dialogs::Answer::Yes)
         return;
@@ -113,8 +123,8 @@ QString ChercherLecteurPdf(const ReaderPlatform &platform)
         if (isReaderProgram(platform.convention, path, file.fileName()))
             return path;
         const QString question = message("RchErrAcroread_1") + file.fileName() +
-                                 message("RchErrAcroread_2") + kParagraph +
-                                 message("RchErrAcroread_3");
+                                 readerMessage(platform.convention, "RchErrAcroread_2") +
+                                 kParagraph + message("RchErrAcroread_3");
         if (askCritical(question, message("RchErrAcroread_t"), Dialogs::Buttons::YesNo) !=
             Dialogs::Answer::Yes)
             return QString();

@@ -36,16 +36,12 @@ RateSource *rates()
     return state.rates.get();
 }
 
-// The broker line: the broker window's name and telephone; nothing is printed for a
-// telephone without a digit.
+// The broker line: the broker window's name and telephone.
 std::optional<QuotePage::Broker> brokerLine(const BrokerWindow *broker)
 {
     if (!broker)
         return std::nullopt;
-    const QString telephone = broker->mskTelephone->digits().isEmpty()
-                                  ? QString()
-                                  : printedTelephone(broker->mskTelephone->formattedText());
-    return QuotePage::Broker{broker->txtNom->text(), telephone};
+    return QuotePage::Broker{broker->txtNom->text(), broker->mskTelephone->formattedText()};
 }
 
 } // namespace

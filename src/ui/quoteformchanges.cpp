@@ -86,14 +86,16 @@ void QuoteForm::loanDateChanged()
     setEntryColours(mskEcheance, true);
     optEcheance[1]->setEnabled(true);
 
-    // The ages are those at the new loan date.
-    const QString age = CalculerAge(mskEffet->formattedText(), mskDateEmp->formattedText());
-    if (!age.isEmpty())
-        txtAge->setText(age);
-    if (isNumeric(txtAge->text()) && !kInsuredAge.admits(txtAge->text()))
-        txtAge->setText(kNoValue);
+    // The ages given by a birth date are those at the new loan date; an age typed under the
+    // age option stays, whatever the unused date box still holds.
+    if (optNaisEmp[0]->isChecked()) {
+        const QString age = CalculerAge(mskEffet->formattedText(), mskDateEmp->formattedText());
+        if (!age.isEmpty())
+            txtAge->setText(age);
+        if (isNumeric(txtAge->text()) && !kInsuredAge.admits(txtAge->text()))
+            txtAge->setText(kNoValue);
+    }
     CoempMemoire &memory = illustration_.coempMemoire;
-    // An age typed for the co-borrower stays: only an age given by a date is recomputed.
     if (!memory.parDate)
         return;
     const QString coAge = CalculerAge(mskEffet->formattedText(), dateFromDigits(memory.dateNais));
