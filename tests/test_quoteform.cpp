@@ -287,6 +287,15 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QString());
     }
 
+    void durationFollowsTheLoanDate()
+    {
+        typeInto(f->mskEcheance, QStringLiteral("01092017"));
+        QCOMPARE(f->txtEcheance->text(), QStringLiteral("84"));
+        // A day earlier, as typed over the old date: 85 months, the next disability class.
+        ViderMasque(f->mskEffet, QStringLiteral("31082010"));
+        QCOMPARE(f->txtEcheance->text(), QStringLiteral("85"));
+    }
+
     void agesFollowTheLoanDate()
     {
         ViderMasque(f->mskEffet, QStringLiteral("15032010"));

@@ -85,6 +85,9 @@ void QuoteForm::loanDateChanged()
     mskEcheance->setEnabled(true);
     setEntryColours(mskEcheance, true);
     optEcheance[1]->setEnabled(true);
+    // A duration derived from the old loan date would contradict the dates shown and printed.
+    if (validDate(maskedValue(mskEcheance)))
+        CalculerDureeAmortissement();
 
     // The ages are those at the new loan date.
     const QString age = CalculerAge(mskEffet->formattedText(), mskDateEmp->formattedText());
