@@ -200,6 +200,17 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QStringLiteral("45"));
     }
 
+    void enterOnAnOptionMovesOnAsTabDoes()
+    {
+        f->optNaisEmp[0]->click();
+        typeInto(f->mskDateEmp, QStringLiteral("01091970")); // the caret stays after the mask
+        focusOn(f->optNaisEmp[0]);
+        key(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f->mskDateEmp);
+        QTest::keyClicks(f->mskDateEmp, QStringLiteral("02091980"));
+        QCOMPARE(f->mskDateEmp->formattedText(), QStringLiteral("02/09/1980"));
+    }
+
     // Each box is judged with what it and the box beside it hold, on the program's today.
     void warningOnLeaving_data()
     {

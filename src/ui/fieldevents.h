@@ -14,8 +14,8 @@ namespace norvel {
 class MaskedEdit;
 class QuoteForm;
 
-// Set on an entry box when a key typed on its option starts the entry: its next arrival keeps
-// the caret where the key put it instead of selecting the whole content.
+// Set on an entry box when a digit typed on its option starts the entry: its next arrival
+// keeps the caret after that digit instead of selecting the whole content.
 inline constexpr char kStartedByKey[] = "startedByKey";
 
 // The reactions of the quote form's entry controls to the focus and to the keyboard: the help
