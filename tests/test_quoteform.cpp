@@ -266,6 +266,15 @@ private Q_SLOTS:
         QCOMPARE(told(), QStringList{text(QStringLiteral("TermePretLimitMois"))});
     }
 
+    void quotingFromAFaultyFieldTellsTheFaultOnce()
+    {
+        typeInto(f->txtTerme, QStringLiteral("61"));
+        QTest::mouseClick(f->cmdCotation, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(told(), QStringList{text(QStringLiteral("TermePretLimitMois"))});
+        QCOMPARE(QApplication::focusWidget(), f->txtTerme);
+    }
+
     void loanDateOpensAndClosesTheEndOfTerm()
     {
         f->optEcheance[1]->click();

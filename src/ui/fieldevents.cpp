@@ -167,12 +167,14 @@ void FieldEvents::warn(QWidget *control)
     if (!warning)
         return;
     // Shown once the focus has settled in the next field, never in the middle of the move.
-    const QString text = validationMessage(*warning, appState().language);
+    warning_ = validationMessage(*warning, appState().language);
     QMetaObject::invokeMethod(
-        form_,
-        [text] {
+        this,
+        [this, text = warning_] {
             AppState &state = appState();
             state.dialogs->tell(text, state.appTitle, Dialogs::Icon::Exclamation);
+            if (warning_ == text)
+                warning_.clear();
         },
         Qt::QueuedConnection);
 }

@@ -28,6 +28,9 @@ class FieldEvents : public QObject {
 public:
     explicit FieldEvents(QuoteForm *form);
 
+    // True while this text, given on leaving a field, is still to be shown or on screen.
+    bool warns(const QString &text) const { return !text.isEmpty() && text == warning_; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -52,6 +55,7 @@ private:
     QPointer<QWidget> awayFrom_;
     // Where an entry box's caret stood before the box placed its own on arrival.
     int caretBefore_ = 0;
+    QString warning_;
 };
 
 } // namespace norvel

@@ -86,6 +86,7 @@ private:
     void quoteClicked();
 
     Illustration illustration_;
+    FieldEvents *fieldEvents_ = nullptr;
     QWidget *fraProg_ = nullptr;
     QString illustrationName_;
 };

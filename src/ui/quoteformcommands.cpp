@@ -8,6 +8,7 @@
 #include "ui/amountbox.h"
 #include "ui/appstate.h"
 #include "ui/dialogs.h"
+#include "ui/fieldevents.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
 #include "ui/formvalues.h"
@@ -144,8 +145,10 @@ bool QuoteForm::ValiderSaisie()
     if (!fault)
         return true;
     AppState &state = appState();
-    state.dialogs->tell(validationMessage(*fault, state.language), state.appTitle,
-                        Dialogs::Icon::Exclamation);
+    // Quoting from a faulty field: the warning on leaving it already tells the fault.
+    const QString text = validationMessage(*fault, state.language);
+    if (!fieldEvents_ || !fieldEvents_->warns(text))
+        state.dialogs->tell(text, state.appTitle, Dialogs::Icon::Exclamation);
     QWidget *const targets[] = {mskEffet,   txtTerme, mskEcheance, txtEcheance,
                                 mskDateEmp, txtAge,   mskDateCo,   txtAgeCo};
     targets[int(fault->focus)]->setFocus();
