@@ -10,6 +10,7 @@
 #include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/brokerwindow.h"
+#include "ui/desktopdialogs.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
 #include "ui/illustrationio.h"
@@ -19,10 +20,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace norvel;
@@ -133,6 +138,23 @@ private Q_SLOTS:
         // A later Save writes the erased file again.
         EnregistrerIllustration(*::norvel::test::mainWindow());
         QVERIFY(QFile::exists(open));
+    }
+
+    void eraseDialogSaysErase()
+    {
+        DesktopDialogs desktop;
+        appState().dialogs = &desktop;
+        QString accept;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            accept =
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->text();
+            dialog->reject();
+        });
+        program_->window()->item("indEffacer")->trigger();
+        appState().dialogs = &program_->dialogs;
+        QCOMPARE(accept, msg("EffIllus_b"));
     }
 
     // The system would let root delete it; the broker's read-only mark does not.
