@@ -11,19 +11,24 @@
 #include "support/windows.h"
 #include "ui/appstate.h"
 #include "ui/formutils.h"
+#include "ui/mainwindow.h"
 #include "ui/maskededit.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
 #include "ui/reportoutput.h"
 #include "ui/reportpreview.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace norvel;
@@ -171,6 +176,58 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(!QFile::exists(path));
+    }
+
+    // Within the screen at the page's width; closed, it keeps the size the broker gave it.
+    void thePreviewFitsTheScreenAndKeepsItsSize()
+    {
+        ReportPreview *preview = quoteACouple();
+        QVERIFY(preview->screen()->availableGeometry().contains(preview->frameGeometry()));
+        const auto *view = preview->findChild<QScrollArea *>()->viewport();
+        const int page = preview->findChild<QScrollArea *>()->widget()->width();
+        QVERIFY2(page <= view->width() && page > view->width() * 0.9,
+                 qPrintable(QStringLiteral("%1 in %2").arg(page).arg(view->width())));
+
+        preview->resize(500, 400);
+        QTest::keyClick(preview, Qt::Key_Escape);
+        QVERIFY(!preview->isVisible());
+        QCOMPARE(program_->setting("apercu", "largeur"), QStringLiteral("500"));
+        QCOMPARE(program_->setting("apercu", "hauteur"), QStringLiteral("400"));
+        QCOMPARE(program_->restart(), StartupResult::Running);
+        QCOMPARE(quoteACouple()->size(), QSize(500, 400));
+    }
+
+    // Its keys act on it, Ctrl+S beside the program's Save; its tools follow the language.
+    void thePreviewsKeysAndLanguage()
+    {
+        ReportPreview *preview = quoteACouple();
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        int printed = 0, saved = 0;
+        preview->choosers.printer = [&](QWidget *, QPrinter &) {
+            ++printed;
+            return false;
+        };
+        preview->choosers.pdfPath = [&](QWidget *, const QString &) {
+            ++saved;
+            return QString();
+        };
+        QTest::keyClick(preview, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(preview, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(printed, 1);
+        QCOMPARE(saved, 1);
+        QVERIFY(program_->dialogs.fileRequests.isEmpty()); // not the illustration's Save
+
+        program_->window()->item("indLangAnglais")->trigger();
+        QStringList tools, english;
+        for (const QAction *tool : preview->findChild<QToolBar *>()->actions())
+            if (!tool->isSeparator())
+                tools << tool->text();
+        for (const char *key :
+             {"Imprimer", "EnregistrerPDF", "ZoomMoins", "ZoomPlus", "PleineLargeur", "Fermer"})
+            english << program_->text("English", QStringLiteral("frmApercu-Val"), key);
+        QCOMPARE(tools, english);
+        QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!preview->isVisible());
     }
 
     void zoomStaysWithinItsLimits()

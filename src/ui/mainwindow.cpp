@@ -14,6 +14,7 @@
 #include "ui/province.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
+#include "ui/reportpreview.h"
 #include "ui/shutdown.h"
 
 #include <QAction>
@@ -111,6 +112,7 @@ void MainWindow::load()
 {
     AppState &state = appState();
     ApplyProvinceMenus(this, QString());
+    CheckCurrentChoices(this);
     TranslateForm(static_cast<QObject *>(this));
     state.saveCancelled = false;
 
@@ -230,6 +232,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    // A preview closes with the program, keeping the size the broker gave it.
+    for (ReportPreview *preview : findChildren<ReportPreview *>())
+        preview->close();
     event->accept();
     FermerBasesEtQuitter();
 }

@@ -2,6 +2,7 @@
 // progress, the dates it derives, and the record of its entries.
 #include "base/clock.h"
 #include "domain/amountformat.h"
+#include "domain/fieldhelp.h"
 #include "domain/language.h"
 #include "domain/quotedates.h"
 #include "domain/validation.h"
@@ -110,6 +111,9 @@ void QuoteForm::retranslate()
     setIllustrationName(illustrationName_);
     reformatAmount(txtHypotheque);
     reformatAmount(txtVersement);
+    // The help line speaks the new language too.
+    if (QWidget *field = focusWidget())
+        lblDescription->setText(fieldHelp(appState().language, field->objectName()));
 }
 
 QuoteSnapshot QuoteForm::snapshot() const
