@@ -16,10 +16,12 @@
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
 #include "ui/reportoutput.h"
+#include "ui/reportpainter.h"
 #include "ui/reportpreview.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -176,6 +178,35 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(!QFile::exists(path));
+    }
+
+    // Every caption fits its box in the report's font, with room for a space before the value
+    // beside it.
+    void captionsFitTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("language");
+        row("French", "French");
+        row("English", "English");
+    }
+    void captionsFitTheirBoxes()
+    {
+        QFETCH(QString, language);
+        const Language lang(program_->folder.file(QStringLiteral("Data/%1.lng").arg(language)));
+        const std::unique_ptr<Report> report = newQuoteReport(lang, appState().programDir);
+        for (const ReportSection &section : report->sections())
+            for (const ReportControl &c : section.controls) {
+                if (c.kind != ControlKind::Label || c.caption.isEmpty())
+                    continue;
+                const QFontMetricsF metrics(reportFont(c));
+                const QRectF text = metrics.boundingRect(
+                    QRectF(c.twips), int(Qt::TextWordWrap | c.alignment), c.caption);
+                // As many lines as the box is high, and always one.
+                const qreal lines = qMax(1.0, std::floor(c.twips.height() / metrics.lineSpacing()));
+                QVERIFY2(text.width() + metrics.horizontalAdvance(QLatin1Char(' ')) <=
+                                 c.twips.width() &&
+                             text.height() <= lines * metrics.lineSpacing(),
+                         qPrintable(c.name + QStringLiteral(": ") + c.caption));
+            }
     }
 
     // Within the screen at the page's width; closed, it keeps the size the broker gave it.
