@@ -216,7 +216,7 @@ private Q_SLOTS:
         ::norvel::test::brokerWindow()->txtNom->setText(QString());
         QVERIFY(LireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("15/03/2010"));
-        QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
         QCOMPARE(form_->txtVersement->text(), QStringLiteral("100 $"));
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Côté"));
         QVERIFY(form_->optFumeur[1]->isChecked());

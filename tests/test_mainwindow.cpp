@@ -188,7 +188,7 @@ private Q_SLOTS:
         FormatCashChamp(form->txtHypotheque);
         form->txtVersement->setText(QStringLiteral("1250"));
         FormatCashChamp(form->txtVersement);
-        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
 
         form->txtTerme->setFocus();
         ChangeLanguage(*::norvel::test::mainWindow(), QLatin1String(kEnglishFile));
@@ -201,8 +201,8 @@ private Q_SLOTS:
         ChangeLanguage(*::norvel::test::mainWindow(), QLatin1String(kFrenchFile));
         QVERIFY(form->lblDescription->text().startsWith(
             text("French", "frmCotalmira-Msg", "TermePretDesc_1")));
-        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
-        QCOMPARE(form->txtVersement->text(), QStringLiteral("1 250 $"));
+        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
+        QCOMPARE(form->txtVersement->text(), QStringLiteral("1\u00A0250 $"));
         // The caption names the illustration, whatever the language.
         QCOMPARE(form->windowTitle(), QStringLiteral("Tremblay"));
     }

@@ -469,7 +469,7 @@ private Q_SLOTS:
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
         QCOMPARE(QApplication::focusWidget(), f->mskEffet);
         // The amounts are re-presented even though the quote stopped.
-        QCOMPARE(f->txtHypotheque->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(f->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
         QVERIFY(f->cmdCotation->isEnabled());
 
         ViderMasque(f->mskEffet, QStringLiteral("01092010"));
