@@ -9,6 +9,7 @@
 #include "support/running.h"
 #include "support/windows.h"
 #include "ui/brokerwindow.h"
+#include "ui/desktopdialogs.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
 #include "ui/illustrationio.h"
@@ -19,10 +20,14 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 
 using namespace norvel;
@@ -135,6 +140,23 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(open));
     }
 
+    void eraseDialogSaysErase()
+    {
+        DesktopDialogs desktop;
+        programContext().dialogs = &desktop;
+        QString accept;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            accept =
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->text();
+            dialog->reject();
+        });
+        program_->window()->item("indEffacer")->trigger();
+        programContext().dialogs = &program_->dialogs;
+        QCOMPARE(accept, msg("EffIllus_b"));
+    }
+
     // The system would let root delete it; the broker's read-only mark does not.
     void eraseKeepsWhatIsMarkedReadOnly()
     {
@@ -194,7 +216,7 @@ private Q_SLOTS:
         ::norvel::test::brokerWindow()->txtNom->setText(QString());
         QVERIFY(LireIllustration(*::norvel::test::mainWindow(), path));
         QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("15/03/2010"));
-        QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
         QCOMPARE(form_->txtVersement->text(), QStringLiteral("100 $"));
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Côté"));
         QVERIFY(form_->optFumeur[1]->isChecked());

@@ -104,14 +104,17 @@ private Q_SLOTS:
     {
         MainWindow *w = startWith("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\French.lng\r\n");
         QVERIFY(w);
+        QVERIFY(!w->item("indProvQuebec")->isChecked() && !w->item("indProvOntario")->isChecked());
         w->item("indProvOntario")->trigger();
         QCOMPARE(programContext().province, QStringLiteral("ontario"));
+        QVERIFY(w->item("indProvOntario")->isChecked() && !w->item("indProvQuebec")->isChecked());
         QVERIFY(!shown(w, "indLangage"));
         QVERIFY(!shown(w, "mnu_docFran"));
         QCOMPARE(w->item("mnuFichier")->text(), text("English", "frmMDI", "mnuFichier-Caption"));
 
         w->item("indProvQuebec")->trigger();
         QCOMPARE(programContext().province, QStringLiteral("quebec"));
+        QVERIFY(w->item("indProvQuebec")->isChecked() && !w->item("indProvOntario")->isChecked());
         QVERIFY(shown(w, "indLangage"));
         QVERIFY(shown(w, "mnuVersion")); // nothing hides it again
         QCOMPARE(w->item("mnuFichier")->text(), text("French", "frmMDI", "mnuFichier-Caption"));
@@ -133,7 +136,9 @@ private Q_SLOTS:
     {
         MainWindow *w = startWith(QByteArray());
         QVERIFY(w);
+        QVERIFY(w->item("indLangFrancais")->isChecked() && !w->item("indLangAnglais")->isChecked());
         w->item("indLangAnglais")->trigger();
+        QVERIFY(w->item("indLangAnglais")->isChecked() && !w->item("indLangFrancais")->isChecked());
         QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\English.lng"));
         QCOMPARE(w->windowTitle(), text("English", "frmMDI", "frmMDI-Caption"));
         QCOMPARE(w->property("Tag").toString(), text("English", "frmMDI", "frmMDI-Picture#Tag"));
@@ -141,6 +146,8 @@ private Q_SLOTS:
         QVERIFY(w->item("indQuitter")->text() != text("French", "frmMDI", "indQuitter-Caption"));
 
         w->item("indLangFrancais")->trigger();
+        w->item("indLangFrancais")->trigger(); // choosing it again keeps it checked
+        QVERIFY(w->item("indLangFrancais")->isChecked() && !w->item("indLangAnglais")->isChecked());
         QCOMPARE(saved("langage"), QStringLiteral(".\\Data\\French.lng"));
         QCOMPARE(w->item("indQuitter")->text(), text("French", "frmMDI", "indQuitter-Caption"));
 
@@ -181,16 +188,21 @@ private Q_SLOTS:
         FormatCashChamp(form->txtHypotheque);
         form->txtVersement->setText(QStringLiteral("1250"));
         FormatCashChamp(form->txtVersement);
-        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
 
+        form->txtTerme->setFocus();
         ChangeLanguage(*::norvel::test::mainWindow(), QLatin1String(kEnglishFile));
+        QVERIFY(form->lblDescription->text().startsWith(
+            text("English", "frmCotalmira-Msg", "TermePretDesc_1")));
         QCOMPARE(form->txtHypotheque->text(), QStringLiteral("$150,000"));
         QCOMPARE(form->txtVersement->text(), QStringLiteral("$1,250"));
         QCOMPARE(form->windowTitle(), text("English", "modEnregistrement-Msg", "NouIllus"));
         form->setIllustrationName(QStringLiteral("Tremblay"));
         ChangeLanguage(*::norvel::test::mainWindow(), QLatin1String(kFrenchFile));
-        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150 000 $"));
-        QCOMPARE(form->txtVersement->text(), QStringLiteral("1 250 $"));
+        QVERIFY(form->lblDescription->text().startsWith(
+            text("French", "frmCotalmira-Msg", "TermePretDesc_1")));
+        QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
+        QCOMPARE(form->txtVersement->text(), QStringLiteral("1\u00A0250 $"));
         // The caption names the illustration, whatever the language.
         QCOMPARE(form->windowTitle(), QStringLiteral("Tremblay"));
     }
@@ -208,6 +220,10 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.messages.at(0).text, text("French", "frmMDI-Msg", "ConsulBrochSpecPoli"));
         QCOMPARE(dialogs_.messages.at(0).title, text("French", "frmMDI-Msg", "Aide"));
         QCOMPARE(dialogs_.messages.at(0).icon, Dialogs::Icon::Information);
+        // The platform's Save beside the program's own: a new illustration asks for a name.
+        QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialogs_.fileRequests.size(), 1);
+        QCOMPARE(dialogs_.fileRequests.at(0).kind, Dialogs::FileRequest::Kind::Save);
     }
 
     void aboutShowsTheCurrentProvince()

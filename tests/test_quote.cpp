@@ -52,21 +52,23 @@ private Q_SLOTS:
             names("lblMntAnn13 lblSlash13 lblCo1 lblSlash17 lblCo2 lblCo3 asterix1 asterix2 "
                   "asterix3 asterix4a lblRabaisApplique lblTitreCo lblSlash27 lblSlash37 "
                   "lblTotalPrime4 Label12 lblSlashTotal4"),
-            QStringLiteral("lblMntAnn11=478,50 $;lblMntMens11=39,87 $;lblMntAnn18=478,50 $;"
-                           "lblMntAnn21=478,50 $;lblMntAnn22=636,00 $;lblMntAnn28=1 114,50 $;"
-                           "lblMntMens28=92,87 $;lblMntAnn32=1 113,00 $;lblMntAnn38=1 591,50 $;"
-                           "lblMntAnn421=636,00 $;lblMntAnn422=1 113,00 $;lblMntAnn424=636,00 $;"
-                           "lblMntAnn425=1 113,00 $;lblMntAnn23=;lblMntAnn14="));
+            QStringLiteral(
+                "lblMntAnn11=478,50 $;lblMntMens11=39,87 $;lblMntAnn18=478,50 $;"
+                "lblMntAnn21=478,50 $;lblMntAnn22=636,00 $;lblMntAnn28=1\u00A0114,50 $;"
+                "lblMntMens28=92,87 $;lblMntAnn32=1\u00A0113,00 $;lblMntAnn38=1\u00A0591,50 $;"
+                "lblMntAnn421=636,00 $;lblMntAnn422=1\u00A0113,00 $;lblMntAnn424=636,00 $;"
+                "lblMntAnn425=1\u00A0113,00 $;lblMntAnn23=;lblMntAnn14="));
         row("borrower 60, co-borrower 40 moves up", QuoteEntry{60, 40, 1500, 150000},
             names("lblEmp2 lblEmp42 lblCo42 lblMntAnn424"), names("lblCo2 lblMntAnn23 lblSlash27"),
             QStringLiteral(
-                "lblMntAnn21=738,15 $;lblMntAnn22=1 065,90 $;lblMntAnn28=1 804,05 $;"
-                "lblMntAnn31=738,15 $;lblMntAnn32=1 865,33 $;lblMntAnn38=2 603,48 $;"
-                "lblMntAnn421=1 065,90 $;lblMntAnn422=1 865,33 $;lblMntAnn424=1 065,90 $;"
-                "lblMntAnn425=1 865,33 $;lblNormeInvl1="));
+                "lblMntAnn21=738,15 $;lblMntAnn22=1\u00A0065,90 $;lblMntAnn28=1\u00A0804,05 $;"
+                "lblMntAnn31=738,15 $;lblMntAnn32=1\u00A0865,33 $;lblMntAnn38=2\u00A0603,48 $;"
+                "lblMntAnn421=1\u00A0065,90 $;lblMntAnn422=1\u00A0865,33 "
+                "$;lblMntAnn424=1\u00A0065,90 $;"
+                "lblMntAnn425=1\u00A0865,33 $;lblNormeInvl1="));
         row("borrower 59 alone keeps disability", QuoteEntry{59, 0, 1500, 150000},
             names("lblAssInv lblEmp2 lblNormeInvl1"), QStringList(),
-            QStringLiteral("lblMntAnn421=1 152,00 $;lblMntAnn28=2 502,00 $"));
+            QStringLiteral("lblMntAnn421=1\u00A0152,00 $;lblMntAnn28=2\u00A0502,00 $"));
         row("payment 0", QuoteEntry{45, 0, 0, 150000},
             names("lblAssInv lblEmp42 lblSlash421 lblNormeVie1"),
             names("lblAssVieInv24Mois lblEmp2 lblSlash21 lblSlash28 lblAssVieInvPret lblSlash38 "
@@ -74,12 +76,13 @@ private Q_SLOTS:
             QStringLiteral("lblMntAnn11=478,50 $;lblMntAnn421="));
         row("couple 42 and 47, discounted", QuoteEntry{42, 47, 1800, 250000},
             names("lblRabaisApplique lblCo2"), QStringList(),
-            QStringLiteral("lblMntAnn11=605,63 $;lblMntAnn14=1 992,63 $;lblMntMens17=216,51 $;"
-                           "lblMntAnn27=4 903,33 $;lblMntMens37=552,94 $;lblMntAnn37=6 635,56 $;"
-                           "txtCoEmp=Marc Gagnon;lblDate=31 août 2010;lblVersion=Version 1.0"));
+            QStringLiteral(
+                "lblMntAnn11=605,63 $;lblMntAnn14=1\u00A0992,63 $;lblMntMens17=216,51 $;"
+                "lblMntAnn27=4\u00A0903,33 $;lblMntMens37=552,94 $;lblMntAnn37=6\u00A0635,56 $;"
+                "txtCoEmp=Marc Gagnon;lblDate=31 août 2010;lblVersion=Version 1.0"));
         row("borrower 61 alone: life only", QuoteEntry{61, 0, 1500, 150000}, QStringList(),
             names("lblAssInv lblEmp2 lblOptionA"),
-            QStringLiteral("lblMntMens11=130,49 $;lblMntAnn18=1 566,00 $"));
+            QStringLiteral("lblMntMens11=130,49 $;lblMntAnn18=1\u00A0566,00 $"));
     }
     void arrangement()
     {

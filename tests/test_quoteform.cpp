@@ -266,6 +266,17 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QStringLiteral("45"));
     }
 
+    void enterOnAnOptionMovesOnAsTabDoes()
+    {
+        f->optNaisEmp[0]->click();
+        typeInto(f->mskDateEmp, QStringLiteral("01091970")); // the caret stays after the mask
+        focusOn(f->optNaisEmp[0]);
+        key(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f->mskDateEmp);
+        QTest::keyClicks(f->mskDateEmp, QStringLiteral("02091980"));
+        QCOMPARE(f->mskDateEmp->formattedText(), QStringLiteral("02/09/1980"));
+    }
+
     // Each box is judged with what it and the box beside it hold, on the program's today.
     void warningOnLeaving_data()
     {
@@ -321,6 +332,15 @@ private Q_SLOTS:
         QCOMPARE(told(), QStringList{text(QStringLiteral("TermePretLimitMois"))});
     }
 
+    void quotingFromAFaultyFieldTellsTheFaultOnce()
+    {
+        typeInto(f->txtTerme, QStringLiteral("61"));
+        QTest::mouseClick(f->cmdCotation, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(told(), QStringList{text(QStringLiteral("TermePretLimitMois"))});
+        QCOMPARE(QApplication::focusWidget(), f->txtTerme);
+    }
+
     void loanDateOpensAndClosesTheEndOfTerm()
     {
         f->optEcheance[1]->click();
@@ -351,6 +371,15 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QStringLiteral("40"));
         key(Qt::Key_Backspace); // an incomplete date takes its age away
         QCOMPARE(f->txtAge->text(), QString());
+    }
+
+    void durationFollowsTheLoanDate()
+    {
+        typeInto(f->mskEcheance, QStringLiteral("01092017"));
+        QCOMPARE(f->txtEcheance->text(), QStringLiteral("84"));
+        // A day earlier, as typed over the old date: 85 months, the next disability class.
+        ViderMasque(f->mskEffet, QStringLiteral("31082010"));
+        QCOMPARE(f->txtEcheance->text(), QStringLiteral("85"));
     }
 
     // An age given by a date follows the loan date; one given under the age option stays,
@@ -525,7 +554,7 @@ private Q_SLOTS:
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
         QCOMPARE(QApplication::focusWidget(), f->mskEffet);
         // The amounts are re-presented even though the quote stopped.
-        QCOMPARE(f->txtHypotheque->text(), QStringLiteral("150 000 $"));
+        QCOMPARE(f->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
         QVERIFY(f->cmdCotation->isEnabled());
 
         ViderMasque(f->mskEffet, QStringLiteral("01092010"));

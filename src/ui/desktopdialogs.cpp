@@ -103,6 +103,8 @@ std::optional<QString> DesktopDialogs::chooseFile(const FileRequest &request)
     dialog.setNameFilters(nameFilters(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setDirectory(request.folder);
+    if (!request.acceptLabel.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, request.acceptLabel);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

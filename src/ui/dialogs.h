@@ -32,6 +32,7 @@ public:
         QString defaultSuffix; // added to a name typed without one
         bool mustExist = true; // Open: only an existing file
         bool confirmOverwrite = false; // Save: ask before replacing a file
+        QString acceptLabel;           // the accept button's word; empty: Open or Save
     };
 
     virtual ~Dialogs() = default;

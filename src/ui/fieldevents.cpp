@@ -177,12 +177,14 @@ void FieldEvents::warn(QWidget *control)
     if (!warning)
         return;
     // Shown once the focus has settled in the next field, never in the middle of the move.
-    const QString text = validationMessage(*warning, programContext().language);
+    warning_ = validationMessage(*warning, programContext().language);
     QMetaObject::invokeMethod(
-        form_,
-        [text] {
+        this,
+        [this, text = warning_] {
             ProgramContext &state = programContext();
             state.dialogs->tell(text, state.appTitle, Dialogs::Icon::Exclamation);
+            if (warning_ == text)
+                warning_.clear();
         },
         Qt::QueuedConnection);
 }

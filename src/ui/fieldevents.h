@@ -14,8 +14,8 @@ namespace norvel {
 class MaskedEdit;
 class QuoteForm;
 
-// Set on an entry box when a key typed on its option starts the entry: its next arrival keeps
-// the caret where the key put it instead of selecting the whole content.
+// Set on an entry box when a digit typed on its option starts the entry: its next arrival
+// keeps the caret after that digit instead of selecting the whole content.
 inline constexpr char kStartedByKey[] = "startedByKey";
 
 // The reactions of the quote form's entry controls to the focus and to the keyboard: the help
@@ -27,6 +27,9 @@ class FieldEvents : public QObject {
     Q_OBJECT
 public:
     explicit FieldEvents(QuoteForm *form);
+
+    // True while this text, given on leaving a field, is still to be shown or on screen.
+    bool warns(const QString &text) const { return !text.isEmpty() && text == warning_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -55,6 +58,7 @@ private:
     QPointer<QWidget> awayFrom_;
     // Where an entry box's caret stood before the box placed its own on arrival.
     int caretBefore_ = 0;
+    QString warning_;
 };
 
 } // namespace norvel

@@ -184,8 +184,10 @@ void FieldEvents::startEntry(QRadioButton *option, const QString &digit)
     }
     QLineEdit *target = option == pair[0] ? static_cast<QLineEdit *>(date) : number;
 
-    target->setProperty(kStartedByKey, true);
+    // Enter moves on as Tab does, to a box whose content typing replaces; only a digit
+    // starts the entry itself, and the box then keeps the caret after it.
     if (!digit.isEmpty()) {
+        target->setProperty(kStartedByKey, true);
         ViderMasque(date);
         number->clear();
         if (target == date)

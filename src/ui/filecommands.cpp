@@ -154,8 +154,10 @@ void EffacerIllustration()
 {
     ProgramContext &state = programContext();
     // The dialog starts without a name; the open illustration keeps its own.
-    const std::optional<QString> chosen = state.dialogs->chooseFile(
-        fileRequest(Dialogs::FileRequest::Kind::Open, QStringLiteral("EffIllus_t"), QString()));
+    Dialogs::FileRequest request =
+        fileRequest(Dialogs::FileRequest::Kind::Open, QStringLiteral("EffIllus_t"), QString());
+    request.acceptLabel = text(QStringLiteral("EffIllus_b"));
+    const std::optional<QString> chosen = state.dialogs->chooseFile(request);
     if (!chosen)
         return;
     const QString question = text(QStringLiteral("EffIllus_1")) + displayName(*chosen) +

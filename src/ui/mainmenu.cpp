@@ -89,6 +89,13 @@ void buildMainMenu(QMainWindow *window)
         action->setObjectName(QString::fromLatin1(item.name));
         action->setVisible(item.shown);
     }
+    // The platform's usual Save works beside the program's own.
+    QAction *save = window->findChild<QAction *>(QStringLiteral("indEnregistrer"));
+    save->setShortcuts({save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S)});
+    // The province and language items show which one is in use.
+    for (const char *name :
+         {"indProvQuebec", "indProvOntario", "indLangFrancais", "indLangAnglais"})
+        window->findChild<QAction *>(QLatin1String(name))->setCheckable(true);
 }
 
 } // namespace norvel

@@ -14,6 +14,7 @@
 #include "ui/province.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
+#include "ui/reportpreview.h"
 #include "ui/shutdown.h"
 
 #include <QAction>
@@ -110,6 +111,7 @@ QAction *MainWindow::item(const char *name) const
 void MainWindow::load()
 {
     ApplyProvinceMenus(this, QString());
+    CheckCurrentChoices(this);
     TranslateForm(static_cast<QObject *>(this));
 
     broker_ = new BrokerWindow(this);
@@ -233,6 +235,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    // A preview closes with the program, keeping the size the broker gave it.
+    for (ReportPreview *preview : findChildren<ReportPreview *>())
+        preview->close();
     event->accept();
     FermerBasesEtQuitter();
 }

@@ -8,9 +8,11 @@
 #include "ui/objectnode.h"
 #include "ui/programcontext.h"
 #include "ui/quoteform.h"
+#include "ui/reportpreview.h"
 #include "ui/settingswriter.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace norvel {
@@ -21,6 +23,20 @@ void showItem(QWidget *window, const char *name, bool visible)
 {
     if (QAction *action = window->findChild<QAction *>(QLatin1String(name)))
         action->setVisible(visible);
+}
+
+void checkItem(QWidget *window, const char *name, bool checked)
+{
+    if (QAction *action = window->findChild<QAction *>(QLatin1String(name)))
+        action->setChecked(checked);
+}
+
+bool isCurrentLanguage(const char *file)
+{
+    const ProgramContext &state = programContext();
+    const QFileInfo current(state.language.path());
+    return current.exists() &&
+           current == QFileInfo(ResolvePath(QLatin1String(file), state.programDir));
 }
 
 } // namespace
@@ -53,6 +69,9 @@ void ChangeLanguage(MainWindow &main, const QString &file)
     TranslateForm(static_cast<QObject *>(&main));
     if (QuoteForm *form = main.quoteForm())
         form->retranslate();
+    for (ReportPreview *preview : main.findChildren<ReportPreview *>())
+        preview->retranslate();
+    CheckCurrentChoices(&main);
     // A province switch passes no file: the saved choice stays as the broker made it.
     if (!file.isEmpty() && state.province != QLatin1String("ontario"))
         SaveSettings(QStringLiteral("systeme"), {{QStringLiteral("langage"), file}});
@@ -70,6 +89,15 @@ void ApplyProvinceMenus(QWidget *window, const QString &province)
     // Developer mode only ever adds the province menu; nothing hides it again.
     if (p == QLatin1String("dev"))
         showItem(window, "mnuVersion", true);
+}
+
+void CheckCurrentChoices(QWidget *window)
+{
+    const QString &p = programContext().province;
+    checkItem(window, "indProvQuebec", p == QLatin1String("quebec"));
+    checkItem(window, "indProvOntario", p == QLatin1String("ontario"));
+    checkItem(window, "indLangFrancais", isCurrentLanguage(kFrenchFile));
+    checkItem(window, "indLangAnglais", isCurrentLanguage(kEnglishFile));
 }
 
 } // namespace norvel

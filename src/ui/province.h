@@ -24,4 +24,7 @@ void ChangeLanguage(MainWindow &main, const QString &file);
 // the current one.
 void ApplyProvinceMenus(QWidget *window, const QString &province);
 
+// Checks the main window's province and language items that are in use, and only those.
+void CheckCurrentChoices(QWidget *window);
+
 } // namespace norvel

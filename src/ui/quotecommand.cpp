@@ -103,14 +103,9 @@ void QuoteCommand::showReport(std::unique_ptr<Report> report)
 {
     if (!preview_)
         preview_ = new ReportPreview(main_);
-    QString caption =
-        GetLangString(QStringLiteral("frmCotalmira-Val"), QStringLiteral("RapportBracket"));
-    if (main_)
-        caption.prepend(main_->windowTitle());
-    preview_->setWindowTitle(caption);
+    preview_->retranslate();
     preview_->setReport(std::move(report));
-    preview_->show();
-    preview_->raise();
+    preview_->present();
 }
 
 } // namespace norvel

@@ -112,7 +112,7 @@ QuoteForm::QuoteForm(QWidget *parent)
     setTabOrder();
     connectRules();
     connectChanges();
-    new FieldEvents(this);
+    fieldEvents_ = new FieldEvents(this);
 }
 
 void QuoteForm::build()

@@ -90,6 +90,7 @@ private:
 
     Illustration illustration_;
     bool open_ = false;
+    FieldEvents *fieldEvents_ = nullptr;
     QWidget *fraProg_ = nullptr;
     QString illustrationName_;
 };

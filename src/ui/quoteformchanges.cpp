@@ -85,6 +85,9 @@ void QuoteForm::loanDateChanged()
     mskEcheance->setEnabled(true);
     setEntryColours(mskEcheance, true);
     optEcheance[1]->setEnabled(true);
+    // A duration derived from the old loan date would contradict the dates shown and printed.
+    if (validDate(maskedValue(mskEcheance)))
+        CalculerDureeAmortissement();
 
     // The ages given by a birth date are those at the new loan date; an age typed under the
     // age option stays, whatever the unused date box still holds.

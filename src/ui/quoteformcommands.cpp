@@ -2,11 +2,13 @@
 // progress, the dates it derives, and the record of its entries.
 #include "base/clock.h"
 #include "domain/amountformat.h"
+#include "domain/fieldhelp.h"
 #include "domain/language.h"
 #include "domain/quotedates.h"
 #include "domain/validation.h"
 #include "ui/amountbox.h"
 #include "ui/dialogs.h"
+#include "ui/fieldevents.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
 #include "ui/formvalues.h"
@@ -108,6 +110,9 @@ void QuoteForm::retranslate()
     setIllustrationName(illustrationName_);
     reformatAmount(txtHypotheque);
     reformatAmount(txtVersement);
+    // The help line speaks the new language too.
+    if (QWidget *field = focusWidget())
+        lblDescription->setText(fieldHelp(programContext().language, field->objectName()));
 }
 
 QuoteSnapshot QuoteForm::snapshot() const
@@ -143,8 +148,10 @@ bool QuoteForm::ValiderSaisie()
     if (!fault)
         return true;
     ProgramContext &state = programContext();
-    state.dialogs->tell(validationMessage(*fault, state.language), state.appTitle,
-                        Dialogs::Icon::Exclamation);
+    // Quoting from a faulty field: the warning on leaving it already tells the fault.
+    const QString text = validationMessage(*fault, state.language);
+    if (!fieldEvents_ || !fieldEvents_->warns(text))
+        state.dialogs->tell(text, state.appTitle, Dialogs::Icon::Exclamation);
     QWidget *const targets[] = {mskEffet,   txtTerme, mskEcheance, txtEcheance,
                                 mskDateEmp, txtAge,   mskDateCo,   txtAgeCo};
     targets[int(fault->focus)]->setFocus();

@@ -25,14 +25,9 @@ QString loadFont()
     return family;
 }
 
-void drawLabel(QPainter &painter, const ReportControl &control, const QString &family)
+void drawLabel(QPainter &painter, const ReportControl &control)
 {
-    QFont font(family);
-    // Sizes in twips: the painter is scaled, so the page lays out alike at every resolution.
-    font.setPixelSize(qRound(control.pointSize * kTwipsPerPoint));
-    font.setBold(control.bold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    painter.setFont(font);
+    painter.setFont(reportFont(control));
     QTextOption option(control.alignment);
     option.setWrapMode(QTextOption::WordWrap);
     painter.save();
@@ -43,12 +38,12 @@ void drawLabel(QPainter &painter, const ReportControl &control, const QString &f
     painter.restore();
 }
 
-void drawControl(QPainter &painter, const ReportControl &control, const QString &family)
+void drawControl(QPainter &painter, const ReportControl &control)
 {
     switch (control.kind) {
     case ControlKind::Label:
     case ControlKind::TextField:
-        drawLabel(painter, control, family);
+        drawLabel(painter, control);
         break;
     case ControlKind::Shape:
         painter.drawRect(control.twips);
@@ -73,9 +68,18 @@ QString reportFontFamily()
     return family;
 }
 
+QFont reportFont(const ReportControl &control)
+{
+    QFont font(reportFontFamily());
+    // Sizes in twips: the painter is scaled, so the page lays out alike at every resolution.
+    font.setPixelSize(qRound(control.pointSize * kTwipsPerPoint));
+    font.setBold(control.bold);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
 void paintReport(const Report &report, QPainter &painter, const QRectF &page)
 {
-    const QString family = reportFontFamily();
     painter.save();
     painter.translate(page.topLeft());
     painter.scale(page.width() / kPageWidthTwips, page.height() / kPageHeightTwips);
@@ -96,7 +100,7 @@ void paintReport(const Report &report, QPainter &painter, const QRectF &page)
         painter.translate(kMarginTwips, top);
         for (const ReportControl &control : section.controls)
             if (control.visible)
-                drawControl(painter, control, family);
+                drawControl(painter, control);
         painter.restore();
         top += section.height;
     }

@@ -1,5 +1,6 @@
 #include "ui/reportpreview.h"
 
+#include "base/profile.h"
 #include "domain/language.h"
 #include "domain/report.h"
 #include "ui/dialogs.h"
@@ -7,17 +8,23 @@
 #include "ui/programcontext.h"
 #include "ui/reportoutput.h"
 #include "ui/reportpainter.h"
+#include "ui/settingswriter.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace norvel {
 
@@ -28,6 +35,11 @@ const QString kMessages = QStringLiteral("frmApercu-Msg");
 constexpr double kMinZoom = 0.25;
 constexpr double kMaxZoom = 4.0;
 constexpr double kZoomStep = 1.25;
+// The window's size as the broker last left it, in the settings file.
+const QString kSizeSection = QStringLiteral("apercu");
+constexpr char kWidthKey[] = "largeur";
+constexpr char kHeightKey[] = "hauteur";
+constexpr int kDefaultWidth = 900;
 
 void tellError(const QString &key, const QString &detail)
 {
@@ -103,19 +115,18 @@ ReportPreview::ReportPreview(QWidget *parent)
     , choosers(defaultPreviewChoosers())
     , scroll_(new QScrollArea(this))
     , page_(new PageView(scroll_))
+    , tools_(new QToolBar(this))
 {
     setObjectName(QStringLiteral("frmApercu"));
-    auto *tools = new QToolBar(this);
-    tools->addAction(text("Imprimer"), this, &ReportPreview::print)
-        ->setShortcut(QKeySequence::Print);
-    tools->addAction(text("EnregistrerPDF"), this, &ReportPreview::saveAsPdf)
-        ->setShortcut(QKeySequence::Save);
-    tools->addSeparator();
-    tools->addAction(text("ZoomMoins"), this, [this] { setZoom(zoom() / kZoomStep); })
-        ->setShortcut(QKeySequence::ZoomOut);
-    tools->addAction(text("ZoomPlus"), this, [this] { setZoom(zoom() * kZoomStep); })
-        ->setShortcut(QKeySequence::ZoomIn);
-    tools->addAction(text("PleineLargeur"), this, &ReportPreview::fitWidth);
+    addTool("Imprimer", [this] { print(); }, {QKeySequence::Print});
+    addTool("EnregistrerPDF", [this] { saveAsPdf(); }, {QKeySequence::Save});
+    tools_->addSeparator();
+    addTool("ZoomMoins", [this] { setZoom(zoom() / kZoomStep); }, {QKeySequence::ZoomOut});
+    addTool("ZoomPlus", [this] { setZoom(zoom() * kZoomStep); }, {QKeySequence::ZoomIn});
+    addTool("PleineLargeur", [this] { fitWidth(); });
+    tools_->addSeparator();
+    addTool("Fermer", [this] { close(); },
+            {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
 
     scroll_->setWidget(page_);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -123,9 +134,106 @@ ReportPreview::ReportPreview(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(tools);
+    layout->addWidget(tools_);
     layout->addWidget(scroll_);
-    resize(900, 1000);
+}
+
+void ReportPreview::addTool(const char *key, const std::function<void()> &command,
+                            const QList<QKeySequence> &shortcuts)
+{
+    QAction *action = tools_->addAction(text(key), this, command);
+    action->setObjectName(QLatin1String(key));
+    action->setShortcuts(shortcuts);
+}
+
+void ReportPreview::retranslate()
+{
+    for (QAction *action : tools_->actions())
+        if (!action->isSeparator())
+            action->setText(text(action->objectName().toLatin1().constData()));
+    QString caption =
+        GetLangString(QStringLiteral("frmCotalmira-Val"), QStringLiteral("RapportBracket"));
+    if (parentWidget())
+        caption.prepend(parentWidget()->windowTitle());
+    setWindowTitle(caption);
+}
+
+void ReportPreview::present()
+{
+    const bool first = !openedSize_.isValid();
+    if (first)
+        placeOnScreen();
+    show();
+    raise();
+    activateWindow();
+    if (!first)
+        return;
+    fitWidth();
+    openedSize_ = size();
+}
+
+void ReportPreview::placeOnScreen()
+{
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 900, 1000);
+    // The frame is the window system's; until the window has one, the style's title bar and
+    // borders stand for it.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+        frame = QMargins(border, style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border,
+                         border);
+    }
+    const QSize room = area.size().shrunkBy(frame);
+    const ProgramContext &state = programContext();
+    const auto kept = [&state](const char *key) {
+        return ReadSetting(state.settingsFilePath, kSizeSection, QLatin1String(key)).toInt();
+    };
+    QSize wanted(kept(kWidthKey), kept(kHeightKey));
+    if (wanted.width() <= 0 || wanted.height() <= 0)
+        wanted = QSize(kDefaultWidth, room.height());
+    const QSize size = wanted.boundedTo(room);
+    resize(size);
+    move(area.x() + (area.width() - size.width() - frame.left() - frame.right()) / 2, area.y());
+}
+
+QAction *ReportPreview::toolFor(const QKeyEvent *event) const
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (QAction *action : tools_->actions())
+        if (action->shortcuts().contains(pressed))
+            return action;
+    return nullptr;
+}
+
+bool ReportPreview::event(QEvent *event)
+{
+    // The preview's own keys act on it, before the program's menus that share them (Ctrl+S).
+    if (event->type() == QEvent::ShortcutOverride && toolFor(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ReportPreview::keyPressEvent(QKeyEvent *event)
+{
+    if (QAction *action = toolFor(event))
+        action->trigger();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ReportPreview::closeEvent(QCloseEvent *event)
+{
+    // The size the broker gave the window is kept; nothing is written for one left alone.
+    const QSize given = isMaximized() ? normalGeometry().size() : size();
+    if (openedSize_.isValid() && given.isValid() && given != openedSize_) {
+        SaveSettings(kSizeSection, {{QLatin1String(kWidthKey), QString::number(given.width())},
+                                    {QLatin1String(kHeightKey), QString::number(given.height())}});
+        openedSize_ = given;
+    }
+    QWidget::closeEvent(event);
 }
 
 ReportPreview::~ReportPreview() = default;
@@ -153,7 +261,10 @@ void ReportPreview::setZoom(double zoom)
 
 void ReportPreview::fitWidth()
 {
-    const int available = scroll_->viewport()->width() - 2 * scroll_->frameWidth();
+    // The page is taller than it is wide: the view keeps room for its vertical scroll bar, and
+    // a pixel for rounding, so that no horizontal one appears.
+    const int available = scroll_->width() - 2 * scroll_->frameWidth() - 1 -
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
     setZoom(page_->zoom() * available / qMax(1, page_->width()));
 }
 

@@ -4,7 +4,10 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+class QKeyEvent;
 class QPrinter;
+class QToolBar;
 class QScrollArea;
 
 namespace norvel {
@@ -27,12 +30,18 @@ struct PreviewChoosers {
 PreviewChoosers &defaultPreviewChoosers();
 
 // The report engine's preview: a modeless window showing the report's page, with Print,
-// Save as PDF and zoom.
+// Save as PDF, zoom and Close. It opens within the screen at the page's width, and keeps the
+// size the broker gives it for the next run.
 class ReportPreview : public QWidget {
     Q_OBJECT
 public:
     explicit ReportPreview(QWidget *parent = nullptr);
     ~ReportPreview() override;
+
+    // Shows the window: the first time at its kept size within the screen, at the page's width.
+    void present();
+    // The tool bar and the caption in the current language.
+    void retranslate();
 
     // Shows this report from now on; the preview keeps it.
     void setReport(std::unique_ptr<Report> report);
@@ -48,12 +57,23 @@ public:
 
     PreviewChoosers choosers;
 
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     QString text(const char *key) const;
+    void addTool(const char *key, const std::function<void()> &command,
+                 const QList<QKeySequence> &shortcuts = {});
+    QAction *toolFor(const QKeyEvent *event) const;
+    void placeOnScreen();
 
     std::unique_ptr<Report> report_;
     QScrollArea *scroll_;
     PageView *page_;
+    QToolBar *tools_;
+    QSize openedSize_; // unset until the window first shows
 };
 
 } // namespace norvel

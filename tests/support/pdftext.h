@@ -7,4 +7,10 @@ namespace norvel::test {
 // The text of a PDF file as poppler's pdftotext reads it, laid out.
 QString pdfText(const QString &path);
 
+// A text as that reader gives it back: a non-breaking space comes back as a space.
+inline QString asPdfReads(QString text)
+{
+    return text.replace(QChar::Nbsp, QLatin1Char(' '));
+}
+
 } // namespace norvel::test
