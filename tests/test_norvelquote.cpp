@@ -2,6 +2,7 @@
 // exit statuses, and the settings file left untouched. With NORVEL_WRITE_EXAMPLES set, the
 // examples test writes examples/ afresh instead of comparing.
 #include "base/clock.h"
+#include "domain/illusrecord.h"
 #include "domain/language.h"
 #include "domain/quotereport.h"
 #include "domain/report.h"
@@ -290,6 +291,31 @@ private Q_SLOTS:
             QVERIFY(run.out.contains("Exit status"));
         else if (status >= 2)
             QVERIFY(!run.err.isEmpty());
+    }
+
+    // Each file's report shows its own broker, past a broker name holding a NUL (written here
+    // as "_") and with a settings file that no write can replace.
+    void eachFileShowsItsOwnBroker()
+    {
+        ToolFolder tool;
+        tool.folder.writeFile("norvel.ini", QByteArray("[courtier]\r\nnom=Old\0\r\n", 21));
+        const char *brokers[][3] = {{"Ev_il", "9999999999", "(999) 999-9999"},
+                                    {"Anne Roy", "4185550001", "(418) 555-0001"},
+                                    {"Marc Roy", "8195550002", "(819) 555-0002"}};
+        QStringList arguments{"--json", "--today", kToday};
+        for (const auto &broker : brokers) {
+            QByteArray bytes = encodeBrokerRecord(broker[0], broker[1]) +
+                               bytesOf(example("couple.nvl")).mid(kIllusRecordSize);
+            arguments << tool.folder.file(QLatin1String(broker[1]) + ".nvl");
+            QVERIFY(writeBytes(arguments.last(), bytes.replace('_', '\0')));
+        }
+        const ToolFolder::Run run = tool.run(arguments);
+        QCOMPARE(run.status, 0);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(run.report(i)["lblCourtier"].toString(),
+                     QString::fromLatin1(brokers[i][0]).remove('_'));
+            QCOMPARE(run.report(i)["lblTelephone"].toString(), QLatin1String(brokers[i][2]));
+        }
     }
 
     void pdfHoldsTheFigures()

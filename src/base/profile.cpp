@@ -120,7 +120,8 @@ QByteArray oneLine(const QString &value)
 {
     QString v = value;
     v.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return toCp1252(v);
+    // A NUL would make the file binary, which no later write may replace.
+    return toCp1252(withoutControls(v));
 }
 
 } // namespace

@@ -174,8 +174,12 @@ bool LireIllustration(MainWindow &main, const QString &path)
     SaveSettings(QStringLiteral("courtier"),
                  {{QStringLiteral("nom"), read->broker.nom},
                   {QStringLiteral("telephone"), read->broker.telephone}});
-    if (BrokerWindow *broker = main.brokerWindow())
+    // The file's broker even when the settings could not take it: a quote never goes out
+    // under the previous file's broker.
+    if (BrokerWindow *broker = main.brokerWindow()) {
         broker->activate();
+        broker->showBroker(read->broker.nom, read->broker.telephone);
+    }
     fill(*form, form->illustration().coempMemoire, read->quote);
     form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
     form->show();
