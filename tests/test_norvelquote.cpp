@@ -22,6 +22,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace norvel;
 using namespace norvel::test;
 
@@ -199,6 +201,10 @@ private Q_SLOTS:
         row("not an illustration", QStringList(), QDir(sourceDir()).filePath("README.md"),
             "ErrAffSoumission", "French");
         row("missing file", QStringList(), "/nonexistent/x.nvl", "ErrAffSoumission", "French");
+        static QTemporaryDir special;
+        const QString fifo = special.filePath("fifo.nvl");
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        row("a FIFO, which no one writes", QStringList(), fifo, "ErrAffSoumission", "French");
     }
     void errors()
     {

@@ -1,6 +1,8 @@
 // The operating-system services the program asks for.
 #include "base/instancelock.h"
+#include "base/regularfile.h"
 #include "base/settingsstore.h"
+#include "support/datarow.h"
 
 #include <QProcess>
 #include <QSettings>
@@ -8,7 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace norvel;
+using namespace norvel::test;
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -53,6 +58,30 @@ private Q_SLOTS:
         holder.kill();
         holder.waitForFinished();
         QTRY_VERIFY(FileInstanceLock(locks.path()).acquire(programPath()));
+    }
+
+    // Whatever is not a regular file is refused before anything could wait on it.
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("read");
+        const QString file = program_.filePath(QStringLiteral("file.nvl"));
+        const QString fifo = program_.filePath(QStringLiteral("fifo.nvl"));
+        QFile(file).open(QIODevice::WriteOnly);
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        QFile::link(file, program_.filePath(QStringLiteral("link.nvl")));
+        row("regular file", file, true);
+        row("link to one", program_.filePath(QStringLiteral("link.nvl")), true);
+        row("FIFO", fifo, false);
+        row("folder", program_.path(), false);
+        row("device", QStringLiteral("/dev/zero"), false);
+        row("missing", program_.filePath(QStringLiteral("none")), false);
+    }
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, read);
+        QCOMPARE(readRegularFile(path, 296).has_value(), read);
     }
 
     void settingsStoreIsClearedForItsApplicationOnly()

@@ -1,6 +1,7 @@
 #include "ui/illustrationio.h"
 
 #include "base/profile.h"
+#include "base/regularfile.h"
 #include "base/writeaccess.h"
 #include "domain/amountformat.h"
 #include "domain/illusrecord.h"
@@ -163,10 +164,9 @@ bool LireIllustration(MainWindow &main, const QString &path)
     QuoteForm *form = main.quoteForm();
     if (!form)
         return false;
-    QFile file(path);
     std::optional<IllustrationFile> read;
-    if (file.open(QIODevice::ReadOnly))
-        read = decodeIllustration(file.read(kIllustrationFileSize));
+    if (const std::optional<QByteArray> bytes = readRegularFile(path, kIllustrationFileSize))
+        read = decodeIllustration(*bytes);
     if (!read) {
         tellFailure(GetLangString(kMessages, QStringLiteral("ErrAffSoumission")));
         return false;
