@@ -3,6 +3,7 @@
 #include "cli/filequote.h"
 
 #include <QString>
+#include <cmath>
 
 namespace norvel {
 
@@ -38,10 +39,10 @@ QByteArray jsonString(const QString &text)
     return out + '"';
 }
 
-// Single precision, as many digits as tell every float apart.
+// Single precision, as many digits as tell every float apart. JSON has no infinity nor NaN.
 QByteArray number(float value)
 {
-    return QByteArray::number(double(value), 'g', 9);
+    return std::isfinite(value) ? QByteArray::number(double(value), 'g', 9) : "null";
 }
 
 class ObjectWriter {
