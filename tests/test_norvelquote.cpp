@@ -341,6 +341,45 @@ private Q_SLOTS:
         }
     }
 
+    // A report replaces only a PDF, or with --overwrite another regular file; never an input,
+    // never through a link, never a FIFO or a device.
+    void pdfReplacesOnlyWhatItShould_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<int>("status");
+        row("an older report", "old.pdf", false, 0);
+        row("its own input", "c1.nvl", false, 2);
+        row("another illustration", "c2.nvl", false, 1);
+        row("another file, asked for", "c2.nvl", true, 0);
+        row("a link to another file", "link.pdf", true, 1);
+        row("a FIFO", "fifo.pdf", true, 1);
+    }
+    void pdfReplacesOnlyWhatItShould()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, overwrite);
+        QFETCH(int, status);
+        ToolFolder tool;
+        for (const char *name : {"c1.nvl", "c2.nvl"})
+            QVERIFY(QFile::copy(example("couple.nvl"), tool.folder.file(name)));
+        tool.folder.writeFile("old.pdf", "%PDF-1.4 old");
+        QFile::link(tool.folder.file("c2.nvl"), tool.folder.file("link.pdf"));
+        ::mkfifo(QFile::encodeName(tool.folder.file("fifo.pdf")).constData(), 0600);
+        const QString path = tool.folder.file(target);
+        QStringList arguments{"--today", kToday, "--pdf", path, tool.folder.file("c1.nvl")};
+        if (overwrite)
+            arguments << "--overwrite";
+        QCOMPARE(tool.run(arguments).status, status);
+        QCOMPARE(bytesOf(tool.folder.file("c1.nvl")), bytesOf(example("couple.nvl")));
+        QCOMPARE(bytesOf(tool.folder.file("c2.nvl")) == bytesOf(example("couple.nvl")),
+                 status != 0 || target != "c2.nvl");
+        QVERIFY(QFileInfo(tool.folder.file("link.pdf")).isSymLink());
+        QVERIFY(!QFileInfo(tool.folder.file("fifo.pdf")).isFile());
+        if (status == 0)
+            QVERIFY(bytesOf(path).startsWith("%PDF-") && bytesOf(path).size() > 100);
+    }
+
     void rewriteGivesTheSameBytes_data()
     {
         QTest::addColumn<QString>("file");

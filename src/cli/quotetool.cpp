@@ -4,6 +4,7 @@
 #include "cli/filequote.h"
 #include "cli/headlessprogram.h"
 #include "cli/jsonline.h"
+#include "cli/pdftarget.h"
 #include "cli/progressbar.h"
 #include "cli/quoteoptions.h"
 #include "ui/appstate.h"
@@ -24,10 +25,10 @@ void print(std::FILE *stream, const QString &text)
 }
 
 // Writes the report where it was asked for; a report that cannot be written fails its file.
-void writePdf(FileQuote &quote, const QString &path)
+void writePdf(FileQuote &quote, const QString &path, bool overwrite)
 {
-    QString why;
-    if (exportPdf(*quote.report, path, &why))
+    QString why = pdfTargetRefusal(path, overwrite);
+    if (why.isEmpty() && exportPdf(*quote.report, path, &why))
         return;
     quote.ok = false;
     quote.errorKey = QStringLiteral("ErrPdf");
@@ -65,7 +66,7 @@ int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
         if (!options.outDir.isEmpty())
             pdf = pdfPathFor(options.outDir, file);
         if (quote.ok && !pdf.isEmpty())
-            writePdf(quote, pdf);
+            writePdf(quote, pdf, options.overwrite);
         printOutcome(options, quote, quote.ok ? pdf : QString());
         if (!quote.ok)
             status = SomeFailed;
