@@ -422,9 +422,32 @@ private Q_SLOTS:
             QCOMPARE(QFile::exists(QDir(dir).filePath(QFileInfo(e.file).completeBaseName() +
                                                       QStringLiteral(".pdf"))),
                      e.valid);
+        QCOMPARE(modeOf(dir), 0700);
+        QCOMPARE(modeOf(QDir(dir).filePath("couple.pdf")), 0600);
         tool.run({"--rewrite", tool.folder.file(QStringLiteral("out.nvl")), example("couple.nvl")});
         QCOMPARE(QFile::exists(ini), !settings.isEmpty());
         QCOMPARE(bytesOf(ini), settings);
+    }
+
+    // Interrupted, the tool leaves no copy of the broker's settings in the temporary folder.
+    void anInterruptedRunLeavesNoSettingsBehind()
+    {
+        ToolFolder tool;
+        tool.folder.writeFile("norvel.ini", kBrokerSettings);
+        QTemporaryDir temporary;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TMPDIR", temporary.path());
+        process.setProcessEnvironment(env);
+        QStringList arguments{"--json", "--today", kToday};
+        for (int i = 0; i < 500; ++i)
+            arguments << example("couple.nvl");
+        process.start(tool.folder.file("norvel-quote"), arguments);
+        QVERIFY(process.waitForReadyRead(60000)); // the first file is quoted: the copy is made
+        process.terminate();
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(QDir(temporary.path()).entryList({"norvel*"}, QDir::AllEntries), QStringList());
     }
 };
 

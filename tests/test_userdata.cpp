@@ -132,6 +132,11 @@ private Q_SLOTS:
         QCOMPARE(program.dialogs.fileRequests.at(0).folder, illustrations);
         QVERIFY(program.dialogs.messages.isEmpty());
         QVERIFY(QFileInfo::exists(path));
+        // Clients' names and birth dates: for the user's eyes only.
+        for (const QString &folder : {program.userSettingsFolder(), illustrations})
+            QCOMPARE(modeOf(folder), 0700);
+        for (const QString &file : {userSettings, path})
+            QCOMPARE(modeOf(file), 0600);
 
         // The broker survives a restart; the program folder never changed.
         QCOMPARE(program.restart(), StartupResult::Running);

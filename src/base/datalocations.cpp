@@ -1,5 +1,6 @@
 #include "base/datalocations.h"
 
+#include "base/privatefile.h"
 #include "base/profile.h"
 #include "base/writeaccess.h"
 
@@ -40,9 +41,9 @@ bool seedUserSettings(const QString &programSettings, const QString &userSetting
     if (original.error() != QFileDevice::NoError || !isProfileText(content))
         return false;
     // Written afresh rather than copied: the copy must not inherit a read-only mark.
-    QDir().mkpath(QFileInfo(userSettings).absolutePath());
+    makePrivateFolder(QFileInfo(userSettings).absolutePath());
     QSaveFile copy(userSettings);
-    return copy.open(QIODevice::WriteOnly) && copy.write(content) == content.size() &&
+    return openPrivately(copy) && copy.write(content) == content.size() &&
            copy.flush() && copy.commit();
 }
 

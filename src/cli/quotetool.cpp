@@ -1,6 +1,7 @@
 #include "cli/quotetool.h"
 
 #include "base/clock.h"
+#include "base/privatefile.h"
 #include "cli/filequote.h"
 #include "cli/headlessprogram.h"
 #include "cli/jsonline.h"
@@ -53,7 +54,7 @@ void printOutcome(const QuoteOptions &options, const FileQuote &quote, const QSt
 
 int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
 {
-    if (!options.outDir.isEmpty() && !QDir().mkpath(options.outDir)) {
+    if (!options.outDir.isEmpty() && !makePrivateFolder(options.outDir)) {
         print(stderr,
               QStringLiteral("norvel-quote: cannot make the folder %1\n").arg(options.outDir));
         return SomeFailed;

@@ -1,6 +1,7 @@
 #include "ui/illustrationio.h"
 
 #include "base/profile.h"
+#include "base/privatefile.h"
 #include "base/regularfile.h"
 #include "base/writeaccess.h"
 #include "domain/amountformat.h"
@@ -144,7 +145,7 @@ bool EcrireIllustration(MainWindow &main, const QString &path)
         refused = QStringLiteral("read-only folder");
     // The explicit flush: a write that fails in the buffer (a full disk) must never be
     // committed in place of the old file.
-    const bool written = refused.isEmpty() && file.open(QIODevice::WriteOnly) &&
+    const bool written = refused.isEmpty() && openPrivately(file) &&
                          file.write(bytes) == bytes.size() && file.flush() && file.commit();
     if (!written) {
         tellFailure(GetLangString(kMessages, QStringLiteral("ErrEnrIllus_1")) +

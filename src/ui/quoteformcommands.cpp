@@ -1,6 +1,7 @@
 // What the quote form does for the rest of the program: load, a new illustration, validation,
 // progress, the dates it derives, and the record of its entries.
 #include "base/clock.h"
+#include "base/privatefile.h"
 #include "domain/amountformat.h"
 #include "domain/language.h"
 #include "domain/quotedates.h"
@@ -60,7 +61,7 @@ void QuoteForm::load()
 {
     AppState &state = appState();
     state.quoteFormOpen = true;
-    QDir().mkpath(state.illustrationsFolder);
+    makePrivateFolder(state.illustrationsFolder);
     InitCoemprunteur(illustration_.coempMemoire);
     illustration_.modified = false;
     TranslateForm(static_cast<QObject *>(this));
