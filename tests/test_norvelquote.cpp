@@ -2,6 +2,8 @@
 // exit statuses, and the settings file left untouched. With NORVEL_WRITE_EXAMPLES set, the
 // examples test writes examples/ afresh instead of comparing.
 #include "base/clock.h"
+#include "cli/filequote.h"
+#include "cli/jsonline.h"
 #include "domain/illusrecord.h"
 #include "domain/language.h"
 #include "domain/quotereport.h"
@@ -184,6 +186,15 @@ private Q_SLOTS:
                  QStringLiteral("2 598,25 $"));
         QVERIFY(shown(2, "lblMntAnn18") && !shown(2, "lblAssVieInv24Mois"));
         QVERIFY(!shown(3, "lblAssVieInv24Mois") && !shown(3, "lblMntAnn28"));
+    }
+
+    // A name outside the basic plane, or with a byte that is not UTF-8, keeps every character.
+    void fileNamesInJson()
+    {
+        FileQuote quote;
+        quote.file = QString::fromUtf8("/q/😀") + QChar(0xDCE9) + ".nvl";
+        QVERIFY2(jsonLine(quote, 0.08333f).startsWith("{\"file\":\"/q/\xf0\x9f\x98\x80\\udce9.nvl\""),
+                 jsonLine(quote, 0.08333f).constData());
     }
 
     void errors_data()

@@ -1,4 +1,5 @@
 // The operating-system services the program asks for.
+#include "base/filenames.h"
 #include "base/instancelock.h"
 #include "base/regularfile.h"
 #include "base/settingsstore.h"
@@ -82,6 +83,26 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFETCH(bool, read);
         QCOMPARE(readRegularFile(path, 296).has_value(), read);
+    }
+
+    // Every name the file system can hold comes back to the same bytes.
+    void fileNamesDecodeAsTheFileSystemHoldsThem_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        const QChar e9(0xDCE9);
+        row("UTF-8", QByteArray("caf\xc3\xa9.nvl"), QString::fromUtf8("café.nvl"));
+        row("outside the basic plane", QByteArray("\xf0\x9f\x98\x80"), QString::fromUtf8("😀"));
+        row("a Latin-1 byte", QByteArray("caf\xe9.nvl"), QStringLiteral("caf") + e9 + ".nvl");
+        row("an overlong slash", QByteArray("\xc0\xaf"), QString(QChar(0xDCC0)) + QChar(0xDCAF));
+        row("a cut sequence", QByteArray("\xe2\x82"), QString(QChar(0xDCE2)) + QChar(0xDC82));
+    }
+    void fileNamesDecodeAsTheFileSystemHoldsThem()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QCOMPARE(decodeFileName(bytes), name);
+        QCOMPARE(encodeFileName(name), bytes);
     }
 
     void settingsStoreIsClearedForItsApplicationOnly()

@@ -1,5 +1,7 @@
 #include "base/regularfile.h"
 
+#include "base/filenames.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,7 +25,7 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxSize)
 #else
     // Opened without waiting, then checked on what was opened, so the file cannot be swapped
     // for a FIFO between the check and the open.
-    const int fd = ::open(QFile::encodeName(path).constData(),
+    const int fd = ::open(encodeFileName(path).constData(),
                           O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;

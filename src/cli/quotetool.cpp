@@ -1,6 +1,7 @@
 #include "cli/quotetool.h"
 
 #include "base/clock.h"
+#include "base/filenames.h"
 #include "base/privatefile.h"
 #include "cli/filequote.h"
 #include "cli/headlessprogram.h"
@@ -19,9 +20,10 @@ namespace norvel {
 
 namespace {
 
+// UTF-8, with a file name given in other bytes written back as those bytes.
 void print(std::FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = encodeFileName(text);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
