@@ -1,9 +1,11 @@
 // The operating-system services the program asks for.
 #include "base/filenames.h"
 #include "base/instancelock.h"
+#include "base/instancename.h"
 #include "base/regularfile.h"
 #include "base/settingsstore.h"
 #include "support/datarow.h"
+#include "support/programfolder.h"
 
 #include <QProcess>
 #include <QSettings>
@@ -12,6 +14,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -103,6 +106,39 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QCOMPARE(decodeFileName(bytes), name);
         QCOMPARE(encodeFileName(name), bytes);
+    }
+
+    // Another user who holds the lock's place or sees the channel learns clients' file names.
+    void instanceFilesStayPrivate()
+    {
+        QTemporaryDir shared, home;
+        // A lock never goes through a link to where its owner did not mean.
+        const QString victim = home.filePath(QStringLiteral("victim"));
+        FileInstanceLock lock(home.path());
+        QFile::link(victim, lock.lockFilePath(programPath()));
+        lock.acquire(programPath());
+        QVERIFY(!QFileInfo::exists(victim));
+        const QByteArray saved[] = {qgetenv("TMPDIR"), qgetenv("XDG_RUNTIME_DIR"), qgetenv("HOME")};
+        qputenv("TMPDIR", QFile::encodeName(shared.path()));
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        ::chmod(QFile::encodeName(shared.path()).constData(), 01777);
+        // The toolkit's fallback and ours, made first by someone else.
+        bool taken = true;
+        for (const QString &name : {QStringLiteral("runtime-") + qEnvironmentVariable("USER", "root"),
+                                    QStringLiteral("norvel-%1").arg(::geteuid())}) {
+            const QByteArray path = QFile::encodeName(shared.filePath(name));
+            taken = taken && ::mkdir(path.constData(), 0777) == 0 &&
+                    ::chown(path.constData(), 65534, 65534) == 0;
+        }
+        const QString folder = taken ? instanceFolder() : QString();
+        qputenv("TMPDIR", saved[0]);
+        qputenv("XDG_RUNTIME_DIR", saved[1]);
+        qputenv("HOME", saved[2]);
+        if (!taken)
+            QSKIP("only root can make a folder for another user");
+        QCOMPARE(modeOf(folder), 0700);
+        QCOMPARE(QFileInfo(folder).ownerId(), ::geteuid());
     }
 
     void settingsStoreIsClearedForItsApplicationOnly()
