@@ -2,6 +2,7 @@
 #include "base/filenames.h"
 #include "base/instancelock.h"
 #include "base/instancename.h"
+#include "base/programlauncher.h"
 #include "base/regularfile.h"
 #include "base/settingsstore.h"
 #include "support/datarow.h"
@@ -139,6 +140,27 @@ private Q_SLOTS:
             QSKIP("only root can make a folder for another user");
         QCOMPARE(modeOf(folder), 0700);
         QCOMPARE(QFileInfo(folder).ownerId(), ::geteuid());
+    }
+
+    // A program that ends at once with an error did not start, as a wrapper that found
+    // nothing to run.
+    void launchedProgramThatFailsAtOnce_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("started");
+        row("ends well at once", QStringLiteral("true"), QStringList(), true);
+        row("ends in error", QStringLiteral("false"), QStringList(), false);
+        row("env without its program", QStringLiteral("/usr/bin/env"),
+            QStringList{"FOO=1", "/nonexistent/reader"}, false);
+        row("missing", QStringLiteral("/nonexistent/reader"), QStringList(), false);
+    }
+    void launchedProgramThatFailsAtOnce()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, started);
+        QCOMPARE(DetachedLauncher().start(program, arguments), started);
     }
 
     void settingsStoreIsClearedForItsApplicationOnly()
