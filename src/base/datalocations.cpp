@@ -16,12 +16,9 @@
 
 namespace norvel {
 
-namespace {
-
-// The program folder is this user's own: not the system's, not another user's.
-bool isOwnProgramFolder(const QString &programDir)
+bool isOwnFolder(const QString &path)
 {
-    const QFileInfo folder(programDir);
+    const QFileInfo folder(path);
     const QString real = folder.canonicalFilePath();
     if (real.isEmpty() || isSystemFolder(real))
         return false;
@@ -31,8 +28,6 @@ bool isOwnProgramFolder(const QString &programDir)
     return folder.ownerId() == ::geteuid();
 #endif
 }
-
-} // namespace
 
 bool isSystemFolder(const QString &folder)
 {
@@ -62,7 +57,7 @@ DataLocations chooseDataLocations(const QString &programDir, const QString &exeB
 {
     const QString fileName = exeBaseName + QStringLiteral(".ini");
     const QString beside = QDir(programDir).filePath(fileName);
-    if (isOwnProgramFolder(programDir) && canReplaceFile(beside))
+    if (isOwnFolder(programDir) && canReplaceFile(beside))
         return {beside, QDir(programDir).filePath(QStringLiteral("Illust")), false};
 
     if (user.settings.isEmpty())

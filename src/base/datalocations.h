@@ -26,6 +26,10 @@ struct UserFolders {
 DataLocations chooseDataLocations(const QString &programDir, const QString &exeBaseName,
                                   UserFolders user);
 
+// Whether a folder is this user's own, which the program may write: not in the system's
+// folders, not another user's.
+bool isOwnFolder(const QString &path);
+
 // Whether a folder (an absolute path, links resolved) lies where the system keeps installed
 // programs: /usr, /opt and their like; on Windows the program files folders.
 bool isSystemFolder(const QString &folder);

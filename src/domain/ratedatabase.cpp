@@ -1,6 +1,9 @@
 #include "domain/ratedatabase.h"
 
+#include "base/datalocations.h"
 #include "base/writeaccess.h"
+
+#include <QFileInfo>
 
 #include <sqlite3.h>
 
@@ -81,10 +84,11 @@ RateDatabase::Status RateDatabase::openWith(const QString &path, const QByteArra
 
 RateDatabase::Status RateDatabase::open(const QString &path, const QByteArray &password)
 {
-    // A write needs the file and its folder (for the journal); without them the database is
-    // only read, which is all a quote needs.
-    return openWith(path, password,
-                    canReplaceFile(path) ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
+    // A write needs the file and its folder (for the journal), and a folder of the user's own:
+    // an installed copy is never written, even by root. Otherwise the database is only read,
+    // which is all a quote needs.
+    const bool writable = canReplaceFile(path) && isOwnFolder(QFileInfo(path).absolutePath());
+    return openWith(path, password, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
 }
 
 RateDatabase::Status RateDatabase::create(const QString &path, const QByteArray &password)
