@@ -122,7 +122,7 @@ private Q_SLOTS:
         const QString doc = document();
         OuvrirDocument(doc, platform_);
         QCOMPARE(launcher_.starts, (QList<QStringList>{{QStringLiteral("/usr/bin/evince"), doc}}));
-        QCOMPARE(storedReader(), QStringLiteral("/usr/bin/evince"));
+        QCOMPARE(storedReader(), QStringLiteral("Reader")); // the entry, not its program
         QVERIFY(program_->dialogs.messages.isEmpty());
 
         const QString installed = reader(QStringLiteral("okular"));
@@ -132,6 +132,21 @@ private Q_SLOTS:
         OuvrirDocument(doc, platform_);
         QCOMPARE(associations_.reads, 0);
         QCOMPARE(launcher_.starts.last(), (QStringList{installed, doc}));
+    }
+
+    // An entry's whole command starts, as sandboxed packages write it, and the entry is kept.
+    void desktopEntryStartsAsItSays()
+    {
+        associations_.values[QStringLiteral(".PDF")] = QStringLiteral("reader.desktop");
+        associations_.values[QStringLiteral("reader.desktop\\shell\\open\\command")] =
+            QStringLiteral("\"/usr/bin/env\" \"FOO=1\" \"/opt/reader/bin/reader\" \"%1\"");
+        const QString doc = document();
+        OuvrirDocument(doc, platform_);
+        associations_.values.remove(QStringLiteral(".PDF")); // the kept entry is used
+        OuvrirDocument(doc, platform_);
+        const QStringList whole{"/usr/bin/env", "FOO=1", "/opt/reader/bin/reader", doc};
+        QCOMPARE(launcher_.starts, (QList<QStringList>{whole, whole}));
+        QCOMPARE(storedReader(), QStringLiteral("reader.desktop"));
     }
 
     // No command anywhere: the reader question, then the dialog; the chosen reader is kept.

@@ -115,6 +115,20 @@ private Q_SLOTS:
         QCOMPARE(back->quote.nom, QString());
     }
 
+    // A NUL or another control character read from a field would end up in norvel.ini.
+    void controlCharactersAreDropped()
+    {
+        QByteArray bytes = encodeIllustration(QStringLiteral("Evil"), QStringLiteral("5145551234"),
+                                              test::newIllustrationRecord());
+        bytes.replace(67, 4, QByteArray("Ev\0l", 4)).replace(112, 2, "\t\x81");
+        bytes.replace(kIllusRecordSize + 67, 3, "A\x1b\x7f");
+        const std::optional<IllustrationFile> back = decodeIllustration(bytes);
+        QVERIFY(back);
+        QCOMPARE(back->broker.nom, QStringLiteral("Evl").leftJustified(29));
+        QCOMPARE(back->broker.telephone, QStringLiteral("45551234     "));
+        QCOMPARE(back->quote.nom, QStringLiteral("A"));
+    }
+
     void unreadableFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");

@@ -2,6 +2,9 @@
 // exit statuses, and the settings file left untouched. With NORVEL_WRITE_EXAMPLES set, the
 // examples test writes examples/ afresh instead of comparing.
 #include "base/clock.h"
+#include "cli/filequote.h"
+#include "cli/jsonline.h"
+#include "domain/illusrecord.h"
 #include "domain/language.h"
 #include "domain/quotereport.h"
 #include "domain/report.h"
@@ -21,6 +24,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -184,6 +189,15 @@ private Q_SLOTS:
         QVERIFY(!shown(3, "lblAssVieInv24Mois") && !shown(3, "lblMntAnn28"));
     }
 
+    // A name outside the basic plane, or with a byte that is not UTF-8, keeps every character.
+    void fileNamesInJson()
+    {
+        FileQuote quote;
+        quote.file = QString::fromUtf8("/q/😀") + QChar(0xDCE9) + ".nvl";
+        QVERIFY2(jsonLine(quote, 0.08333f).startsWith("{\"file\":\"/q/\xf0\x9f\x98\x80\\udce9.nvl\""),
+                 jsonLine(quote, 0.08333f).constData());
+    }
+
     void errors_data()
     {
         QTest::addColumn<QStringList>("extra");
@@ -199,6 +213,10 @@ private Q_SLOTS:
         row("not an illustration", QStringList(), QDir(sourceDir()).filePath("README.md"),
             "ErrAffSoumission", "French");
         row("missing file", QStringList(), "/nonexistent/x.nvl", "ErrAffSoumission", "French");
+        static QTemporaryDir special;
+        const QString fifo = special.filePath("fifo.nvl");
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        row("a FIFO, which no one writes", QStringList(), fifo, "ErrAffSoumission", "French");
     }
     void errors()
     {
@@ -293,6 +311,31 @@ private Q_SLOTS:
             QVERIFY(!run.err.isEmpty());
     }
 
+    // Each file's report shows its own broker, past a broker name holding a NUL (written here
+    // as "_") and with a settings file that no write can replace.
+    void eachFileShowsItsOwnBroker()
+    {
+        ToolFolder tool;
+        tool.folder.writeFile("norvel.ini", QByteArray("[courtier]\r\nnom=Old\0\r\n", 21));
+        const char *brokers[][3] = {{"Ev_il", "9999999999", "(999) 999-9999"},
+                                    {"Anne Roy", "4185550001", "(418) 555-0001"},
+                                    {"Marc Roy", "8195550002", "(819) 555-0002"}};
+        QStringList arguments{"--json", "--today", kToday};
+        for (const auto &broker : brokers) {
+            QByteArray bytes = encodeBrokerRecord(broker[0], broker[1]) +
+                               bytesOf(example("couple.nvl")).mid(kIllusRecordSize);
+            arguments << tool.folder.file(QLatin1String(broker[1]) + ".nvl");
+            QVERIFY(writeBytes(arguments.last(), bytes.replace('_', '\0')));
+        }
+        const ToolFolder::Run run = tool.run(arguments);
+        QCOMPARE(run.status, 0);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(run.report(i)["lblCourtier"].toString(),
+                     QString::fromLatin1(brokers[i][0]).remove('_'));
+            QCOMPARE(run.report(i)["lblTelephone"].toString(), QLatin1String(brokers[i][2]));
+        }
+    }
+
     void pdfHoldsTheFigures()
     {
         ToolFolder tool;
@@ -308,6 +351,45 @@ private Q_SLOTS:
             const QString shown = run.report(0)[QLatin1String(figure)].toString();
             QVERIFY2(!shown.isEmpty() && page.contains(asPdfReads(shown)), figure);
         }
+    }
+
+    // A report replaces only a PDF, or with --overwrite another regular file; never an input,
+    // never through a link, never a FIFO or a device.
+    void pdfReplacesOnlyWhatItShould_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<int>("status");
+        row("an older report", "old.pdf", false, 0);
+        row("its own input", "c1.nvl", false, 2);
+        row("another illustration", "c2.nvl", false, 1);
+        row("another file, asked for", "c2.nvl", true, 0);
+        row("a link to another file", "link.pdf", true, 1);
+        row("a FIFO", "fifo.pdf", true, 1);
+    }
+    void pdfReplacesOnlyWhatItShould()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, overwrite);
+        QFETCH(int, status);
+        ToolFolder tool;
+        for (const char *name : {"c1.nvl", "c2.nvl"})
+            QVERIFY(QFile::copy(example("couple.nvl"), tool.folder.file(name)));
+        tool.folder.writeFile("old.pdf", "%PDF-1.4 old");
+        QFile::link(tool.folder.file("c2.nvl"), tool.folder.file("link.pdf"));
+        ::mkfifo(QFile::encodeName(tool.folder.file("fifo.pdf")).constData(), 0600);
+        const QString path = tool.folder.file(target);
+        QStringList arguments{"--today", kToday, "--pdf", path, tool.folder.file("c1.nvl")};
+        if (overwrite)
+            arguments << "--overwrite";
+        QCOMPARE(tool.run(arguments).status, status);
+        QCOMPARE(bytesOf(tool.folder.file("c1.nvl")), bytesOf(example("couple.nvl")));
+        QCOMPARE(bytesOf(tool.folder.file("c2.nvl")) == bytesOf(example("couple.nvl")),
+                 status != 0 || target != "c2.nvl");
+        QVERIFY(QFileInfo(tool.folder.file("link.pdf")).isSymLink());
+        QVERIFY(!QFileInfo(tool.folder.file("fifo.pdf")).isFile());
+        if (status == 0)
+            QVERIFY(bytesOf(path).startsWith("%PDF-") && bytesOf(path).size() > 100);
     }
 
     void rewriteGivesTheSameBytes_data()
@@ -352,9 +434,32 @@ private Q_SLOTS:
             QCOMPARE(QFile::exists(QDir(dir).filePath(QFileInfo(e.file).completeBaseName() +
                                                       QStringLiteral(".pdf"))),
                      e.valid);
+        QCOMPARE(modeOf(dir), 0700);
+        QCOMPARE(modeOf(QDir(dir).filePath("couple.pdf")), 0600);
         tool.run({"--rewrite", tool.folder.file(QStringLiteral("out.nvl")), example("couple.nvl")});
         QCOMPARE(QFile::exists(ini), !settings.isEmpty());
         QCOMPARE(bytesOf(ini), settings);
+    }
+
+    // Interrupted, the tool leaves no copy of the broker's settings in the temporary folder.
+    void anInterruptedRunLeavesNoSettingsBehind()
+    {
+        ToolFolder tool;
+        tool.folder.writeFile("norvel.ini", kBrokerSettings);
+        QTemporaryDir temporary;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TMPDIR", temporary.path());
+        process.setProcessEnvironment(env);
+        QStringList arguments{"--json", "--today", kToday};
+        for (int i = 0; i < 500; ++i)
+            arguments << example("couple.nvl");
+        process.start(tool.folder.file("norvel-quote"), arguments);
+        QVERIFY(process.waitForReadyRead(60000)); // the first file is quoted: the copy is made
+        process.terminate();
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(QDir(temporary.path()).entryList({"norvel*"}, QDir::AllEntries), QStringList());
     }
 };
 

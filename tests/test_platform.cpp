@@ -1,6 +1,12 @@
 // The operating-system services the program asks for.
+#include "base/filenames.h"
 #include "base/instancelock.h"
+#include "base/instancename.h"
+#include "base/programlauncher.h"
+#include "base/regularfile.h"
 #include "base/settingsstore.h"
+#include "support/datarow.h"
+#include "support/programfolder.h"
 
 #include <QProcess>
 #include <QSettings>
@@ -8,7 +14,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace norvel;
+using namespace norvel::test;
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -53,6 +63,104 @@ private Q_SLOTS:
         holder.kill();
         holder.waitForFinished();
         QTRY_VERIFY(FileInstanceLock(locks.path()).acquire(programPath()));
+    }
+
+    // Whatever is not a regular file is refused before anything could wait on it.
+    void onlyRegularFilesAreRead_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("read");
+        const QString file = program_.filePath(QStringLiteral("file.nvl"));
+        const QString fifo = program_.filePath(QStringLiteral("fifo.nvl"));
+        QFile(file).open(QIODevice::WriteOnly);
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        QFile::link(file, program_.filePath(QStringLiteral("link.nvl")));
+        row("regular file", file, true);
+        row("link to one", program_.filePath(QStringLiteral("link.nvl")), true);
+        row("FIFO", fifo, false);
+        row("folder", program_.path(), false);
+        row("device", QStringLiteral("/dev/zero"), false);
+        row("missing", program_.filePath(QStringLiteral("none")), false);
+    }
+    void onlyRegularFilesAreRead()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, read);
+        QCOMPARE(readRegularFile(path, 296).has_value(), read);
+    }
+
+    // Every name the file system can hold comes back to the same bytes.
+    void fileNamesDecodeAsTheFileSystemHoldsThem_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        const QChar e9(0xDCE9);
+        row("UTF-8", QByteArray("caf\xc3\xa9.nvl"), QString::fromUtf8("café.nvl"));
+        row("outside the basic plane", QByteArray("\xf0\x9f\x98\x80"), QString::fromUtf8("😀"));
+        row("a Latin-1 byte", QByteArray("caf\xe9.nvl"), QStringLiteral("caf") + e9 + ".nvl");
+        row("an overlong slash", QByteArray("\xc0\xaf"), QString(QChar(0xDCC0)) + QChar(0xDCAF));
+        row("a cut sequence", QByteArray("\xe2\x82"), QString(QChar(0xDCE2)) + QChar(0xDC82));
+    }
+    void fileNamesDecodeAsTheFileSystemHoldsThem()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QCOMPARE(decodeFileName(bytes), name);
+        QCOMPARE(encodeFileName(name), bytes);
+    }
+
+    // Another user who holds the lock's place or sees the channel learns clients' file names.
+    void instanceFilesStayPrivate()
+    {
+        QTemporaryDir shared, home;
+        // A lock never goes through a link to where its owner did not mean.
+        const QString victim = home.filePath(QStringLiteral("victim"));
+        FileInstanceLock lock(home.path());
+        QFile::link(victim, lock.lockFilePath(programPath()));
+        lock.acquire(programPath());
+        QVERIFY(!QFileInfo::exists(victim));
+        const QByteArray saved[] = {qgetenv("TMPDIR"), qgetenv("XDG_RUNTIME_DIR"), qgetenv("HOME")};
+        qputenv("TMPDIR", QFile::encodeName(shared.path()));
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        ::chmod(QFile::encodeName(shared.path()).constData(), 01777);
+        // The toolkit's fallback and ours, made first by someone else.
+        bool taken = true;
+        for (const QString &name : {QStringLiteral("runtime-") + qEnvironmentVariable("USER", "root"),
+                                    QStringLiteral("norvel-%1").arg(::geteuid())}) {
+            const QByteArray path = QFile::encodeName(shared.filePath(name));
+            taken = taken && ::mkdir(path.constData(), 0777) == 0 &&
+                    ::chown(path.constData(), 65534, 65534) == 0;
+        }
+        const QString folder = taken ? instanceFolder() : QString();
+        qputenv("TMPDIR", saved[0]);
+        qputenv("XDG_RUNTIME_DIR", saved[1]);
+        qputenv("HOME", saved[2]);
+        if (!taken)
+            QSKIP("only root can make a folder for another user");
+        QCOMPARE(modeOf(folder), 0700);
+        QCOMPARE(QFileInfo(folder).ownerId(), ::geteuid());
+    }
+
+    // A program that ends at once with an error did not start, as a wrapper that found
+    // nothing to run.
+    void launchedProgramThatFailsAtOnce_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("started");
+        row("ends well at once", QStringLiteral("true"), QStringList(), true);
+        row("ends in error", QStringLiteral("false"), QStringList(), false);
+        row("env without its program", QStringLiteral("/usr/bin/env"),
+            QStringList{"FOO=1", "/nonexistent/reader"}, false);
+        row("missing", QStringLiteral("/nonexistent/reader"), QStringList(), false);
+    }
+    void launchedProgramThatFailsAtOnce()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, started);
+        QCOMPARE(DetachedLauncher().start(program, arguments), started);
     }
 
     void settingsStoreIsClearedForItsApplicationOnly()

@@ -246,6 +246,31 @@ private Q_SLOTS:
         QCOMPARE(p.PrimeInv24Coemp > 0, p.invaliditeCoemp);
     }
 
+    // A rate or a factor at the edge of single precision gives an infinity or a NaN: no price.
+    void figuresThatAreNoNumberStopThePricing_data()
+    {
+        QTest::addColumn<float>("rate");
+        QTest::addColumn<float>("factor");
+        QTest::addColumn<QString>("table");
+        row("rate near the largest single", 3e38f, kFactor, "TarAssVie");
+        row("factor zero as a single", 0.25f, float(1e-300), "TarAssVie");
+        row("disability rate near the largest single", 3e38f, kFactor, "TarAssInvHNF");
+    }
+    void figuresThatAreNoNumberStopThePricing()
+    {
+        QFETCH(float, rate);
+        QFETCH(float, factor);
+        QFETCH(QString, table);
+        MemoryRates rates = twoPersonRates();
+        rates.set(table, 40, table == QLatin1String("TarAssInvHNF") ? 5 : 1, rate);
+        QuoteTerms terms = twoPersonTerms(true);
+        terms.monthlyFactor = factor;
+        const QuotePrices p = priceQuote(terms, rates);
+        QVERIFY(p.error);
+        QCOMPARE(p.error->kind, RateError::Kind::NoPrice);
+        QCOMPARE(p.error->table, table);
+    }
+
     void firstMissingRateStopsThePricing()
     {
         MemoryRates rates = twoPersonRates();

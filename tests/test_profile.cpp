@@ -81,6 +81,8 @@ private Q_SLOTS:
                        "d? \x80\r\n"));
         row("line breaks in a value cannot split the file", QByteArray(), "a", "x", "one\r\ntwo",
             QByteArray("[a]\r\nx=one  two\r\n"));
+        row("control characters never reach the file", QByteArray(), "a", "x",
+            QString::fromLatin1("Ev\0il\x01\x7f", 7) + QChar(0x81), QByteArray("[a]\r\nx=Evil\r\n"));
     }
     void writes()
     {

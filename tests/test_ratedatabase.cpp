@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace norvel;
 using namespace norvel::test;
 
@@ -43,6 +45,19 @@ private Q_SLOTS:
         db.close();
         QCOMPARE(db.open(shipped(), "qrlbmzatsokj").error, RateDatabase::Error::NotADatabase);
         QVERIFY(!db.isOpen());
+    }
+
+    // An installed copy's database is only read, even by root, who could write it.
+    void anotherUsersDatabaseIsOnlyRead()
+    {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("Illustra.mdb"));
+        QVERIFY(QFile::copy(shipped(), copy));
+        if (::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) != 0)
+            QSKIP("only root can give a folder to another user");
+        RateDatabase db;
+        QVERIFY(db.open(copy));
+        QVERIFY(db.isReadOnly());
     }
 
     void toolBuildsChecksAndNeedsThePassword()

@@ -33,7 +33,10 @@ private Q_SLOTS:
                              {QStringLiteral("CREATE TABLE T (Years INTEGER, z REAL, y REAL, x);"),
                               QStringLiteral("INSERT INTO T VALUES (30, 0.1, 2, 0.3333);"),
                               QStringLiteral("INSERT INTO T VALUES (31, NULL, 'abc', 0);"),
-                              QStringLiteral("INSERT INTO T VALUES (32, -0.5, 1e300, '0.2');")}));
+                              QStringLiteral("INSERT INTO T VALUES (32, -0.5, 1e300, '0.2');"),
+                              QStringLiteral("CREATE VIEW V AS WITH RECURSIVE c(Years, z) AS "
+                                             "(SELECT 0, 0.1 UNION ALL SELECT * FROM c) "
+                                             "SELECT * FROM c;")}));
         QVERIFY(small_.open(path));
     }
 
@@ -65,6 +68,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("described");
         using K = RateError::Kind;
         row("no table", "Nope", 30.0, 1, K::NoTable, "Nope: no such rate table");
+        row("a view, whose query may never end", "V", 30.0, 1, K::NoTable,
+            "V: no such rate table");
         row("no row", "T", 29.0, 1, K::NoRow, "T: no row for age 29");
         row("age is matched exactly", "T", 30.5, 1, K::NoRow, "T: no row for age 30.5");
         row("past the last field", "T", 30.0, 4, K::NoColumn, "T: no column 4 (age 30)");

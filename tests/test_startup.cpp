@@ -124,6 +124,13 @@ private Q_SLOTS:
             "BaseErrTable");
         row("monthly factor zero", keyed(RateDatabase::kPassword, generalTable({"0,100,90,75,35"})),
             "BaseErrMensuel");
+        row("monthly factor zero as a single",
+            keyed(RateDatabase::kPassword, generalTable({"1e-300,100,90,75,35"})), "BaseErrMensuel");
+        row("general table a view without end",
+            keyed(RateDatabase::kPassword,
+                  {"CREATE VIEW General_Cotalmira AS WITH RECURSIVE c(Mensuel) AS (SELECT 0.08333 "
+                   "UNION ALL SELECT Mensuel FROM c) SELECT Mensuel FROM c WHERE Mensuel < 0;"}),
+            "BaseErrTable");
     }
     void unusableDatabase()
     {

@@ -23,6 +23,8 @@
 #include <map>
 #include <optional>
 
+#include <unistd.h>
+
 using namespace norvel;
 using namespace norvel::test;
 
@@ -75,9 +77,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("markSettings");
         QTest::addColumn<bool>("markFolder");
         QTest::addColumn<bool>("perUser");
-        row("portable with its settings", kSettings, false, false, false);
-        row("settings file marked read-only", kSettings, true, false, true);
-        row("read-only folder, no settings", QByteArray(), false, true, true);
+        QTest::addColumn<uint>("owner"); // of the program folder
+        const uint me = ::geteuid(), nobody = 65534;
+        row("portable with its settings", kSettings, false, false, false, me);
+        row("settings file marked read-only", kSettings, true, false, true, me);
+        row("read-only folder, no settings", QByteArray(), false, true, true, me);
+        row("another user's folder, which root could write", kSettings, false, false, true, nobody);
     }
     void locations()
     {
@@ -85,9 +90,13 @@ private Q_SLOTS:
         QFETCH(bool, markSettings);
         QFETCH(bool, markFolder);
         QFETCH(bool, perUser);
+        QFETCH(uint, owner);
         ProgramFolder program;
         if (!settings.isEmpty())
             program.writeFile(QStringLiteral("norvel.ini"), settings);
+        if (owner != ::geteuid() &&
+            ::chown(QFile::encodeName(program.path()).constData(), owner, owner) != 0)
+            QSKIP("only root can give a folder to another user");
         std::optional<ReadOnlyMark> settingsMark, folderMark;
         if (markSettings)
             QVERIFY(settingsMark.emplace(program.file(QStringLiteral("norvel.ini"))).isSet());
@@ -100,6 +109,23 @@ private Q_SLOTS:
                                              : program.file(QStringLiteral("norvel.ini")));
         QCOMPARE(where.illustrationsFolder, perUser ? QStringLiteral("/u/Documents/Norvel")
                                                     : program.file(QStringLiteral("Illust")));
+    }
+
+    void systemFolders_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("system");
+        row("the package's", "/usr/lib/norvel", true);
+        row("an unpacked copy in /opt", "/opt/norvel", true);
+        row("the prefix itself", "/usr", true);
+        row("a name that only begins alike", "/usrlocal/norvel", false);
+        row("the user's own", "/home/luc/norvel", false);
+    }
+    void systemFolders()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, system);
+        QCOMPARE(isSystemFolder(folder), system);
     }
 
     void anInstalledProgramKeepsTheBrokersWorkInTheUsersFolders()
@@ -132,6 +158,11 @@ private Q_SLOTS:
         QCOMPARE(program.dialogs.fileRequests.at(0).folder, illustrations);
         QVERIFY(program.dialogs.messages.isEmpty());
         QVERIFY(QFileInfo::exists(path));
+        // Clients' names and birth dates: for the user's eyes only.
+        for (const QString &folder : {program.userSettingsFolder(), illustrations})
+            QCOMPARE(modeOf(folder), 0700);
+        for (const QString &file : {userSettings, path})
+            QCOMPARE(modeOf(file), 0600);
 
         // The broker survives a restart; the program folder never changed.
         QCOMPARE(program.restart(), StartupResult::Running);

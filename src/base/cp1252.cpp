@@ -77,6 +77,13 @@ bool fitsCp1252(const QString &text)
     return true;
 }
 
+QString withoutControls(const QString &text)
+{
+    QString out = text;
+    out.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return out;
+}
+
 unsigned char foldCp1252(unsigned char b)
 {
     if (b >= 'A' && b <= 'Z')

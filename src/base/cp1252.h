@@ -17,6 +17,10 @@ QByteArray toCp1252(const QString &text);
 // False when some character of the text has no Windows-1252 byte.
 bool fitsCp1252(const QString &text);
 
+// The text without its control characters (C0, DEL, and the C1 the undefined bytes decode
+// to): what a name read from a file may hold, since none of them means anything in a field.
+QString withoutControls(const QString &text);
+
 // Case folding of one Windows-1252 byte (ASCII and accented Latin letters), so that names
 // compare without regard to case without decoding them.
 unsigned char foldCp1252(unsigned char byte);

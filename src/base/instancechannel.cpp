@@ -8,6 +8,12 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/types.h>
+#include <unistd.h>
+#endif
+
 namespace norvel {
 
 namespace {
@@ -17,8 +23,33 @@ namespace {
 const QByteArray kAcknowledged = "ok\n";
 constexpr qsizetype kLongestRequest = 64 * 1024;
 
+// The other end of a connection runs as this user: the folder keeps everyone else out, and
+// this holds even where it would not (a socket another user left there before us).
+bool peerIsThisUser(const QLocalSocket &socket)
+{
+#if defined(Q_OS_LINUX)
+    struct ucred peer;
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
+               0 &&
+           peer.uid == ::geteuid();
+#elif defined(Q_OS_UNIX)
+    uid_t uid = 0;
+    gid_t gid = 0;
+    return ::getpeereid(int(socket.socketDescriptor()), &uid, &gid) == 0 && uid == ::geteuid();
+#else
+    Q_UNUSED(socket);
+    return true; // a named pipe made with UserAccessOption admits its user only
+#endif
+}
+
 void serve(QLocalSocket *socket, const InstanceChannel::FileHandler &onFile)
 {
+    if (!peerIsThisUser(*socket)) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
     auto buffer = std::make_shared<QByteArray>();
     QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, buffer, onFile] {
         buffer->append(socket->readAll());
@@ -58,6 +89,8 @@ QString LocalInstanceChannel::socketPath(const QString &programPath) const
 
 bool LocalInstanceChannel::listen(const QString &programPath, FileHandler onFile)
 {
+    if (folder_.isEmpty())
+        return false; // a bare name would put the socket in the shared temporary folder
     const QString name = socketPath(programPath);
     auto server = std::make_unique<QLocalServer>();
     server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -76,6 +109,8 @@ bool LocalInstanceChannel::listen(const QString &programPath, FileHandler onFile
 
 bool LocalInstanceChannel::handOver(const QString &programPath, const QString &path)
 {
+    if (folder_.isEmpty())
+        return false;
     const QDeadlineTimer deadline(timeoutMs_);
     QLocalSocket socket;
     // The running copy may be between taking its lock and listening: try again until the end.
@@ -88,6 +123,8 @@ bool LocalInstanceChannel::handOver(const QString &programPath, const QString &p
             return false;
         QThread::msleep(50);
     }
+    if (!peerIsThisUser(socket))
+        return false;
     socket.write(path.toUtf8().toPercentEncoding() + '\n');
     if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
         return false;

@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace norvel {
@@ -33,10 +34,20 @@ bool FileInstanceLock::acquire(const QString &programPath)
 {
     if (fd_ >= 0)
         return true;
+    // Without a place for the lock, refusing to start would help nobody.
+    if (folder_.isEmpty())
+        return true;
     const QByteArray path = QFile::encodeName(lockFilePath(programPath));
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Never through a link, and only a file of this user's: anyone else's could be held by
+    // them to keep the program from starting.
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
-        return true; // without a place for the lock, refusing to start would help nobody
+        return true;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::geteuid()) {
+        ::close(fd);
+        return true;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return false;

@@ -1,6 +1,7 @@
 #include "base/profile.h"
 
 #include "base/cp1252.h"
+#include "base/privatefile.h"
 #include "base/writeaccess.h"
 
 #include <QFile>
@@ -120,7 +121,8 @@ QByteArray oneLine(const QString &value)
 {
     QString v = value;
     v.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return toCp1252(v);
+    // A NUL would make the file binary, which no later write may replace.
+    return toCp1252(withoutControls(v));
 }
 
 } // namespace
@@ -298,7 +300,7 @@ bool WriteSettings(const QString &file, const QString &section, const ProfileVal
     if (isMarkedReadOnly(QFileInfo(file).absolutePath()))
         return fail(QStringLiteral("read-only folder"));
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!openPrivately(out))
         return fail(out.errorString());
     for (const auto &[key, value] : values)
         content = profileWithValue(content, section, key, value);

@@ -36,7 +36,8 @@ bool profileHasEntries(const QByteArray &content);
 
 // The content with the key set: a value replaced in place, a new key appended at the end of
 // its section, a new section at the end of the file; every other line is kept as it was.
-// Lines end with CR LF. Line breaks inside the value become spaces.
+// Lines end with CR LF. Line breaks inside the value become spaces; other control characters
+// are dropped.
 QByteArray profileWithValue(const QByteArray &content, const QString &section, const QString &key,
                             const QString &value);
 

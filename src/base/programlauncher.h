@@ -14,7 +14,9 @@ public:
     virtual bool start(const QString &program, const QStringList &arguments) = 0;
 };
 
-// A detached process; on Windows its window opens maximized.
+// A process of its own, which outlives this one; on Windows its window opens maximized.
+// Elsewhere a program that ends at once with an error (a wrapper such as env that found
+// nothing to run) counts as one that could not start.
 class DetachedLauncher : public ProgramLauncher {
 public:
     bool start(const QString &program, const QStringList &arguments) override;

@@ -30,6 +30,32 @@ QStringList readerArguments(ReaderConvention convention, const QString &document
     return {document};
 }
 
+QStringList commandArguments(const QString &command, const QString &document)
+{
+    QStringList arguments;
+    bool documentGiven = false;
+    for (qsizetype i = 0; i < command.size();) {
+        if (command.at(i).isSpace()) {
+            ++i;
+            continue;
+        }
+        const bool quoted = command.at(i) == QLatin1Char('"');
+        const qsizetype begin = quoted ? i + 1 : i;
+        qsizetype end = quoted ? command.indexOf(QLatin1Char('"'), begin) : begin;
+        if (end < 0)
+            end = command.size();
+        while (!quoted && end < command.size() && !command.at(end).isSpace())
+            ++end;
+        QString argument = command.mid(begin, end - begin);
+        documentGiven = documentGiven || argument.contains(QLatin1String("%1"));
+        arguments << argument.replace(QLatin1String("%1"), document);
+        i = end + (quoted ? 1 : 0);
+    }
+    if (!arguments.isEmpty() && !documentGiven)
+        arguments << document;
+    return arguments;
+}
+
 bool isReaderProgram(ReaderConvention convention, const QString &path, const QString &name)
 {
     if (convention == ReaderConvention::Windows)

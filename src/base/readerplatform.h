@@ -31,6 +31,11 @@ ReaderPlatform &readerPlatform();
 // The reader's arguments for a document.
 QStringList readerArguments(ReaderConvention convention, const QString &document);
 
+// The program and arguments of an open command of the associations (each argument in double
+// quotes, or between blanks), "%1" standing for the document, which ends the list when no
+// argument holds it. Empty for an empty command.
+QStringList commandArguments(const QString &command, const QString &document);
+
 // Whether a file chosen in the reader dialog (its full path and file name) may be the reader.
 bool isReaderProgram(ReaderConvention convention, const QString &path, const QString &name);
 

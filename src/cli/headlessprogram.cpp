@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 #include "base/datalocations.h"
+#include "base/privatefile.h"
 #include "base/profile.h"
 #include "ui/mainwindow.h"
 #include "ui/programcontext.h"
@@ -13,6 +14,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#ifndef Q_OS_WIN
+#include <csignal>
+#include <cstring>
+#include <unistd.h>
+#endif
+
 namespace norvel {
 
 namespace {
@@ -21,6 +28,42 @@ QString settingsPath(const QTemporaryDir &dir)
 {
     return dir.filePath(QStringLiteral("norvel.ini"));
 }
+
+#ifndef Q_OS_WIN
+// The copy holds the broker's settings: an interrupted run removes it before it ends, as
+// the folder's destructor would have. A handler may not allocate, hence the fixed buffers.
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+char copyFile[4096];
+char copyFolder[4096];
+
+void removeCopyAndEnd(int signal)
+{
+    ::unlink(copyFile);
+    ::rmdir(copyFolder);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void removeCopyOnSignals(const QString &file, const QString &folder)
+{
+    const QByteArray f = QFile::encodeName(file), d = QFile::encodeName(folder);
+    if (f.size() >= qsizetype(sizeof copyFile) || d.size() >= qsizetype(sizeof copyFolder))
+        return;
+    std::memcpy(copyFile, f.constData(), size_t(f.size()) + 1);
+    std::memcpy(copyFolder, d.constData(), size_t(d.size()) + 1);
+    for (const int signal : kEndingSignals)
+        std::signal(signal, removeCopyAndEnd);
+}
+
+void keepDefaultSignals()
+{
+    for (const int signal : kEndingSignals)
+        std::signal(signal, SIG_DFL);
+}
+#else
+void removeCopyOnSignals(const QString &, const QString &) {}
+void keepDefaultSignals() {}
+#endif
 
 } // namespace
 
@@ -31,6 +74,7 @@ MainWindow *HeadlessProgram::window() const
 
 HeadlessProgram::~HeadlessProgram()
 {
+    keepDefaultSignals();
     if (!started_)
         return;
     delete window_.data();
@@ -46,6 +90,7 @@ bool HeadlessProgram::copySettings(const QString &from, QString *error)
             QStringLiteral("no temporary folder for the settings: ") + settingsDir_.errorString();
         return false;
     }
+    removeCopyOnSignals(settingsPath(settingsDir_), settingsDir_.path());
     QFile original(from);
     if (!original.exists())
         return true;
@@ -55,7 +100,7 @@ bool HeadlessProgram::copySettings(const QString &from, QString *error)
     }
     QSaveFile copy(settingsPath(settingsDir_));
     const QByteArray bytes = original.readAll();
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit()) {
+    if (!openPrivately(copy) || copy.write(bytes) != bytes.size() || !copy.commit()) {
         *error = QStringLiteral("cannot copy the settings: ") + copy.errorString();
         return false;
     }

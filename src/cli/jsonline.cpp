@@ -3,45 +3,53 @@
 #include "cli/filequote.h"
 
 #include <QString>
+#include <cmath>
 
 namespace norvel {
 
 namespace {
 
+// The whole text at once, so that a pair of surrogates stays one character; a lone one (a
+// file name's byte that is not UTF-8) is written as its escape, which JSON allows.
 QByteArray jsonString(const QString &text)
 {
-    QByteArray out = "\"";
-    for (const QChar c : text) {
-        switch (c.unicode()) {
+    QString out = QStringLiteral("\"");
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool paired = QChar::isHighSurrogate(c) ? i + 1 < text.size() &&
+                                                            text.at(i + 1).isLowSurrogate()
+                                                      : QChar::isLowSurrogate(c) && i > 0 &&
+                                                            text.at(i - 1).isHighSurrogate();
+        switch (c) {
         case '"':
-            out += "\\\"";
+            out += QStringLiteral("\\\"");
             break;
         case '\\':
-            out += "\\\\";
+            out += QStringLiteral("\\\\");
             break;
         case '\n':
-            out += "\\n";
+            out += QStringLiteral("\\n");
             break;
         case '\r':
-            out += "\\r";
+            out += QStringLiteral("\\r");
             break;
         case '\t':
-            out += "\\t";
+            out += QStringLiteral("\\t");
             break;
         default:
-            if (c.unicode() < 0x20)
-                out += "\\u" + QByteArray::number(c.unicode(), 16).rightJustified(4, '0');
+            if (c < 0x20 || (QChar::isSurrogate(c) && !paired))
+                out += QStringLiteral("\\u%1").arg(int(c), 4, 16, QLatin1Char('0'));
             else
-                out += QString(c).toUtf8();
+                out += QChar(c);
         }
     }
-    return out + '"';
+    return (out + QLatin1Char('"')).toUtf8();
 }
 
-// Single precision, as many digits as tell every float apart.
+// Single precision, as many digits as tell every float apart. JSON has no infinity nor NaN.
 QByteArray number(float value)
 {
-    return QByteArray::number(double(value), 'g', 9);
+    return std::isfinite(value) ? QByteArray::number(double(value), 'g', 9) : "null";
 }
 
 class ObjectWriter {

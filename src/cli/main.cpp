@@ -1,3 +1,4 @@
+#include "base/filenames.h"
 #include "cli/quotetool.h"
 
 #include <QApplication>
@@ -22,7 +23,14 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(seriousOnly);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("norvel-quote"));
+#ifdef Q_OS_WIN
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+#else
+    // As the file system decodes names: a name that is not UTF-8 still opens its file.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << norvel::decodeFileName(argv[i]);
+#endif
     return norvel::runQuoteTool(arguments, QApplication::applicationDirPath());
 }

@@ -1,5 +1,7 @@
 #include "cli/quoteoptions.h"
 
+#include "cli/pdftarget.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -39,15 +41,20 @@ QString conflict(const QuoteOptions &o)
     }
     if (o.province == QLatin1String("ontario") && o.language == QLatin1String("fr"))
         return QStringLiteral("Ontario quotes are in English only");
-    if (!o.outDir.isEmpty()) {
-        QSet<QString> pdfs;
-        for (const QString &file : o.files) {
-            const QString pdf = pdfPathFor(o.outDir, file);
-            if (pdfs.contains(pdf))
-                return QStringLiteral("two inputs would both be written to %1").arg(pdf);
-            pdfs.insert(pdf);
-        }
+    QSet<QString> pdfs;
+    for (const QString &file : o.files) {
+        const QString pdf = o.outDir.isEmpty() ? o.pdfFile : pdfPathFor(o.outDir, file);
+        if (pdf.isEmpty())
+            continue;
+        if (pdfs.contains(pdf))
+            return QStringLiteral("two inputs would both be written to %1").arg(pdf);
+        pdfs.insert(pdf);
     }
+    // A report is never written over an input, which --overwrite would not save either.
+    for (const QString &pdf : pdfs)
+        for (const QString &file : o.files)
+            if (sameFile(pdf, file))
+                return QStringLiteral("the report %1 would replace the input %2").arg(pdf, file);
     return {};
 }
 
@@ -72,8 +79,8 @@ ParsedArguments parseQuoteArguments(const QStringList &arguments)
             parsed.help = true;
             return parsed;
         }
-        if (arg == QLatin1String("--json")) {
-            o.json = true;
+        if (arg == QLatin1String("--json") || arg == QLatin1String("--overwrite")) {
+            (arg == QLatin1String("--json") ? o.json : o.overwrite) = true;
             continue;
         }
         const QStringList valued = {QStringLiteral("--pdf"),      QStringLiteral("--out-dir"),
@@ -121,7 +128,8 @@ QString pdfPathFor(const QString &outDir, const QString &input)
 QString quoteUsage()
 {
     return QStringLiteral(
-        "Usage: norvel-quote [--json] [--pdf FILE | --out-dir DIR] [--today YYYY-MM-DD]\n"
+        "Usage: norvel-quote [--json] [--pdf FILE | --out-dir DIR] [--overwrite]\n"
+        "                    [--today YYYY-MM-DD]\n"
         "                    [--province quebec|ontario|dev] [--language fr|en]\n"
         "                    [--rewrite OUT.nvl] FILE.nvl...\n"
         "\n"
@@ -142,6 +150,9 @@ QString quoteUsage()
         "                      order)\n"
         "  --pdf FILE          writes the report of the single input file as PDF\n"
         "  --out-dir DIR       writes one PDF per input into DIR, named after it\n"
+        "  --overwrite         lets a report replace a file that is not a PDF; a report\n"
+        "                      never replaces an input, a symbolic link or anything but\n"
+        "                      a regular file\n"
         "  --today YYYY-MM-DD  the date validation and the report use\n"
         "  --province P        quebec, ontario or dev, instead of the settings file's\n"
         "  --language L        fr or en, instead of the settings file's\n"

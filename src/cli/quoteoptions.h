@@ -12,6 +12,7 @@ struct QuoteOptions {
     bool json = false;
     QString pdfFile;   // the single input's report
     QString outDir;    // one report per input, named after it
+    bool overwrite = false; // a report may replace a file that is not a PDF
     QDate today;       // invalid: the system's date
     QString province;  // empty: the settings file's
     QString language;  // "fr", "en"; empty: the settings file's

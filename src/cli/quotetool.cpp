@@ -1,9 +1,12 @@
 #include "cli/quotetool.h"
 
 #include "base/clock.h"
+#include "base/filenames.h"
+#include "base/privatefile.h"
 #include "cli/filequote.h"
 #include "cli/headlessprogram.h"
 #include "cli/jsonline.h"
+#include "cli/pdftarget.h"
 #include "cli/progressbar.h"
 #include "cli/quoteoptions.h"
 #include "ui/mainwindow.h"
@@ -17,17 +20,18 @@ namespace norvel {
 
 namespace {
 
+// UTF-8, with a file name given in other bytes written back as those bytes.
 void print(std::FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = encodeFileName(text);
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
 // Writes the report where it was asked for; a report that cannot be written fails its file.
-void writePdf(FileQuote &quote, const QString &path)
+void writePdf(FileQuote &quote, const QString &path, bool overwrite)
 {
-    QString why;
-    if (exportPdf(*quote.report, path, &why))
+    QString why = pdfTargetRefusal(path, overwrite);
+    if (why.isEmpty() && exportPdf(*quote.report, path, &why))
         return;
     quote.ok = false;
     quote.errorKey = QStringLiteral("ErrPdf");
@@ -52,7 +56,7 @@ void printOutcome(const QuoteOptions &options, const FileQuote &quote, const QSt
 
 int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
 {
-    if (!options.outDir.isEmpty() && !QDir().mkpath(options.outDir)) {
+    if (!options.outDir.isEmpty() && !makePrivateFolder(options.outDir)) {
         print(stderr,
               QStringLiteral("norvel-quote: cannot make the folder %1\n").arg(options.outDir));
         return SomeFailed;
@@ -65,7 +69,7 @@ int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
         if (!options.outDir.isEmpty())
             pdf = pdfPathFor(options.outDir, file);
         if (quote.ok && !pdf.isEmpty())
-            writePdf(quote, pdf);
+            writePdf(quote, pdf, options.overwrite);
         printOutcome(options, quote, quote.ok ? pdf : QString());
         if (!quote.ok)
             status = SomeFailed;

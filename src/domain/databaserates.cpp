@@ -35,7 +35,7 @@ sqlite3_stmt *DatabaseRates::statementFor(const QString &table, RateError &error
         return nullptr;
     }
     static const QRegularExpression plainName(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    if (!plainName.match(table).hasMatch()) {
+    if (!plainName.match(table).hasMatch() || !database_.isTable(table)) {
         error.kind = RateError::Kind::NoTable;
         return nullptr;
     }
@@ -78,7 +78,7 @@ RateResult DatabaseRates::LireTaux(const QString &table, double age, int column)
         return fail(error.kind);
     const ResetOnExit reset{stmt};
     sqlite3_bind_double(stmt, 1, age);
-    const int rc = sqlite3_step(stmt);
+    const int rc = database_.step(stmt);
     if (rc == SQLITE_DONE)
         return fail(RateError::Kind::NoRow);
     if (rc != SQLITE_ROW)

@@ -62,7 +62,7 @@ void putText(QByteArray &record, int offset, int size, const QString &text)
 
 QString getText(const QByteArray &record, int offset, int size)
 {
-    return fromCp1252(record.constData() + offset, size);
+    return withoutControls(fromCp1252(record.constData() + offset, size));
 }
 
 // The classic Trim: spaces only.

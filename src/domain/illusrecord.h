@@ -13,7 +13,7 @@ constexpr int kIllusRecordSize = 148;
 constexpr int kIllustrationFileSize = 2 * kIllusRecordSize;
 
 // One record as stored. Texts are space-padded on writing and come back trimmed, except the
-// two amounts, which come back as their stored characters.
+// two amounts, which come back as their stored characters; control characters are dropped.
 struct IllusRecord {
     qint16 optEcheance = 0; // end-of-term date option chosen
     qint16 fumeurCo = 0;    // co-borrower memory: smoker

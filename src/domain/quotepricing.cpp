@@ -3,6 +3,8 @@
 #include "domain/pricingrules.h"
 #include "domain/ratetables.h"
 
+#include <cmath>
+
 namespace norvel {
 
 float QuotePrices::mensuel(float annuel) const
@@ -58,6 +60,23 @@ private:
         return bool(read);
     }
 
+    // A premium, annual and monthly, must be a number a single can hold: a rate or a factor at
+    // the edge of the range gives an infinity, or a NaN once discounted, which is no price.
+    bool priced(float annuel) const
+    {
+        const float monthly = prices_.mensuel(annuel);
+        return std::isfinite(annuel) && annuel >= 0 && std::isfinite(monthly) && monthly >= 0;
+    }
+
+    void check(std::initializer_list<float> premiums, const QString &table, double age,
+               int column)
+    {
+        for (const float prime : premiums)
+            if (!prices_.error && !priced(prime))
+                prices_.error = RateError{RateError::Kind::NoPrice, table, age, column,
+                                          QString::number(double(prime))};
+    }
+
     float discounted(float prime) const
     {
         return terms_.CoempAssure ? AppliquerRabais(prime) : prime;
@@ -66,20 +85,26 @@ private:
     void life(const InsuredPerson &who, float &prime)
     {
         float taux = 0;
-        if (rate(TableVie, who, ColonneRisque(who.homme, who.fumeur), taux))
-            prime = discounted(PrimeVie(taux, terms_.montant, terms_.monthlyFactor));
+        const int column = ColonneRisque(who.homme, who.fumeur);
+        if (!rate(TableVie, who, column, taux))
+            return;
+        prime = discounted(PrimeVie(taux, terms_.montant, terms_.monthlyFactor));
+        check({prime}, TableVie, who.age, column);
     }
 
     void disability(const InsuredPerson &who, float &prime24, float &primeDuree)
     {
         float taux24 = 0;
         float tauxDuree = 0;
-        if (!rate(TableInvalidite24, who, ColonneRisque(who.homme, who.fumeur), taux24) ||
-            !rate(TableInvalidite(who.homme, who.fumeur), who,
-                  ClasseAmortissement(terms_.amortissement), tauxDuree))
+        const int column = ColonneRisque(who.homme, who.fumeur);
+        const QString table = TableInvalidite(who.homme, who.fumeur);
+        const int classe = ClasseAmortissement(terms_.amortissement);
+        if (!rate(TableInvalidite24, who, column, taux24) || !rate(table, who, classe, tauxDuree))
             return;
         prime24 = discounted(PrimeInvalidite(taux24, terms_.versement, terms_.monthlyFactor));
         primeDuree = discounted(PrimeInvalidite(tauxDuree, terms_.versement, terms_.monthlyFactor));
+        check({prime24}, TableInvalidite24, who.age, column);
+        check({primeDuree}, table, who.age, classe);
     }
 
     void totals()
@@ -95,6 +120,11 @@ private:
             p.PrimeVieEmp + p.PrimeInvDureeEmp + p.PrimeVieCoemp + p.PrimeInvDureeCoemp;
         p.totalInv24 = p.PrimeInv24Emp + p.PrimeInv24Coemp;
         p.totalInvDuree = p.PrimeInvDureeEmp + p.PrimeInvDureeCoemp;
+        // Priced premiums near the top of the range can still add up to an infinity.
+        check({p.totalVie, p.totalVieInv24Emp, p.totalVieInv24Coemp, p.totalVieInv24,
+               p.totalVieInvDureeEmp, p.totalVieInvDureeCoemp, p.totalVieInvDuree, p.totalInv24,
+               p.totalInvDuree},
+              TableVie, terms_.emprunteur.age, 0);
     }
 
     const QuoteTerms &terms_;

@@ -55,14 +55,24 @@ public:
     Status exec(const QString &sql);
 
     sqlite3 *handle() const { return db_; }
+    // Whether the name is a table of the file: a view could run any query, one without end.
+    bool isTable(const QString &name) const;
+    // One step of a statement of this database, ended as an interruption when it runs far
+    // longer than any lookup of a rate table would.
+    int step(sqlite3_stmt *statement);
 
 private:
     Status openWith(const QString &path, const QByteArray &password, int flags);
     Status failure(int code) const;
     Status prepareGeneral(const char *sql, sqlite3_stmt *&stmt) const;
 
+    static int outOfBudget(void *database);
+    static constexpr int kStepsPerCall = 1000;
+    static constexpr int kCallsPerStatement = 200000; // some 2e8 steps: seconds, not hours
+
     sqlite3 *db_ = nullptr;
     bool readOnly_ = false;
+    mutable int budget_ = kCallsPerStatement;
 };
 
 } // namespace norvel

@@ -17,6 +17,11 @@ QString RateError::describe() const
             .arg(table, age)
             .arg(column)
             .arg(detail);
+    case Kind::NoPrice:
+        return QStringLiteral("%1: age %2, column %3 gives no price (%4)")
+            .arg(table, age)
+            .arg(column)
+            .arg(detail);
     case Kind::Database:
         break;
     }

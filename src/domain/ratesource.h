@@ -12,6 +12,7 @@ struct RateError {
         NoRow,    // no row for the age
         NoColumn, // the row has no field at the column's ordinal
         BadRate,  // the field holds no positive number
+        NoPrice,  // the rate gives a premium that is no number or too large for one
         Database, // the engine failed
     };
     Kind kind = Kind::Database;

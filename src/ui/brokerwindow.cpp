@@ -85,8 +85,7 @@ BrokerWindow::BrokerWindow(QWidget *parent)
 void BrokerWindow::activate()
 {
     TranslateForm(static_cast<QObject *>(this));
-    txtNom->setText(saved("nom").trimmed());
-    ShowSavedPhone();
+    showBroker(saved("nom"), saved("telephone"));
     if (isVisible())
         txtNom->setFocus();
 }
@@ -106,9 +105,20 @@ QString BrokerWindow::ReadPhoneDigits() const
     return digits;
 }
 
+void BrokerWindow::showBroker(const QString &name, const QString &telephone)
+{
+    txtNom->setText(name.trimmed());
+    showPhone(telephone);
+}
+
 void BrokerWindow::ShowSavedPhone()
 {
-    QString tel = saved("telephone").left(10).leftJustified(10, QLatin1Char(' '));
+    showPhone(saved("telephone"));
+}
+
+void BrokerWindow::showPhone(const QString &telephone)
+{
+    QString tel = telephone.left(10).leftJustified(10, QLatin1Char(' '));
     if (tel.trimmed().isEmpty())
         tel = QString(10, QLatin1Char('_'));
     // Only digits fill a position; anything else leaves it unfilled.

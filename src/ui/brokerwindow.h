@@ -20,6 +20,8 @@ public:
     void activate();
     // The ten digit positions of the telephone, "_" where nothing was typed.
     QString ReadPhoneDigits() const;
+    // A name and telephone as stored (padding included), whatever the settings file holds.
+    void showBroker(const QString &name, const QString &telephone);
     // Puts the saved telephone into the field, position by position.
     void ShowSavedPhone();
 
@@ -36,6 +38,7 @@ protected:
 
 private:
     void accepted();
+    void showPhone(const QString &telephone);
 };
 
 } // namespace norvel

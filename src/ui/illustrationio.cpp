@@ -1,6 +1,8 @@
 #include "ui/illustrationio.h"
 
 #include "base/profile.h"
+#include "base/privatefile.h"
+#include "base/regularfile.h"
 #include "base/writeaccess.h"
 #include "domain/amountformat.h"
 #include "domain/illusrecord.h"
@@ -143,7 +145,7 @@ bool EcrireIllustration(MainWindow &main, const QString &path)
         refused = QStringLiteral("read-only folder");
     // The explicit flush: a write that fails in the buffer (a full disk) must never be
     // committed in place of the old file.
-    const bool written = refused.isEmpty() && file.open(QIODevice::WriteOnly) &&
+    const bool written = refused.isEmpty() && openPrivately(file) &&
                          file.write(bytes) == bytes.size() && file.flush() && file.commit();
     if (!written) {
         tellFailure(GetLangString(kMessages, QStringLiteral("ErrEnrIllus_1")) +
@@ -163,10 +165,9 @@ bool LireIllustration(MainWindow &main, const QString &path)
     QuoteForm *form = main.quoteForm();
     if (!form)
         return false;
-    QFile file(path);
     std::optional<IllustrationFile> read;
-    if (file.open(QIODevice::ReadOnly))
-        read = decodeIllustration(file.read(kIllustrationFileSize));
+    if (const std::optional<QByteArray> bytes = readRegularFile(path, kIllustrationFileSize))
+        read = decodeIllustration(*bytes);
     if (!read) {
         tellFailure(GetLangString(kMessages, QStringLiteral("ErrAffSoumission")));
         return false;
@@ -174,8 +175,12 @@ bool LireIllustration(MainWindow &main, const QString &path)
     SaveSettings(QStringLiteral("courtier"),
                  {{QStringLiteral("nom"), read->broker.nom},
                   {QStringLiteral("telephone"), read->broker.telephone}});
-    if (BrokerWindow *broker = main.brokerWindow())
+    // The file's broker even when the settings could not take it: a quote never goes out
+    // under the previous file's broker.
+    if (BrokerWindow *broker = main.brokerWindow()) {
         broker->activate();
+        broker->showBroker(read->broker.nom, read->broker.telephone);
+    }
     fill(*form, form->illustration().coempMemoire, read->quote);
     form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
     form->show();

@@ -60,12 +60,27 @@ void rememberReader(const QString &reader)
     SaveSettings(kSection, {{kReaderKey, reader}});
 }
 
-// The system's open command for PDF files, from the class of ".PDF" or else Acrobat's.
-QString associatedCommand(FileAssociations &associations)
+// The open command of a class of the associations (on a free desktop, an entry).
+QString commandOf(FileAssociations &associations, const QString &classe)
+{
+    return LireRegistre(associations, classe + kCommandSuffix, QString());
+}
+
+// The class that opens PDF files: the one of ".PDF", or else Acrobat's.
+QString associatedClass(FileAssociations &associations)
 {
     const QString classe = LireRegistre(associations, QStringLiteral(".PDF"), QString()).trimmed();
-    const QString key = classe.isEmpty() ? QStringLiteral("AcroExch.Document") : classe;
-    return LireRegistre(associations, key + kCommandSuffix, QString());
+    return classe.isEmpty() ? QStringLiteral("AcroExch.Document") : classe;
+}
+
+// Acrobat's convention starts the command's program with its own arguments; a desktop entry
+// is started as a whole, as it says (`env VAR=1 /opt/reader %U` runs the reader, not env).
+bool startCommand(ReaderPlatform &platform, const QString &command, const QString &document)
+{
+    if (platform.convention == ReaderConvention::Windows)
+        return startReader(platform, readerOfCommand(command), document);
+    const QStringList arguments = commandArguments(command, document);
+    return !arguments.isEmpty() && platform.launcher->start(arguments.first(), arguments.mid(1));
 }
 
 // The reader question, then the dialog. A reader that starts is kept for the next document.
@@ -149,17 +164,26 @@ void OuvrirDocument(const QString &document, ReaderPlatform &platform)
     if (path.isEmpty())
         path = document;
 
+    // The reader kept: a program, or on a free desktop the entry that was found.
     QString reader = ReadSetting(programContext().settingsFilePath, kSection, kReaderKey).trimmed();
-    const bool lookedUp = reader.isEmpty() || !QFileInfo(reader).isFile();
+    const bool program = !reader.isEmpty() && QFileInfo(reader).isFile();
+    const bool desktop = platform.convention == ReaderConvention::Desktop;
+    QString command = !program && desktop && !reader.isEmpty()
+                          ? commandOf(*platform.associations, reader)
+                          : QString();
+    const bool lookedUp = !program && command.isEmpty();
     if (lookedUp) {
-        const QString command = associatedCommand(*platform.associations);
+        const QString classe = associatedClass(*platform.associations);
+        command = commandOf(*platform.associations, classe);
         if (command.isEmpty()) {
             locateReader(platform, path);
             return;
         }
-        reader = readerOfCommand(command);
+        reader = desktop ? classe : readerOfCommand(command);
     }
-    if (!startReader(platform, reader, path)) {
+    const bool started = program ? startReader(platform, reader, path)
+                                 : startCommand(platform, command, path);
+    if (!started) {
         locateReader(platform, path);
         return;
     }

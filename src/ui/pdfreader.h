@@ -7,9 +7,10 @@ namespace norvel {
 class FileAssociations;
 struct ReaderPlatform;
 
-// Opens a product document in the machine's PDF reader: the reader kept in the settings, or
-// else the one the system associates with PDF files (kept once it has started), or else the
-// one the user points to. Every failure is told to the user; nothing is thrown.
+// Opens a product document in the machine's PDF reader: the reader kept in the settings (a
+// program, or on a free desktop an entry of the associations), or else the one the system
+// associates with PDF files (kept once it has started), or else the one the user points to.
+// Every failure is told to the user; nothing is thrown.
 void OuvrirDocument(const QString &document);
 void OuvrirDocument(const QString &document, ReaderPlatform &platform);
 

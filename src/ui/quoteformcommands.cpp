@@ -1,6 +1,7 @@
 // What the quote form does for the rest of the program: load, a new illustration, validation,
 // progress, the dates it derives, and the record of its entries.
 #include "base/clock.h"
+#include "base/privatefile.h"
 #include "domain/amountformat.h"
 #include "domain/fieldhelp.h"
 #include "domain/language.h"
@@ -61,7 +62,7 @@ QuoteInput::Person person(const QLineEdit *first, const QLineEdit *last,
 void QuoteForm::load()
 {
     open_ = true;
-    QDir().mkpath(programContext().illustrationsFolder);
+    makePrivateFolder(programContext().illustrationsFolder);
     InitCoemprunteur(illustration_.coempMemoire);
     illustration_.modified = false;
     TranslateForm(static_cast<QObject *>(this));

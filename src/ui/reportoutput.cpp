@@ -1,5 +1,6 @@
 #include "ui/reportoutput.h"
 
+#include "base/privatefile.h"
 #include "domain/report.h"
 #include "ui/reportpainter.h"
 
@@ -50,7 +51,7 @@ bool printReport(const Report &report, QPrinter &printer, QString *error)
 bool exportPdf(const Report &report, const QString &path, QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!openPrivately(file)) {
         if (error)
             *error = file.errorString();
         return false;

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace norvel::test {
 
 QByteArray bytesOf(const QString &path)
@@ -17,6 +19,13 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile out(path);
     return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size();
+}
+
+int modeOf(const QString &path)
+{
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777)
+                                                                     : -1;
 }
 
 QString builtProgramDir()

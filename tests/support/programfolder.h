@@ -26,6 +26,8 @@ private:
 QByteArray bytesOf(const QString &path);
 // Writes a whole file, making its folder first; false when it could not.
 bool writeBytes(const QString &path, const QByteArray &bytes);
+// The permission bits of a file or folder (0644, 0700); -1 when it is missing.
+int modeOf(const QString &path);
 
 // The built program folder and the repository, as the build knows them.
 QString builtProgramDir();

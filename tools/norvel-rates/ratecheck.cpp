@@ -36,6 +36,7 @@ void checkLookups(DatabaseRates &rates, const RateTable &table, QStringList &pro
                 column = table.columns; // one line per missing age
                 break;
             case RateError::Kind::BadRate:
+            case RateError::Kind::NoPrice: // only pricing finds it
                 break;
             }
         }
