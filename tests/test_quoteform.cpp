@@ -192,7 +192,8 @@ private Q_SLOTS:
         row("paste a letter", keys("5a", {QKeySequence::Paste}), "40", false);
         row("paste from the menu", Action([](QuoteForm *f) {
                 QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-                QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4));
+                QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(4, 4),
+                                        f->txtAge->mapToGlobal(QPoint(4, 4)));
                 QApplication::sendEvent(f->txtAge, &event);
                 QWidget *menu = QApplication::activePopupWidget();
                 QVERIFY(menu);
