@@ -1,16 +1,8 @@
 // The broker's name and telephone: what is shown, what is saved, and what Cancel restores.
 #include "support/brokershown.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/appstate.h"
-#include "ui/brokerwindow.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
+#include "support/program.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
-#include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;

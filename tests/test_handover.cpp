@@ -5,19 +5,11 @@
 #include "base/instancelock.h"
 #include "base/profile.h"
 #include "domain/illusrecord.h"
-#include "domain/illustration.h"
-#include "support/datarow.h"
+#include "support/program.h"
 #include "support/newillustration.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/appstate.h"
-#include "ui/mainwindow.h"
-#include "ui/quoteform.h"
 
-#include <QLineEdit>
 #include <QLocalServer>
 #include <QThread>
-#include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;

@@ -2,24 +2,14 @@
 // Ctrl+C.
 #include "base/profile.h"
 #include "base/version.h"
-#include "support/datarow.h"
-#include "support/running.h"
-#include "support/windows.h"
+#include "support/program.h"
 #include "ui/aboutwindow.h"
 #include "ui/amountbox.h"
-#include "ui/appstate.h"
-#include "ui/brokerwindow.h"
-#include "ui/mainwindow.h"
 #include "ui/province.h"
-#include "ui/quoteform.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTimer>
-#include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;

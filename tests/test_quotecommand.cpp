@@ -7,29 +7,18 @@
 #include "domain/quotereport.h"
 #include "domain/ratedatabase.h"
 #include "domain/report.h"
-#include "support/datarow.h"
+#include "support/program.h"
 #include "support/pdftext.h"
 #include "support/quoteentry.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/appstate.h"
-#include "ui/mainwindow.h"
 #include "ui/quotecommand.h"
-#include "ui/quoteform.h"
 #include "ui/reportpreview.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QFileDialog>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;

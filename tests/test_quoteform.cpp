@@ -4,24 +4,11 @@
 // and durations, and which edits mark the illustration modified. The rules themselves are
 // tested on their functions (test_validation, test_quotedates).
 #include "base/clock.h"
-#include "domain/illustration.h"
-#include "support/datarow.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/appstate.h"
+#include "support/program.h"
 #include "ui/formutils.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
-#include "ui/quoteform.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
-#include <QtTest>
 #include <functional>
 
 using namespace norvel;

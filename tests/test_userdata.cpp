@@ -5,21 +5,11 @@
 #include "domain/language.h"
 #include "domain/ratedatabase.h"
 #include "support/brokershown.h"
-#include "support/datarow.h"
+#include "support/program.h"
 #include "support/readonlymark.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/appstate.h"
-#include "ui/brokerwindow.h"
 #include "ui/filecommands.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
-#include "ui/quoteform.h"
 
 #include <QDirIterator>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 #include <map>
 #include <optional>
 
