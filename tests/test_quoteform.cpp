@@ -168,6 +168,7 @@ private Q_SLOTS:
         row("loan date", "mskEffet", "txtTerme");
         row("past the unticked co-borrower", "chkCoemprunteur", "cmdCotation");
         row("an option starts its box", "optNaisEmp(1)", "txtAge");
+        row("an end-of-term option starts its date", "optEcheance(0)", "mskEcheance");
     }
     void enterMovesOn()
     {
