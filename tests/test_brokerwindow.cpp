@@ -1,5 +1,6 @@
 // The broker's name and telephone: what is shown, what is saved, and what Cancel restores.
 #include "support/brokershown.h"
+#include "support/program.h"
 #include "support/running.h"
 #include "support/windows.h"
 #include "ui/brokerwindow.h"
@@ -7,10 +8,7 @@
 #include "ui/maskededit.h"
 #include "ui/programcontext.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
-#include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;

@@ -6,17 +6,13 @@
 #include "base/readerplatform.h"
 #include "base/shortpath.h"
 #include "support/datarow.h"
+#include "support/program.h"
 #include "support/running.h"
 #include "ui/langstring.h"
-#include "ui/mainwindow.h"
 #include "ui/pdfreader.h"
 #include "ui/programcontext.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QMap>
-#include <QtTest>
 #include <functional>
 
 using namespace norvel;
@@ -149,20 +145,35 @@ private Q_SLOTS:
         QCOMPARE(storedReader(), QStringLiteral("reader.desktop"));
     }
 
-    // No command anywhere: the reader question, then the dialog; the chosen reader is kept.
+    // No command anywhere: the reader question, then the dialog; the chosen reader is kept if
+    // it starts, and told if it does not.
+    void noReaderFoundAsksForOne_data()
+    {
+        QTest::addColumn<bool>("starts");
+        row("it starts", true);
+        row("it cannot start", false);
+    }
     void noReaderFoundAsksForOne()
     {
+        QFETCH(bool, starts);
         const QString chosen = reader(QStringLiteral("mupdf"));
+        if (!starts)
+            launcher_.refused << chosen;
         program_->dialogs.script({Answer::Yes});
         program_->dialogs.scriptFiles({chosen});
         const QString doc = document();
         OuvrirDocument(doc, platform_);
-        QCOMPARE(program_->dialogs.messages.size(), 1);
+        QCOMPARE(program_->dialogs.messages.size(), starts ? 1 : 2);
         QCOMPARE(program_->dialogs.messages.first().text, readerQuestion());
         QCOMPARE(program_->dialogs.messages.first().buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         QCOMPARE(launcher_.starts, (QList<QStringList>{{chosen, doc}}));
-        QCOMPARE(storedReader(), chosen);
+        QCOMPARE(storedReader(), starts ? chosen : QString());
+        if (!starts) {
+            const Dialogs::Message &told = program_->dialogs.messages.at(1);
+            QCOMPARE(told.text, msg("ErrLancerLecteur_1") + chosen + msg("ErrLancerLecteur_2"));
+            QCOMPARE(told.icon, Dialogs::Icon::Critical);
+        }
     }
 
     // The questions name Acrobat's programs where those are the readers, the PDF reader
@@ -196,20 +207,6 @@ private Q_SLOTS:
                  msg("RchErrAcroread_1") + chosen + msg(qPrintable(wrongProgram)) +
                      QStringLiteral("\r\n\r\n") + msg("RchErrAcroread_3"));
         QVERIFY(launcher_.starts.isEmpty());
-    }
-
-    void chosenReaderThatCannotStartIsToldAndNotKept()
-    {
-        const QString chosen = reader(QStringLiteral("reader"));
-        launcher_.refused << chosen;
-        program_->dialogs.script({Answer::Yes});
-        program_->dialogs.scriptFiles({chosen});
-        OuvrirDocument(document(), platform_);
-        QCOMPARE(program_->dialogs.messages.size(), 2);
-        const Dialogs::Message &told = program_->dialogs.messages.at(1);
-        QCOMPARE(told.text, msg("ErrLancerLecteur_1") + chosen + msg("ErrLancerLecteur_2"));
-        QCOMPARE(told.icon, Dialogs::Icon::Critical);
-        QCOMPARE(storedReader(), QString());
     }
 
     // The menu item opens its document with the busy pointer while the reader starts.

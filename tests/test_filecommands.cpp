@@ -1,8 +1,7 @@
 // The illustration files through the real windows: New, Open, Save, Save As and Erase with
 // every answer the broker can give; what is written and read back, and writes that fail.
 #include "domain/illusrecord.h"
-#include "domain/illustration.h"
-#include "support/datarow.h"
+#include "support/program.h"
 #include "support/filesizelimit.h"
 #include "support/newillustration.h"
 #include "support/readonlymark.h"
@@ -17,7 +16,6 @@
 #include "ui/maskededit.h"
 #include "ui/programcontext.h"
 #include "ui/quoteform.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -29,6 +27,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <optional>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -66,25 +65,32 @@ private Q_SLOTS:
     void newAsksForAnIllustrationWithoutFile_data()
     {
         QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("file"); // chosen in the Save As dialog; empty: cancelled
         QTest::addColumn<bool>("reset");
-        row("Cancel keeps everything", int(Answer::Cancel), false);
-        row("No resets the form", int(Answer::No), true);
-        row("Yes, then the dialog cancelled, keeps everything", int(Answer::Yes), false);
+        row("Cancel keeps everything", int(Answer::Cancel), "", false);
+        row("No resets the form", int(Answer::No), "", true);
+        row("Yes, then the dialog cancelled, keeps everything", int(Answer::Yes), "", false);
+        row("Yes, then a write that fails, keeps everything", int(Answer::Yes), "Missing/X.nvl",
+            false);
     }
     void newAsksForAnIllustrationWithoutFile()
     {
         QFETCH(int, answer);
+        QFETCH(QString, file);
         QFETCH(bool, reset);
         edit(QStringLiteral("Tremblay"));
         program_->dialogs.script({Answer(answer)});
-        NouvelleIllustration(*::norvel::test::mainWindow());
-        QCOMPARE(program_->dialogs.messages.size(), 1);
-        QCOMPARE(lastQuestion().text, msg("NouIllus_t"));
-        QCOMPARE(lastQuestion().buttons, Dialogs::Buttons::YesNoCancel);
-        QCOMPARE(lastQuestion().defaultAnswer, Answer::Yes);
-        QCOMPARE(lastQuestion().icon, Dialogs::Icon::Question);
+        if (!file.isEmpty())
+            program_->dialogs.scriptFiles({program_->illustration(file)});
+        NouvelleIllustration(*program_->window());
+        QCOMPARE(program_->dialogs.messages.size(), file.isEmpty() ? 1 : 2);
+        QCOMPARE(program_->dialogs.messages.at(0).text, msg("NouIllus_t"));
+        QCOMPARE(program_->dialogs.messages.at(0).buttons, Dialogs::Buttons::YesNoCancel);
+        QCOMPARE(program_->dialogs.messages.at(0).defaultAnswer, Answer::Yes);
+        QCOMPARE(program_->dialogs.messages.at(0).icon, Dialogs::Icon::Question);
         QCOMPARE(form_->txtNom->text(), reset ? QString() : QStringLiteral("Tremblay"));
         QCOMPARE(::norvel::test::illustration().modified, !reset);
+        QVERIFY(::norvel::test::illustration().fileName.isEmpty());
         QCOMPARE(program_->dialogs.fileRequests.size(), answer == int(Answer::Yes) ? 1 : 0);
     }
 
@@ -93,37 +99,26 @@ private Q_SLOTS:
         const QString path = program_->illustration(QStringLiteral("Roy.Luc.nvl"));
         program_->dialogs.scriptFiles({path});
         edit(QStringLiteral("Roy"));
-        EnregistrerIllustration(*::norvel::test::mainWindow()); // no file yet: Save As
+        EnregistrerIllustration(*program_->window()); // no file yet: Save As
         QCOMPARE(::norvel::test::illustration().fileName, path);
         edit(QStringLiteral("Roy-Gagné"));
         program_->dialogs.script({Answer::Yes});
-        NouvelleIllustration(*::norvel::test::mainWindow());
+        NouvelleIllustration(*program_->window());
         QCOMPARE(lastQuestion().text,
                  msg("NouIllus_1") + QStringLiteral("Roy") + msg("NouIllus_2"));
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         QVERIFY(form_->txtNom->text().isEmpty());
         QVERIFY(::norvel::test::illustration().fileName.isEmpty());
         // The file holds the last entry.
-        QVERIFY(LireIllustration(*::norvel::test::mainWindow(), path));
+        QVERIFY(LireIllustration(*program_->window(), path));
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Roy-Gagné"));
-    }
-
-    void aSaveThatFailsKeepsTheEntries()
-    {
-        edit(QStringLiteral("Tremblay"));
-        program_->dialogs.script({Answer::Yes});
-        program_->dialogs.scriptFiles({program_->illustration(QStringLiteral("Missing/X.nvl"))});
-        NouvelleIllustration(*::norvel::test::mainWindow());
-        QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
-        QVERIFY(::norvel::test::illustration().modified);
-        QVERIFY(::norvel::test::illustration().fileName.isEmpty());
     }
 
     void eraseAsksThenKeepsTheOpenName()
     {
         const QString open = program_->illustration(QStringLiteral("Ouvert.nvl"));
         program_->dialogs.scriptFiles({open});
-        EnregistrerIllustrationSous(*::norvel::test::mainWindow());
+        EnregistrerIllustrationSous(*program_->window());
         program_->dialogs.scriptFiles({open});
         program_->dialogs.script({Answer::Yes});
         EffacerIllustration();
@@ -135,8 +130,14 @@ private Q_SLOTS:
         QCOMPARE(lastQuestion().defaultAnswer, Answer::No);
         QVERIFY(!QFile::exists(open));
         QCOMPARE(::norvel::test::illustration().fileName, open);
-        // A later Save writes the erased file again.
-        EnregistrerIllustration(*::norvel::test::mainWindow());
+        // A later Save writes the erased file again; marked read-only, it stays, even where the
+        // system would let root delete it.
+        EnregistrerIllustration(*program_->window());
+        ReadOnlyMark mark(open);
+        QVERIFY(mark.isSet());
+        program_->dialogs.scriptFiles({open});
+        program_->dialogs.script({Answer::Yes});
+        EffacerIllustration();
         QVERIFY(QFile::exists(open));
     }
 
@@ -157,20 +158,6 @@ private Q_SLOTS:
         QCOMPARE(accept, msg("EffIllus_b"));
     }
 
-    // The system would let root delete it; the broker's read-only mark does not.
-    void eraseKeepsWhatIsMarkedReadOnly()
-    {
-        const QString path = program_->illustration(QStringLiteral("Garde.nvl"));
-        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
-        ReadOnlyMark mark(path);
-        QVERIFY(mark.isSet());
-        program_->dialogs.scriptFiles({path});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration();
-        QCOMPARE(program_->dialogs.messages.size(), 1);
-        QVERIFY(QFile::exists(path));
-    }
-
     void fileMenuCommandsAreWired()
     {
         edit(QStringLiteral("Tremblay"));
@@ -186,7 +173,7 @@ private Q_SLOTS:
     void newIllustrationIsTheReferenceFile()
     {
         const QString path = program_->illustration(QStringLiteral("Tremblay.J.nvl"));
-        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
+        QVERIFY(EcrireIllustration(*program_->window(), path));
         const QByteArray bytes = bytesOf(path);
         QCOMPARE(bytes.size(), kIllustrationFileSize);
         QCOMPARE(bytes.mid(kIllusRecordSize), encodeQuoteRecord(newIllustrationRecord()));
@@ -210,11 +197,11 @@ private Q_SLOTS:
         form_->optSexeCo[0]->setChecked(true);
         form_->chkCoemprunteur->setChecked(false);
         const QString path = program_->illustration(QStringLiteral("Cote.nvl"));
-        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
+        QVERIFY(EcrireIllustration(*program_->window(), path));
 
         form_->resetToNewIllustration();
         ::norvel::test::brokerWindow()->txtNom->setText(QString());
-        QVERIFY(LireIllustration(*::norvel::test::mainWindow(), path));
+        QVERIFY(LireIllustration(*program_->window(), path));
         QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("15/03/2010"));
         QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
         QCOMPARE(form_->txtVersement->text(), QStringLiteral("100 $"));
@@ -233,75 +220,55 @@ private Q_SLOTS:
         QCOMPARE(form_->txtAgeCo->text(), QStringLiteral("47"));
     }
 
-    void anUnreadableFileChangesNothing_data()
-    {
-        QTest::addColumn<int>("damage");
-        row("truncated", 1);
-        row("co-borrower byte 3", 2);
-    }
     void anUnreadableFileChangesNothing()
     {
-        QFETCH(int, damage);
         form_->txtNom->setText(QStringLiteral("Tremblay"));
-        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), program_->illustration(QStringLiteral("Good.nvl"))));
+        QVERIFY(EcrireIllustration(*program_->window(), program_->illustration("Good.nvl")));
         ::norvel::test::illustration().modified = true;
-        const QString before =
-            QString::fromLatin1(bytesOf(program_->folder.file(QStringLiteral("norvel.ini"))));
-
-        QByteArray bytes =
-            encodeIllustration(QStringLiteral("Autre"), QStringLiteral("4185550000"), {});
-        if (damage == 1)
-            bytes.truncate(200);
-        if (damage == 2)
-            bytes[kIllusRecordSize + 14] = 3;
+        const QString ini = program_->folder.file(QStringLiteral("norvel.ini"));
+        const QByteArray before = bytesOf(ini);
         const QString bad = program_->illustration(QStringLiteral("Bad.nvl"));
-        program_->folder.writeFile(QStringLiteral("Illust/Bad.nvl"), bytes);
-
-        QVERIFY(!LireIllustration(*::norvel::test::mainWindow(), bad));
+        QVERIFY(writeBytes(bad, encodeIllustration("Autre", "4185550000", {}).left(200)));
+        QVERIFY(!LireIllustration(*program_->window(), bad));
         QCOMPARE(program_->dialogs.messages.size(), 1);
-        QCOMPARE(program_->dialogs.messages.at(0).text,
-                 program_->text("French", "modEnregistrement-Msg", "ErrAffSoumission"));
+        QCOMPARE(program_->dialogs.messages.at(0).text, msg("ErrAffSoumission"));
         QCOMPARE(program_->dialogs.messages.at(0).icon, Dialogs::Icon::Critical);
         QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
         QCOMPARE(form_->windowTitle(), QStringLiteral("Good"));
         QVERIFY(::norvel::test::illustration().modified);
-        QCOMPARE(QString::fromLatin1(bytesOf(program_->folder.file(QStringLiteral("norvel.ini")))),
-                 before);
+        QCOMPARE(bytesOf(ini), before);
     }
 
-    void aReadOnlyMarkIsKept()
+    // A file marked read-only, or a disk that fills halfway (no file may grow past 100
+    // bytes: the write stops in the first record), keeps the old file and the entries.
+    void aFailedWriteKeepsTheOldFile_data()
     {
+        QTest::addColumn<bool>("readOnly");
+        row("read-only mark", true);
+        row("disk full", false);
+    }
+    void aFailedWriteKeepsTheOldFile()
+    {
+        QFETCH(bool, readOnly);
         const QString path = program_->illustration(QStringLiteral("Lecture.nvl"));
-        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
+        QVERIFY(EcrireIllustration(*program_->window(), path));
         const QByteArray before = bytesOf(path);
-        const QString folder = QFileInfo(path).absolutePath();
-        const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
-        ReadOnlyMark mark(path);
-        QVERIFY(mark.isSet());
-        form_->txtNom->setText(QStringLiteral("Changed"));
-        ::norvel::test::illustration().modified = true;
-        QVERIFY(!EcrireIllustration(*::norvel::test::mainWindow(), path));
+        const QStringList filesBefore = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files);
+        std::optional<ReadOnlyMark> mark;
+        if (readOnly)
+            QVERIFY(mark.emplace(path).isSet());
+        edit(QStringLiteral("Changed"));
+        QVERIFY(!withFileSizeLimit(readOnly ? 1 << 20 : 100, [&] {
+            return EcrireIllustration(*program_->window(), path);
+        }));
         QCOMPARE(bytesOf(path), before);
-        QCOMPARE(QDir(folder).entryList(QDir::Files), filesBefore);
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), filesBefore);
         QVERIFY(::norvel::test::illustration().modified);
         QCOMPARE(program_->dialogs.messages.size(), 1);
-        QVERIFY(program_->dialogs.messages.at(0).text.endsWith(QLatin1String("(read-only file)")));
-    }
-
-    void aDiskThatFillsHalfwayKeepsTheOldFile()
-    {
-        const QString path = program_->illustration(QStringLiteral("Plein.nvl"));
-        QVERIFY(EcrireIllustration(*::norvel::test::mainWindow(), path));
-        const QByteArray before = bytesOf(path);
-        form_->txtNom->setText(QStringLiteral("Changed"));
-        ::norvel::test::illustration().modified = true;
-        // No file may grow past 100 bytes: the write stops in the middle of the first record.
-        const bool written = test::withFileSizeLimit(100, [&] { return EcrireIllustration(*::norvel::test::mainWindow(), path); });
-        QVERIFY(!written);
-        QCOMPARE(bytesOf(path), before);
-        QVERIFY(::norvel::test::illustration().modified);
-        const QStringList left = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files);
-        QCOMPARE(left, QStringList{QStringLiteral("Plein.nvl")});
+        QVERIFY(program_->dialogs.messages.at(0).text.startsWith(msg("ErrEnrIllus_1") +
+                                                                  QDir::toNativeSeparators(path)));
+        if (readOnly)
+            QVERIFY(program_->dialogs.messages.at(0).text.endsWith("(read-only file)"));
     }
 };
 

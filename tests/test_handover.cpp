@@ -5,20 +5,16 @@
 #include "base/instancelock.h"
 #include "base/profile.h"
 #include "domain/illusrecord.h"
-#include "domain/illustration.h"
-#include "support/datarow.h"
+#include "support/program.h"
 #include "support/newillustration.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/programcontext.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 #include "ui/quoteform.h"
 
-#include <QLineEdit>
 #include <QLocalServer>
-#include <QProcess>
 #include <QThread>
-#include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -34,22 +30,15 @@ public:
 };
 
 // The other end of a hand-over, for a second copy started in this process.
-class RecordingChannel : public InstanceChannel {
-public:
-    explicit RecordingChannel(bool accepts)
-        : accepts_(accepts)
-    {
-    }
+struct RecordingChannel : InstanceChannel {
+    bool accepts = true;
+    QStringList handed;
     bool listen(const QString &, FileHandler) override { return true; }
     bool handOver(const QString &, const QString &path) override
     {
         handed << path;
-        return accepts_;
+        return accepts;
     }
-    QStringList handed;
-
-private:
-    bool accepts_;
 };
 
 // An illustration of the borrower named, prepared by the broker named.
@@ -89,7 +78,7 @@ class HandOverTest : public QObject {
     QTemporaryDir files_;
     QTemporaryDir runtime_; // where the lock and the socket live
 
-    QString msg(RunningProgram &program, const char *section, const char *key)
+    static QString msg(RunningProgram &program, const char *section, const char *key)
     {
         return program.text("French", QLatin1String(section), QLatin1String(key));
     }
@@ -172,20 +161,6 @@ private Q_SLOTS:
         QVERIFY(!::norvel::test::illustration().modified);
     }
 
-    void aBadFileNamedAtStartGetsTheUsualMessage()
-    {
-        const QString path = files_.filePath(QStringLiteral("Abime.nvl"));
-        QVERIFY(writeBytes(path, "not an illustration"));
-        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
-        program.options.arguments = parseProgramArguments({path});
-        QCOMPARE(program.start(), StartupResult::Running);
-        QCOMPARE(program.dialogs.messages.size(), 1);
-        QCOMPARE(program.dialogs.messages.at(0).text,
-                 msg(program, "modEnregistrement-Msg", "ErrAffSoumission"));
-        QVERIFY(::norvel::test::illustration().fileName.isEmpty());
-        QVERIFY(::norvel::test::mainWindow()->isVisible());
-    }
-
     void aSecondCopyHandsItsFileOver_data()
     {
         QTest::addColumn<QString>("file");
@@ -201,7 +176,8 @@ private Q_SLOTS:
         QFETCH(bool, accepted);
         QFETCH(int, result);
         RefusingLock lock;
-        RecordingChannel channel(accepted);
+        RecordingChannel channel;
+        channel.accepts = accepted;
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
         program.options.lock = &lock;
         program.options.channel = &channel;
@@ -219,45 +195,35 @@ private Q_SLOTS:
         QVERIFY(!::norvel::test::mainWindow());
     }
 
-    void theChannelCarriesAnyPath_data()
+    // The path arrives whole, or the hand-over fails when nobody answers.
+    void theChannel_data()
     {
         QTest::addColumn<QString>("path");
-        row("plain", "/home/broker/Norvel/Roy.nvl");
-        row("accents and blanks", QString::fromUtf8("/home/hélène/Mes soumissions/Côté.nvl"));
-        row("a line break in a name", "/tmp/a\nb/%0A.nvl");
+        QTest::addColumn<int>("listener"); // 0 the program, 1 nobody, 2 one that never answers
+        row("plain", "/home/broker/Norvel/Roy.nvl", 0);
+        row("accents and blanks", QString::fromUtf8("/home/hélène/Mes soumissions/Côté.nvl"), 0);
+        row("a line break in a name", "/tmp/a\nb/%0A.nvl", 0);
+        row("nobody listens", "/tmp/Roy.nvl", 1);
+        row("a listener that never answers", "/tmp/Roy.nvl", 2);
     }
-    void theChannelCarriesAnyPath()
+    void theChannel()
     {
         QFETCH(QString, path);
+        QFETCH(int, listener);
         const QString program = QStringLiteral("/opt/norvel/norvel");
-        LocalInstanceChannel running(runtime_.path());
+        LocalInstanceChannel running(runtime_.path(), 300);
         QStringList received;
-        QVERIFY(running.listen(program, [&](const QString &p) { received << p; }));
-        Sender second(runtime_.path(), program, path, 5000);
-        QTRY_VERIFY(second.finished());
-        QVERIFY(second.result());
-        QTRY_COMPARE(received, QStringList{path});
-    }
-
-    void aHandOverWithoutAnAnswerFails_data()
-    {
-        QTest::addColumn<bool>("silentListener");
-        row("nobody listens", false);
-        row("a listener that never answers", true);
-    }
-    void aHandOverWithoutAnAnswerFails()
-    {
-        QFETCH(bool, silentListener);
-        const QString program = QStringLiteral("/opt/norvel/norvel");
-        LocalInstanceChannel channel(runtime_.path(), 300);
         QLocalServer silent;
-        if (silentListener) {
-            QLocalServer::removeServer(channel.socketPath(program));
-            QVERIFY(silent.listen(channel.socketPath(program)));
+        if (listener == 0)
+            QVERIFY(running.listen(program, [&](const QString &p) { received << p; }));
+        if (listener == 2) {
+            QLocalServer::removeServer(running.socketPath(program));
+            QVERIFY(silent.listen(running.socketPath(program)));
         }
-        Sender second(runtime_.path(), program, QStringLiteral("/tmp/Roy.nvl"), 300);
+        Sender second(runtime_.path(), program, path, listener ? 300 : 5000);
         QTRY_VERIFY_WITH_TIMEOUT(second.finished(), 5000);
-        QVERIFY(!second.result());
+        QCOMPARE(second.result(), listener == 0);
+        QTRY_COMPARE(received, listener ? QStringList() : QStringList{path});
     }
 
     void theRunningCopyOpensAHandedFileThroughItsSaveQuestion_data()
@@ -294,48 +260,6 @@ private Q_SLOTS:
                  opened ? QStringLiteral("Gagnon") : QStringLiteral("Tremblay"));
         QCOMPARE(::norvel::test::illustration().fileName, opened ? path : QString());
         QCOMPARE(::norvel::test::illustration().modified, !opened);
-    }
-
-    // The program itself, twice: the first copy opens the file it is given, then the one a
-    // second copy hands it; the second copy ends at once, without the warning (which, never
-    // answered here, would keep it running).
-    void twoRealCopies()
-    {
-        ProgramFolder folder;
-        QVERIFY(QFile::copy(builtProgramDir() + QStringLiteral("/norvel"), folder.programPath()));
-        QTemporaryDir home;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-        environment.insert(QStringLiteral("HOME"), home.path());
-        const QString first =
-            writeIllustration(files_.filePath(QStringLiteral("Premier.nvl")),
-                              QStringLiteral("Courtier Un"), QStringLiteral("Roy"));
-        const QString second =
-            writeIllustration(files_.filePath(QStringLiteral("Second.nvl")),
-                              QStringLiteral("Courtier Deux"), QStringLiteral("Gagnon"));
-        // Opening a file makes its broker the saved one: that is what shows from outside.
-        auto savedBroker = [&] {
-            return ReadSetting(folder.file(QStringLiteral("norvel.ini")),
-                               QStringLiteral("courtier"), QStringLiteral("nom"));
-        };
-
-        QProcess running;
-        running.setProcessEnvironment(environment);
-        running.start(folder.programPath(), {first});
-        QVERIFY(running.waitForStarted());
-        QTRY_COMPARE_WITH_TIMEOUT(savedBroker(), QStringLiteral("Courtier Un"), 20000);
-
-        QProcess copy;
-        copy.setProcessEnvironment(environment);
-        copy.start(folder.programPath(), {second});
-        QVERIFY(copy.waitForFinished(20000));
-        QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(copy.exitCode(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(savedBroker(), QStringLiteral("Courtier Deux"), 20000);
-        QCOMPARE(running.state(), QProcess::Running);
-        running.kill();
-        running.waitForFinished();
     }
 };
 

@@ -65,46 +65,6 @@ private Q_SLOTS:
         QCOMPARE(decodeBrokerRecord(record).telephone, QString::fromLatin1(phoneBytes));
     }
 
-    void everyFieldRoundTrips()
-    {
-        IllusRecord r;
-        r.optEcheance = 0;
-        r.fumeurCo = -1;
-        r.fumeur = -1;
-        r.parDateCo = -1;
-        r.parDate = 0;
-        r.homme = 0;
-        r.hommeCo = -1;
-        r.coemprunteur = 1;
-        r.dateNais = QStringLiteral("02041975");
-        r.dateNaisCo = QStringLiteral("15031970");
-        r.echeance = QStringLiteral("15032040");
-        r.effet = QStringLiteral("15032010");
-        r.age = QStringLiteral("35");
-        r.ageCo = QStringLiteral("40");
-        r.duree = QStringLiteral("360");
-        r.montant = QStringLiteral("150000");
-        r.nom = QString::fromUtf8("Côté-Bélanger");
-        r.nomCo = QString::fromUtf8("Gagné");
-        r.prenom = QString::fromUtf8("Hélène");
-        r.prenomCo = QString::fromUtf8("François");
-        r.terme = QStringLiteral("60");
-        r.versement = QStringLiteral("1250");
-        const QByteArray file =
-            encodeIllustration(QStringLiteral("Luc"), QStringLiteral("5145551234"), r);
-        QCOMPARE(file.size(), kIllustrationFileSize);
-        const std::optional<IllustrationFile> back = decodeIllustration(file);
-        QVERIFY(back);
-        const IllusRecord &d = back->quote;
-        QCOMPARE(d.fumeurCo, r.fumeurCo);
-        QCOMPARE(d.nom, r.nom);
-        QCOMPARE(d.montant, r.montant); // six digits fill the field
-        QCOMPARE(d.versement, r.versement);
-        QCOMPARE(encodeQuoteRecord(d), encodeQuoteRecord(r));
-        // Accented letters are one byte each.
-        QCOMPARE(file.mid(kIllusRecordSize + 67, 13), QByteArray("C\xf4t\xe9-B\xe9langer"));
-    }
-
     void amountsComeBackUntrimmed()
     {
         const std::optional<IllustrationFile> back =

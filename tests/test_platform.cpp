@@ -182,16 +182,6 @@ private Q_SLOTS:
                      .toInt(),
                  1);
     }
-
-    void clearingAnEmptyStoreLeavesNoFile()
-    {
-        const QString file =
-            QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vide"))
-                .fileName();
-        QFile::remove(file);
-        NativeSettingsStore().deleteApplication(QStringLiteral("Vide"));
-        QVERIFY(!QFile::exists(file));
-    }
 };
 
 QTEST_GUILESS_MAIN(PlatformTest)

@@ -16,29 +16,20 @@ namespace {
 constexpr float kFactor = 0.08333f;
 
 // Rates by (table, age, column); every lookup is recorded.
-class MemoryRates : public RateSource {
-public:
+struct MemoryRates : RateSource {
+    QHash<QString, float> rates; // by "table age/column"
+    QStringList asked;
     void set(const QString &table, double age, int column, float rate)
     {
-        rates_.insert(key(table, age, column), rate);
+        rates.insert(QStringLiteral("%1 %2/%3").arg(table).arg(age).arg(column), rate);
     }
     RateResult LireTaux(const QString &table, double age, int column) override
     {
-        const QString k = key(table, age, column);
-        asked << k;
-        const auto found = rates_.constFind(k);
-        if (found == rates_.constEnd())
+        asked << QStringLiteral("%1 %2/%3").arg(table).arg(age).arg(column);
+        if (!rates.contains(asked.last()))
             return {0, RateError{RateError::Kind::NoRow, table, age, column, {}}};
-        return {*found, {}};
+        return {rates.value(asked.last()), {}};
     }
-    QStringList asked;
-
-private:
-    static QString key(const QString &table, double age, int column)
-    {
-        return QStringLiteral("%1 %2/%3").arg(table).arg(age).arg(column);
-    }
-    QHash<QString, float> rates_;
 };
 
 // Rates whose annual values are round: 0.25 gives 3.00, 0.15 gives 1.80, 0.2 gives 2.40,
@@ -129,27 +120,6 @@ private Q_SLOTS:
         QFETCH(double, months);
         QFETCH(int, classe);
         QCOMPARE(int(ClasseAmortissement(months)), classe);
-    }
-
-    void riskColumnsAndTables_data()
-    {
-        QTest::addColumn<bool>("homme");
-        QTest::addColumn<bool>("fumeur");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("table");
-        row("man non-smoker", true, false, 1, "TarAssInvHNF");
-        row("man smoker", true, true, 2, "TarAssInvHF");
-        row("woman non-smoker", false, false, 3, "TarAssInvFNF");
-        row("woman smoker", false, true, 4, "TarAssInvFF");
-    }
-    void riskColumnsAndTables()
-    {
-        QFETCH(bool, homme);
-        QFETCH(bool, fumeur);
-        QFETCH(int, column);
-        QFETCH(QString, table);
-        QCOMPARE(ColonneRisque(homme, fumeur), column);
-        QCOMPARE(TableInvalidite(homme, fumeur), table);
     }
 
     // Every premium of both persons, each from its own table, column and base, and every

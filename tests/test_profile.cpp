@@ -1,5 +1,6 @@
 // Settings and language files follow the Windows private-profile rules; these cases are the
-// files brokers and support staff write by hand.
+// files brokers and support staff write by hand. Every file the program reads or writes is
+// Windows-1252: a byte that changes on the way through corrupts a name or a text.
 #include "base/cp1252.h"
 #include "base/profile.h"
 #include "support/datarow.h"
@@ -39,6 +40,9 @@ private Q_SLOTS:
         row("CR-only line ends", QByteArray("[a]\rx=1\r[b]\rx=2\r"), "b", "x", "2");
         row("first of duplicate keys", QByteArray("[a]\r\nx=first\r\nx=second\r\n"), "a", "x",
             "first");
+        row("first of duplicate sections", QByteArray("[a]\r\ny=1\r\n[b]\r\n[A]\r\nx=2\r\n"), "a",
+            "x", "");
+        row("quoted empty value", QByteArray("[a]\r\nx=\"\"\r\n"), "a", "x", "");
         row("comment line is no key", QByteArray("[a]\r\n;x=1\r\nx=2\r\n"), "a", "x", "2");
         row("accented names without case", QByteArray("[\xc9t\xe9]\r\nCL\xc9=1\r\n"),
             QString::fromUtf8("été"), QString::fromUtf8("clé"), "1");
@@ -122,6 +126,22 @@ private Q_SLOTS:
                                 QStringLiteral("5145551234"));
         }));
         QCOMPARE(bytesOf(file), before);
+    }
+
+    void cp1252()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = fromCp1252(all);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(toCp1252(text), all);
+        QVERIFY(fitsCp1252(text));
+        for (const auto &[byte, unicode] : {std::pair{0x80, 0x20AC}, {0x81, 0x81}, {0x92, 0x2019},
+                                            {0x9C, 0x0153}, {0xE9, 0xE9}})
+            QCOMPARE(int(fromCp1252(QByteArray(1, char(byte))).at(0).unicode()), unicode);
+        QVERIFY(!fitsCp1252(QStringLiteral("\u0141")));
+        QCOMPARE(toCp1252(QString::fromUtf8("\U0001F600\u0141")), QByteArray("??"));
     }
 };
 

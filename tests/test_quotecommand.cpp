@@ -1,12 +1,13 @@
 // The quote button from click to report: the real form filled as the broker fills it, the
-// report's arrangement and its figures, the progress bar, the preview and its PDF, and a rate
-// that cannot be read.
+// progress bar, the preview and its tools, the PDF and the print read back by a real reader, and
+// what fails. The arrangement rules themselves are tested on the quote as data (test_quote).
 #include "base/clock.h"
 #include "domain/databaserates.h"
 #include "domain/language.h"
+#include "domain/quotereport.h"
 #include "domain/ratedatabase.h"
 #include "domain/report.h"
-#include "support/datarow.h"
+#include "support/program.h"
 #include "support/pdftext.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
@@ -17,19 +18,14 @@
 #include "ui/programcontext.h"
 #include "ui/province.h"
 #include "ui/quotecommand.h"
-#include "ui/quoteform.h"
 #include "ui/reportpreview.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QDir>
+#include <QFileDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTimer>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -58,21 +54,42 @@ private:
     double age_;
 };
 
-} // namespace
+int pdfPages(const QString &path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished(30000);
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                          .match(QString::fromUtf8(info.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
 
-Q_DECLARE_METATYPE(QuoteEntry)
+} // namespace
 
 class QuoteCommandTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RunningProgram> program_;
     QuoteForm *form_ = nullptr;
+    QTemporaryDir out_;
 
-    const Report *quote()
+    ReportPreview *preview() const
     {
-        form_->cmdCotation->click();
         auto *command = form_->findChild<QuoteCommand *>();
-        return command && command->preview() ? command->preview()->report() : nullptr;
+        return command ? command->preview() : nullptr;
+    }
+    const Report *quote(const QuoteEntry &entry)
+    {
+        enterQuote(form_, entry);
+        form_->cmdCotation->click();
+        return preview() ? preview()->report() : nullptr;
+    }
+    QStringList told() const
+    {
+        QStringList texts;
+        for (const Dialogs::Message &m : program_->dialogs.messages)
+            texts << m.text;
+        return texts;
     }
 
 private Q_SLOTS:
@@ -90,119 +107,163 @@ private Q_SLOTS:
         setToday(QDate());
     }
 
-    // The quote button's path, for one couple: the arrangement rules themselves are tested on
-    // the quote as data.
-    void arrangement_data()
+    void aCoupleIsQuoted()
     {
-        QTest::addColumn<QuoteEntry>("entry"); // ages, payment, amount
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QStringList>("hidden");
-        QTest::addColumn<QString>("figures");
-        row("couple 45 and 45", QuoteEntry{45, 45, 1500, 150000},
-            names("lblCo1 lblCo2 lblCo3 lblCo42 lblTotalPrime4 lblRabaisApplique lblTitreCo"),
-            names("lblSlash18"),
-            QStringLiteral(
-                "lblMntAnn11=454,58 $;lblMntAnn17=1\u00A0496,25 $;lblMntAnn37=4\u00A0807,95 $;"
-                "lblTotalAA=1\u00A0892,40 $;lblTotalBM=275,96 $;lblMntAnn28="));
-    }
-
-    void arrangement()
-    {
-        QFETCH(QuoteEntry, entry);
-        QFETCH(QStringList, shown);
-        QFETCH(QStringList, hidden);
-        QFETCH(QString, figures);
-        enterQuote(form_, entry);
-        const Report *report = quote();
-        QVERIFY2(report, qPrintable(program_->dialogs.messages.value(0).text));
-        for (const QString &name : shown)
-            QVERIFY2((*report)[name].visible, qPrintable(name));
-        for (const QString &name : hidden)
-            QVERIFY2(!(*report)[name].visible, qPrintable(name));
-        for (const QString &figure : figures.split(QLatin1Char(';'))) {
-            const QString name = figure.section(QLatin1Char('='), 0, 0);
-            QCOMPARE((*report)[name].caption, figure.section(QLatin1Char('='), 1));
-        }
+        const Report *report = quote({45, 45, 1500, 150000});
+        QVERIFY2(report, qPrintable(told().join(u'\n')));
+        const Report &r = *report;
+        for (const char *name : {"lblCo1", "lblCo2", "lblCo3", "lblCo42", "lblTotalPrime4",
+                                 "lblRabaisApplique", "lblTitreCo"})
+            QVERIFY2(r[QLatin1String(name)].visible, name);
+        QVERIFY(!r[QStringLiteral("lblSlash18")].visible);
+        for (const auto &[name, caption] :
+             {std::pair{"lblMntAnn11", "454,58 $"}, {"lblMntAnn17", "1\u00A0496,25 $"},
+              {"lblMntAnn37", "4\u00A0807,95 $"}, {"lblTotalAA", "1\u00A0892,40 $"},
+              {"lblTotalBM", "275,96 $"}, {"lblMntAnn28", ""}})
+            QCOMPARE(r[QLatin1String(name)].caption, QString::fromUtf8(caption));
         // Every quote reaches the end of the bar, hides it and gives the button back.
         QCOMPARE(form_->prgBar->value(), 13);
         QVERIFY(!form_->fraProgress->isVisible());
         QVERIFY(form_->cmdCotation->isEnabled());
-        QVERIFY(program_->dialogs.messages.isEmpty());
-    }
-
-    void bothPersonsAndTheLoanAreWritten()
-    {
-        enterQuote(form_, {45, 52, 2600, 600000});
-        const Report *report = quote();
-        QVERIFY(report);
-        const Report &r = *report;
-        QCOMPARE(r[QStringLiteral("lblHypotheque")].caption, QStringLiteral("600\u00A0000 $"));
-        QCOMPARE(
-            r[QStringLiteral("lblNormeVie1")].caption,
-            QString::fromUtf8(
-                "Profil sanguin\r\nAnalyse d'urine et test VIH\r\nEntrevue tél., signes vitaux"));
-        ReportPreview *preview = form_->findChild<QuoteCommand *>()->preview();
-        QVERIFY(preview->isVisible());
-        QCOMPARE(preview->windowTitle(),
+        QVERIFY(told().isEmpty());
+        // The quote form stays usable behind the modeless preview.
+        QVERIFY(preview()->isVisible() && !preview()->isModal() && form_->isEnabled());
+        QCOMPARE(preview()->windowTitle(),
                  program_->window()->windowTitle() +
                      program_->text("French", "frmCotalmira-Val", "RapportBracket"));
-        // The quote form stays usable behind the modeless preview.
-        QVERIFY(form_->isEnabled());
-        QVERIFY(!preview->isModal());
+    }
 
-        // A second quote starts from the design, not from the first one's arrangement.
+    void aSecondQuoteStartsFromTheDesign()
+    {
+        const Report &r = *quote({45, 52, 2600, 600000});
+        QCOMPARE(r[QStringLiteral("lblHypotheque")].caption, QStringLiteral("600 000 $"));
+        QCOMPARE(r[QStringLiteral("lblNormeVie1")].caption,
+                 QString::fromUtf8(
+                     "Profil sanguin\r\nAnalyse d'urine et test VIH\r\nEntrevue tél., signes vitaux"));
         form_->txtAge->setText(QStringLiteral("61"));
         form_->chkCoemprunteur->click();
-        QVERIFY(!(*quote())[QStringLiteral("lblAssInv")].visible);
+        form_->cmdCotation->click();
+        QVERIFY(!(*preview()->report())[QStringLiteral("lblAssInv")].visible);
         form_->txtAge->setText(QStringLiteral("40"));
-        const Report *second = quote();
-        QVERIFY((*second)[QStringLiteral("lblAssInv")].visible);
-        QVERIFY((*second)[QStringLiteral("lblNormeInvl1")].visible);
+        form_->cmdCotation->click();
+        QVERIFY((*preview()->report())[QStringLiteral("lblAssInv")].visible);
+        QVERIFY((*preview()->report())[QStringLiteral("lblNormeInvl1")].visible);
     }
 
     void aMissingRateEndsTheQuote()
     {
         const QString table = QStringLiteral("TarAssInvFNF");
-        const int age = 45;
-        programContext().rates = std::make_unique<MissingRate>(*programContext().rateDatabase, table, age);
-        enterQuote(form_, {age, 0, 1500, 150000});
-        form_->cmdCotation->click();
-        QCOMPARE(program_->dialogs.messages.size(), 1);
-        const QString text = program_->dialogs.messages.at(0).text;
-        QVERIFY2(text.startsWith(program_->text("French", "frmCotalmira-Msg", "ErrTaux")),
+        programContext().rates = std::make_unique<MissingRate>(*programContext().rateDatabase, table, 45);
+        QVERIFY(!quote({45, 0, 1500, 150000}));
+        QCOMPARE(told().size(), 1);
+        const QString text = told().at(0);
+        QVERIFY2(text.startsWith(program_->text("French", "frmCotalmira-Msg", "ErrTaux")) &&
+                     text.contains(table) && text.contains(QStringLiteral("45")),
                  qPrintable(text));
-        QVERIFY2(text.contains(table) && text.contains(QString::number(age)), qPrintable(text));
-        QVERIFY(!form_->findChild<QuoteCommand *>()->preview());
         QVERIFY(!form_->fraProgress->isVisible());
         QVERIFY(form_->cmdCotation->isEnabled());
     }
 
-    // The preview's Save as PDF, read back by a real reader, and a save that fails.
-    void thePdfHoldsTheQuote()
+    // Every control is named once, an unknown one is a fault, and the translation reaches
+    // every section and the picture.
+    void theReportLayout()
     {
-        enterQuote(form_, {42, 47, 1800, 250000});
-        const Report *report = quote();
-        QVERIFY(report);
-        ReportPreview *preview = form_->findChild<QuoteCommand *>()->preview();
-        QTemporaryDir out;
-        const QString path = out.filePath(QStringLiteral("couple.pdf"));
-        preview->choosers.pdfPath = [&](QWidget *, const QString &suggested) {
+        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
+        QSet<QString> names;
+        int count = 0;
+        for (const ReportSection &section : report->sections())
+            for (const ReportControl &control : section.controls) {
+                names.insert(control.name);
+                ++count;
+            }
+        QCOMPARE(names.size(), count);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, (*report)[QStringLiteral("lblNothing")]);
+        QVERIFY(!report->find(QStringLiteral("lblNothing")));
+        for (const auto &[section, control] : {std::pair{"PageHeader", "lblTitre"},
+                                               {"Detail", "lblTitrePrime"},
+                                               {"PageFooter", "lblSEO"}})
+            QCOMPARE((*report)[QLatin1String(control)].caption,
+                     program_->text("French", QStringLiteral("actCotalmira#") + section,
+                                    QLatin1String(control) + QStringLiteral("-Caption")));
+        QVERIFY(!(*report)[QStringLiteral("Image1")].picture.isNull());
+    }
+
+    // Save as PDF and Print, read back by a real reader; cancelled, nothing is written; a PDF
+    // that cannot be written is told.
+    void pdfAndPrint()
+    {
+        QVERIFY(quote({42, 47, 1800, 250000}));
+        ReportPreview *p = preview();
+        const QString path = out_.filePath(QStringLiteral("couple.pdf"));
+        const QString printed = out_.filePath(QStringLiteral("printed.pdf"));
+        p->choosers.pdfPath = [&](QWidget *, const QString &suggested) {
             return suggested.endsWith(QStringLiteral(".pdf")) ? path : QString();
         };
-        QVERIFY(preview->saveAsPdf());
-        const QString text = pdfText(path);
-        for (const char *name : {"txtEmprunteur", "lblMntAnn11", "lblMntAnn27", "lblTotalAA"}) {
-            const QString caption = (*report)[QLatin1String(name)].caption;
-            QVERIFY2(!caption.isEmpty() && text.contains(asPdfReads(caption)), name);
+        p->choosers.printer = [&](QWidget *, QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            return true;
+        };
+        QVERIFY(p->saveAsPdf());
+        QVERIFY(p->print());
+        for (const QString &file : {path, printed}) {
+            QCOMPARE(pdfPages(file), 1);
+            const QString text = pdfText(file);
+            for (const char *name : {"lblTitre", "txtEmprunteur", "lblMntMens11", "lblMntAnn27",
+                                     "lblMntAnn37", "lblTotalBA", "lblMntAnn425", "lblDate",
+                                     "lblRabaisApplique"}) {
+                const QString caption = (*p->report())[QLatin1String(name)].caption;
+                QVERIFY2(!caption.isEmpty() && text.contains(asPdfReads(caption)), name);
+            }
         }
+        QVERIFY(told().isEmpty());
 
-        const QString unwritable = out.filePath(QStringLiteral("no-such-folder/quote.pdf"));
-        preview->choosers.pdfPath = [&](QWidget *, const QString &) { return unwritable; };
-        QVERIFY(!preview->saveAsPdf());
-        QCOMPARE(program_->dialogs.messages.size(), 1);
-        QVERIFY(
-            program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(unwritable)));
+        p->choosers.pdfPath = [](QWidget *, const QString &) { return QString(); };
+        p->choosers.printer = [](QWidget *, QPrinter &) { return false; };
+        QVERIFY(!p->saveAsPdf());
+        QVERIFY(!p->print());
+        QVERIFY(told().isEmpty());
+        const QString unwritable = out_.filePath(QStringLiteral("no-such-folder/quote.pdf"));
+        p->choosers.pdfPath = [&](QWidget *, const QString &) { return unwritable; };
+        QVERIFY(!p->saveAsPdf());
+        QCOMPARE(told().size(), 1);
+        QVERIFY(told().at(0).contains(QDir::toNativeSeparators(unwritable)));
         QVERIFY(!QFile::exists(unwritable));
+    }
+
+    // The tool bar's zoom stays within its limits; the page is drawn at any zoom; the desktop
+    // asks for the PDF's name in a real dialog.
+    void previewTools()
+    {
+        QVERIFY(quote({45, 0, 1500, 150000}));
+        ReportPreview *p = preview();
+        QList<QAction *> actions = p->findChildren<QAction *>();
+        const auto tool = [&](const char *key) {
+            const QString text = program_->text("French", "frmApercu-Val", QLatin1String(key));
+            for (QAction *a : actions)
+                if (a->text() == text)
+                    return a;
+            return static_cast<QAction *>(nullptr);
+        };
+        p->setZoom(3.5);
+        tool("ZoomPlus")->trigger();
+        QCOMPARE_EQ(p->zoom(), 4.0);
+        p->setZoom(0.3);
+        tool("ZoomMoins")->trigger();
+        QCOMPARE_EQ(p->zoom(), 0.25);
+        tool("PleineLargeur")->trigger();
+        QVERIFY(p->zoom() > 0.25);
+        QVERIFY(!p->grab().isNull());
+
+        QString title;
+        QTimer::singleShot(0, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                title = dialog->windowTitle();
+                dialog->close();
+            }
+        });
+        QCOMPARE(PreviewChoosers::desktop().pdfPath(p, out_.filePath("x.pdf")), QString());
+        QCOMPARE(title, program_->text("French", "frmApercu-Val", "EnregistrerPDF"));
     }
 };
 

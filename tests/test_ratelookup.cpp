@@ -1,5 +1,6 @@
 // Every rate of a quote is read here: a rate read from the wrong row or field, or a missing
-// one priced as if it were there, is a wrong quote.
+// one priced as if it were there, is a wrong quote. The database opens only with its password,
+// and norvel-rates builds and checks one.
 #include "domain/databaserates.h"
 #include "domain/pricingrules.h"
 #include "domain/ratedatabase.h"
@@ -8,13 +9,29 @@
 #include "support/programfolder.h"
 #include "support/ratefiles.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace norvel;
 using namespace norvel::test;
 
 Q_DECLARE_METATYPE(RateError::Kind)
+
+namespace {
+
+int runTool(const QStringList &arguments, QString *errors)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(NORVEL_RATES_TOOL), arguments);
+    tool.waitForFinished();
+    *errors = QString::fromUtf8(tool.readAllStandardError());
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
+} // namespace
 
 class RateLookupTest : public QObject {
     Q_OBJECT
@@ -71,10 +88,14 @@ private Q_SLOTS:
         row("a view, whose query may never end", "V", 30.0, 1, K::NoTable,
             "V: no such rate table");
         row("no row", "T", 29.0, 1, K::NoRow, "T: no row for age 29");
+        row("column 0 is the age", "T", 30.0, 0, K::NoColumn, "T: no column 0 (age 30)");
         row("age is matched exactly", "T", 30.5, 1, K::NoRow, "T: no row for age 30.5");
         row("past the last field", "T", 30.0, 4, K::NoColumn, "T: no column 4 (age 30)");
         row("empty", "T", 31.0, 1, K::BadRate,
             "T: age 31, column 1 holds no positive rate (empty)");
+        row("zero", "T", 31.0, 3, K::BadRate, "T: age 31, column 3 holds no positive rate (\"0\")");
+        row("negative", "T", 32.0, 1, K::BadRate,
+            "T: age 32, column 1 holds no positive rate (\"-0.5\")");
         row("number stored as text", "T", 32.0, 3, K::BadRate,
             "T: age 32, column 3 holds no positive rate (\"0.2\")");
     }
@@ -96,6 +117,40 @@ private Q_SLOTS:
             QCOMPARE(read.error->describe(), described);
             QVERIFY(rates.LireTaux(QStringLiteral("T"), 30, 1));
         }
+    }
+
+    // An installed copy's database is only read, even by root, who could write it.
+    void anotherUsersDatabaseIsOnlyRead()
+    {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("Illustra.mdb"));
+        QVERIFY(QFile::copy(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"), copy));
+        if (::chown(QFile::encodeName(dir.path()).constData(), 65534, 65534) != 0)
+            QSKIP("only root can give a folder to another user");
+        RateDatabase db;
+        QVERIFY(db.open(copy));
+        QVERIFY(db.isReadOnly());
+    }
+
+    void databaseAndTool()
+    {
+        RateDatabase db;
+        const QString shipped = builtProgramDir() + QStringLiteral("/Data/Illustra.mdb");
+        QCOMPARE(db.open(shipped, "qrlbmzatsokj").error, RateDatabase::Error::NotADatabase);
+        QVERIFY(!db.isOpen());
+        float factor = 0;
+        QVERIFY(shipped_.readMonthlyFactor(factor));
+        QCOMPARE(factor, 0.08333f);
+
+        const QString out = dir_.filePath(QStringLiteral("Illustra.mdb"));
+        QString errors;
+        QCOMPARE(runTool({"build", sourceDir() + QStringLiteral("/data/rates"), out}, &errors), 0);
+        QCOMPARE(runTool({"check", out}, &errors), 0);
+        QCOMPARE(errors, QString());
+        const QString other = dir_.filePath(QStringLiteral("other.mdb"));
+        QVERIFY(makeDatabase(other, "another", generalTable({"0.08333,100,90,75,35"})));
+        QCOMPARE(runTool({"check", other}, &errors), 1);
+        QVERIFY2(errors.contains(QLatin1String("cannot open")), qPrintable(errors));
     }
 };
 

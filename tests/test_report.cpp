@@ -83,107 +83,6 @@ private Q_SLOTS:
         setToday(QDate());
     }
 
-    void unknownControlIsAFault()
-    {
-        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, (*report)[QStringLiteral("lblNothing")]);
-        QVERIFY(!report->find(QStringLiteral("lblNothing")));
-    }
-
-    void translationReachesEverySection_data()
-    {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("control");
-        row("header", "PageHeader", "lblTitre");
-        row("detail", "Detail", "lblTitrePrime");
-        row("footer", "PageFooter", "lblSEO");
-    }
-    void translationReachesEverySection()
-    {
-        QFETCH(QString, section);
-        QFETCH(QString, control);
-        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
-        QCOMPARE(
-            (*report)[control].caption,
-            program_->text("French", qPrintable("actCotalmira#" + section), control + "-Caption"));
-        QVERIFY(!(*report)[QStringLiteral("Image1")].picture.isNull());
-    }
-
-    // Twenty-six cells of three labels and the totals row, every one named once.
-    void everyControlIsNamedOnce()
-    {
-        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
-        QSet<QString> names;
-        int count = 0;
-        for (const ReportSection &section : report->sections())
-            for (const ReportControl &control : section.controls) {
-                names.insert(control.name);
-                ++count;
-            }
-        QCOMPARE(names.size(), count);
-        for (const char *code : {"11", "18", "27", "37", "424", "425"})
-            QVERIFY(names.contains(amountCell(QLatin1String(code)).annuel));
-    }
-
-    void theSavedPdfHoldsTheQuote()
-    {
-        ReportPreview *preview = quoteACouple();
-        QVERIFY(preview);
-        const QString path = out_.filePath(QStringLiteral("couple.pdf"));
-        preview->choosers.pdfPath = [&](QWidget *, const QString &suggested) {
-            return suggested.endsWith(QStringLiteral(".pdf")) ? path : QString();
-        };
-        QVERIFY(preview->saveAsPdf());
-        QCOMPARE(pdfPages(path), 1);
-        const QString text = pdfText(path);
-        const Report &r = *preview->report();
-        for (const char *name :
-             {"lblTitre", "txtEmprunteur", "lblMntAnn11", "lblMntMens11", "lblMntAnn17",
-              "lblMntAnn27", "lblMntAnn37", "lblTotalAA", "lblTotalBA", "lblMntAnn425", "lblDate",
-              "lblVersion", "lblRabaisApplique"}) {
-            const QString caption = r[QLatin1String(name)].caption;
-            QVERIFY2(!caption.isEmpty(), name);
-            QVERIFY2(text.contains(asPdfReads(caption)),
-                     qPrintable(QString::fromLatin1(name) + ": " + caption));
-        }
-    }
-
-    void printingGoesToThePrinterTheUserChose()
-    {
-        ReportPreview *preview = quoteACouple();
-        const QString path = out_.filePath(QStringLiteral("printed.pdf"));
-        preview->choosers.printer = [&](QWidget *, QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return true;
-        };
-        QVERIFY(preview->print());
-        QCOMPARE(pdfPages(path), 1);
-        QVERIFY(pdfText(path).contains(
-            asPdfReads(preview->report()->operator[](QStringLiteral("lblMntAnn27")).caption)));
-    }
-
-    void cancellingWritesNothing()
-    {
-        ReportPreview *preview = quoteACouple();
-        preview->choosers.pdfPath = [](QWidget *, const QString &) { return QString(); };
-        preview->choosers.printer = [](QWidget *, QPrinter &) { return false; };
-        QVERIFY(!preview->saveAsPdf());
-        QVERIFY(!preview->print());
-        QVERIFY(program_->dialogs.messages.isEmpty());
-    }
-
-    void aPdfThatCannotBeWrittenIsSaid()
-    {
-        ReportPreview *preview = quoteACouple();
-        const QString path = out_.filePath(QStringLiteral("no-such-folder/quote.pdf"));
-        preview->choosers.pdfPath = [&](QWidget *, const QString &) { return path; };
-        QVERIFY(!preview->saveAsPdf());
-        QCOMPARE(program_->dialogs.messages.size(), 1);
-        QVERIFY(program_->dialogs.messages.at(0).text.contains(QDir::toNativeSeparators(path)));
-        QVERIFY(!QFile::exists(path));
-    }
-
     // Every caption fits its box in the report's font, with room for a space before the value
     // beside it.
     void captionsFitTheirBoxes_data()
@@ -296,14 +195,6 @@ private Q_SLOTS:
         QVERIFY(!preview->isVisible());
     }
 
-    void zoomStaysWithinItsLimits()
-    {
-        ReportPreview *preview = quoteACouple();
-        preview->setZoom(100);
-        QCOMPARE_EQ(preview->zoom(), 4.0);
-        preview->setZoom(0.01);
-        QCOMPARE_EQ(preview->zoom(), 0.25);
-    }
 };
 
 QTEST_MAIN(ReportTest)

@@ -1,12 +1,12 @@
-// The translation walk over real widgets, and over a report's sections.
+// The translation walk over real widgets (the report's sections are walked in test_quotecommand).
 #include "domain/translation.h"
+#include "support/programfolder.h"
 #include "ui/programcontext.h"
 #include "ui/objectnode.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -14,9 +14,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <map>
 
 using namespace norvel;
+using namespace norvel::test;
 
 // A widget that holds a picture, as the main window and the splash window do.
 class PictureBox : public QLabel {
@@ -27,40 +27,6 @@ public:
     QImage picture;
 };
 
-// A report: named sections, each with its controls.
-class FakeReport : public TranslationNode {
-public:
-    struct Label : TranslationNode {
-        QString labelName, caption;
-        QString name() const override { return labelName; }
-        bool hasCaption() const override { return true; }
-        void setCaption(const QString &t) override { caption = t; }
-    };
-    struct Handle : TranslationNode {
-        Label *label;
-        explicit Handle(Label *l)
-            : label(l)
-        {
-        }
-        QString name() const override { return label->name(); }
-        bool hasCaption() const override { return true; }
-        void setCaption(const QString &t) override { label->setCaption(t); }
-    };
-    std::vector<std::pair<QString, std::vector<Label>>> sections;
-
-    QString name() const override { return QStringLiteral("actTest"); }
-    std::optional<int> sectionCount() const override { return int(sections.size()); }
-    QString sectionName(int s) const override { return sections[s].first; }
-    std::optional<int> sectionControlCount(int s) const override
-    {
-        return int(sections[s].second.size());
-    }
-    std::unique_ptr<TranslationNode> sectionControl(int s, int j) const override
-    {
-        return std::make_unique<Handle>(const_cast<Label *>(&sections[s].second[j]));
-    }
-};
-
 class TranslationTest : public QObject {
     Q_OBJECT
 
@@ -69,9 +35,7 @@ class TranslationTest : public QObject {
     void useLanguage(const QByteArray &content)
     {
         const QString path = dir_.filePath(QStringLiteral("test.lng"));
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(content);
+        QVERIFY(writeBytes(path, content));
         programContext().language = Language(path);
     }
 
@@ -195,23 +159,6 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("missing.jpg")));
         TranslateForm(static_cast<QObject *>(&form));
         QCOMPARE(box->picture.size(), QSize(8, 6));
-    }
-
-    void reportSectionsUseReportAndSectionNames()
-    {
-        FakeReport report;
-        FakeReport::Label title;
-        title.labelName = QStringLiteral("lblTitre");
-        title.caption = QStringLiteral("design");
-        FakeReport::Label footer;
-        footer.labelName = QStringLiteral("lblTitre");
-        footer.caption = QStringLiteral("design");
-        report.sections = {{QStringLiteral("PageHeader"), {title}},
-                           {QStringLiteral("PageFooter"), {footer}}};
-        useLanguage("[actTest#PageHeader]\r\nlblTitre-Caption=Soumission\r\n");
-        TranslateForm(report, programContext().language, programContext().programDir);
-        QCOMPARE(report.sections[0].second[0].caption, QStringLiteral("Soumission"));
-        QCOMPARE(report.sections[1].second[0].caption, QStringLiteral("design"));
     }
 };
 

@@ -5,7 +5,7 @@
 #include "domain/language.h"
 #include "domain/ratedatabase.h"
 #include "support/brokershown.h"
-#include "support/datarow.h"
+#include "support/program.h"
 #include "support/readonlymark.h"
 #include "support/running.h"
 #include "support/windows.h"
@@ -17,9 +17,6 @@
 #include "ui/quoteform.h"
 
 #include <QDirIterator>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
 #include <map>
 #include <optional>
 

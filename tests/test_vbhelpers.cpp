@@ -97,38 +97,27 @@ private Q_SLOTS:
         QCOMPARE(dayMonthYear(text).value_or(QDate()), expected);
     }
 
-    void leadingNumber_data()
+    // The leading number of a text, and whether the whole text is one.
+    void numbers_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
-        row("digits", "60", 60.0);
-        row("trailing letters", "12abc", 12.0);
-        row("no value mark", "---", 0.0);
-        row("grouped amount", "150 000 $", 150000.0);
-        row("decimal", "3.5x", 3.5);
+        QTest::addColumn<double>("leading");
+        QTest::addColumn<bool>("numeric");
+        row("digits", "60", 60.0, true);
+        row("trailing letters", "12abc", 12.0, false);
+        row("no value mark", "---", 0.0, false);
+        row("grouped amount", "150 000 $", 150000.0, false);
+        row("decimal", "3.5x", 3.5, false);
+        row("empty", "", 0.0, false);
+        row("two points", "1.2.3", 1.2, false);
     }
-    void leadingNumber()
+    void numbers()
     {
         QFETCH(QString, text);
-        QFETCH(double, expected);
-        QCOMPARE(norvel::leadingNumber(text), expected);
-    }
-
-    void isNumeric_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("expected");
-        row("digits", "40", true);
-        row("empty", "", false);
-        row("no value mark", "---", false);
-        row("two points", "1.2.3", false);
-        row("trailing letter", "12a", false);
-    }
-    void isNumeric()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, expected);
-        QCOMPARE(norvel::isNumeric(text), expected);
+        QFETCH(double, leading);
+        QFETCH(bool, numeric);
+        QCOMPARE(norvel::leadingNumber(text), leading);
+        QCOMPARE(norvel::isNumeric(text), numeric);
     }
 
     void toInteger16_data()
@@ -194,17 +183,12 @@ private Q_SLOTS:
     }
     void formats() { check(); }
 
-    void notANumber_data()
-    {
-        QTest::addColumn<double>("value");
-        row("nan", std::numeric_limits<double>::quiet_NaN());
-    }
     void notANumber()
     {
-        QFETCH(double, value);
-        QCOMPARE(formatNumber(value, "#,##0.00"), QString());
-        QCOMPARE(formatNumber(float(value), "#,##0.00"), QString());
-        QCOMPARE(formatNumber(value, ""), QString());
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QCOMPARE(formatNumber(nan, "#,##0.00"), QString());
+        QCOMPARE(formatNumber(float(nan), "#,##0.00"), QString());
+        QCOMPARE(formatNumber(nan, ""), QString());
     }
 };
 

@@ -1,0 +1,141 @@
+// The real dialogs behind the seam: the message box's buttons, icon, text and answer, and the
+// file dialog as a file command configures it, answered as the broker would.
+#include "support/datarow.h"
+#include "ui/desktopdialogs.h"
+
+#include <QPushButton>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+using namespace norvel;
+using namespace norvel::test;
+
+using Answer = Dialogs::Answer;
+using Buttons = Dialogs::Buttons;
+using Icon = Dialogs::Icon;
+Q_DECLARE_METATYPE(Buttons)
+Q_DECLARE_METATYPE(Icon)
+Q_DECLARE_METATYPE(Answer)
+
+namespace {
+
+// Runs `answer` on the modal dialog once it is up.
+template <class W> void whenShown(const std::function<void(W *)> &answer)
+{
+    QTimer::singleShot(0, [answer] {
+        if (auto *dialog = qobject_cast<W *>(QApplication::activeModalWidget()))
+            answer(dialog);
+        else
+            whenShown(answer);
+    });
+}
+
+} // namespace
+
+class DesktopDialogsTest : public QObject {
+    Q_OBJECT
+
+    DesktopDialogs dialogs_;
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setApplicationName(QStringLiteral("norvel")); }
+
+    void messageBox_data()
+    {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<Icon>("icon");
+        QTest::addColumn<Answer>("defaultAnswer");
+        QTest::addColumn<int>("pressed"); // a QMessageBox button, or 0 for Esc
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<int>("standard"); // the box's buttons
+        QTest::addColumn<int>("boxIcon");
+        using B = QMessageBox;
+        const int yesNo = B::Yes | B::No;
+        row("OK", Buttons::Ok, Icon::Information, Answer::Ok, int(B::Ok), Answer::Ok, int(B::Ok),
+            int(B::Information));
+        row("Yes/No, Esc is No", Buttons::YesNo, Icon::Question, Answer::No, 0, Answer::No, yesNo,
+            int(B::Question));
+        row("Yes of three", Buttons::YesNoCancel, Icon::Exclamation, Answer::Yes, int(B::Yes),
+            Answer::Yes, yesNo | B::Cancel, int(B::Warning));
+        row("Cancel of three", Buttons::YesNoCancel, Icon::Critical, Answer::Cancel,
+            int(B::Cancel), Answer::Cancel, yesNo | B::Cancel, int(B::Critical));
+        row("no icon", Buttons::YesNo, Icon::None, Answer::Yes, int(B::No), Answer::No, yesNo,
+            int(B::NoIcon));
+    }
+    void messageBox()
+    {
+        QFETCH(Buttons, buttons);
+        QFETCH(Icon, icon);
+        QFETCH(Answer, defaultAnswer);
+        QFETCH(int, pressed);
+        QFETCH(Answer, answer);
+        QFETCH(int, standard);
+        QFETCH(int, boxIcon);
+        const QMessageBox::StandardButton byAnswer[] = {QMessageBox::Ok, QMessageBox::Yes,
+                                                        QMessageBox::No, QMessageBox::Cancel};
+        QStringList seen; // text, title, buttons, default button, icon
+        whenShown<QMessageBox>([&](QMessageBox *box) {
+            seen << box->text() << box->windowTitle() << QString::number(box->standardButtons())
+                 << QString::number(box->standardButton(box->defaultButton()))
+                 << QString::number(box->icon());
+            if (pressed)
+                box->button(QMessageBox::StandardButton(pressed))->click();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QCOMPARE(dialogs_.ask({"Line one\r\nline two", "", icon, buttons, defaultAnswer}), answer);
+        QCOMPARE(seen, (QStringList{"Line one\nline two", "norvel", QString::number(standard),
+                                    QString::number(byAnswer[int(defaultAnswer)]),
+                                    QString::number(boxIcon)}));
+    }
+
+    void fileDialog_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("accept");
+        row("open, chosen", false, true);
+        row("save, chosen", true, true);
+        row("cancelled", false, false);
+    }
+    void fileDialog()
+    {
+        QFETCH(bool, save);
+        QFETCH(bool, accept);
+        QTemporaryDir folder;
+        const QString existing = folder.filePath(QStringLiteral("Roy.NVL"));
+        QFile(existing).open(QIODevice::WriteOnly);
+        Dialogs::FileRequest request;
+        request.kind = save ? Dialogs::FileRequest::Kind::Save : Dialogs::FileRequest::Kind::Open;
+        request.title = QStringLiteral("Ouvrir");
+        request.folder = folder.path();
+        request.fileName = save ? QStringLiteral("Gagnon") : QStringLiteral("Roy.NVL");
+        request.filter = QStringLiteral("Illustrations (*.nvl)|*.nvl|Tous|*.*;*.bak");
+        request.defaultSuffix = QStringLiteral("NVL");
+        request.mustExist = !save;
+        request.confirmOverwrite = save;
+        whenShown<QFileDialog>([&](QFileDialog *dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Ouvrir"));
+            QCOMPARE(dialog->acceptMode(),
+                     save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            QCOMPARE(dialog->fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+            QCOMPARE(dialog->testOption(QFileDialog::DontConfirmOverwrite), !save);
+            QCOMPARE(dialog->nameFilters(), (QStringList{"Illustrations (*.nvl)",
+                                                         "Tous (*.* *.bak)"}));
+            QCOMPARE(dialog->defaultSuffix(), QStringLiteral("NVL"));
+            QCOMPARE(dialog->directory().absolutePath(), QDir(folder.path()).absolutePath());
+            QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");
+        });
+        const std::optional<QString> chosen = dialogs_.chooseFile(request);
+        QCOMPARE(chosen.has_value(), accept);
+        if (accept)
+            QCOMPARE(QFileInfo(*chosen).fileName(),
+                     save ? QStringLiteral("Gagnon.NVL") : QStringLiteral("Roy.NVL"));
+    }
+};
+
+QTEST_MAIN(DesktopDialogsTest)
+#include "test_desktopdialogs.moc"
