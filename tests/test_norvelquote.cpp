@@ -297,7 +297,7 @@ private Q_SLOTS:
             arguments << tool.folder.file(QLatin1String(broker[1]) + ".nvl");
             QVERIFY(writeBytes(arguments.last(), bytes.replace('_', '\0')));
         }
-        const ToolFolder::Run run = tool.run(arguments);
+        const Run run = tool.run(arguments);
         QCOMPARE(run.status, 0);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(run.part(i, "report")["lblCourtier"].toString(),
@@ -387,7 +387,7 @@ private Q_SLOTS:
     void anInterruptedRunLeavesNoSettingsBehind()
     {
         ToolFolder tool;
-        tool.folder.writeFile("norvel.ini", kBrokerSettings);
+        tool.folder.writeFile("norvel.ini", "[courtier]\r\nnom=Luc Roy\r\ntelephone=5145550123\r\n");
         QTemporaryDir temporary;
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -136,7 +136,7 @@ private Q_SLOTS:
     void aSecondQuoteStartsFromTheDesign()
     {
         const Report &r = *quote({45, 52, 2600, 600000});
-        QCOMPARE(r[QStringLiteral("lblHypotheque")].caption, QStringLiteral("600 000 $"));
+        QCOMPARE(r[QStringLiteral("lblHypotheque")].caption, QStringLiteral("600\u00A0000 $"));
         QCOMPARE(r[QStringLiteral("lblNormeVie1")].caption,
                  QString::fromUtf8(
                      "Profil sanguin\r\nAnalyse d'urine et test VIH\r\nEntrevue tél., signes vitaux"));

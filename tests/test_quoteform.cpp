@@ -322,7 +322,7 @@ private Q_SLOTS:
         typeInto(f->txtTerme, QStringLiteral("61"));
         QTest::mouseClick(f->cmdCotation, Qt::LeftButton);
         QCoreApplication::processEvents();
-        QCOMPARE(told(), QStringList{text(QStringLiteral("TermePretLimitMois"))});
+        QCOMPARE(told(), QStringList{text("TermePretLimitMois")});
         QCOMPARE(QApplication::focusWidget(), f->txtTerme);
     }
 
@@ -517,7 +517,7 @@ private Q_SLOTS:
         QCOMPARE(input.datePret, QStringLiteral("01/09/2010"));
         QCOMPARE(input.optionEcheance, 1);
         QCOMPARE(input.dureeAmorti, QStringLiteral("300"));
-        QCOMPARE(input.montantPret, QStringLiteral("150 000 $"));
+        QCOMPARE(input.montantPret, QStringLiteral("150\u00A0000 $"));
         QCOMPARE(input.emprunteur.optionNais, 1);
         QCOMPARE(input.emprunteur.age, QStringLiteral("45"));
         QCOMPARE(input.emprunteur.sexe, 1);

@@ -40,21 +40,6 @@
 using namespace norvel;
 using namespace norvel::test;
 
-namespace {
-
-int pdfPages(const QString &path)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    info.waitForFinished(30000);
-    const QString out = QString::fromUtf8(info.readAllStandardOutput());
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(out);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-} // namespace
-
 class ReportTest : public QObject {
     Q_OBJECT
 

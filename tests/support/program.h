@@ -6,7 +6,7 @@
 #include "support/datarow.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/appstate.h"
+#include "ui/programcontext.h"
 #include "ui/brokerwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
