@@ -38,6 +38,8 @@ bool sameEntry(const IniName &a, const IniName &b)
 QString readBack(QString value)
 {
     value.replace(u'\r', u' ').replace(u'\n', u' ');
+    // No control character is ever written: a NUL would make the file binary.
+    value.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
     qsizetype begin = 0, end = value.size();
     while (begin < end && (value.at(begin) == u' ' || value.at(begin) == u'\t'))
         ++begin;

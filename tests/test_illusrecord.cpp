@@ -75,7 +75,8 @@ private Q_SLOTS:
         QCOMPARE(back->quote.nom, QString());
     }
 
-    // A NUL or another control character read from a field would end up in norvel.ini.
+    // A NUL or another control character read from a field would end up in norvel.ini; the
+    // field keeps its width.
     void controlCharactersAreDropped()
     {
         QByteArray bytes = encodeIllustration(QStringLiteral("Evil"), QStringLiteral("5145551234"),
@@ -84,8 +85,8 @@ private Q_SLOTS:
         bytes.replace(kIllusRecordSize + 67, 3, "A\x1b\x7f");
         const std::optional<IllustrationFile> back = decodeIllustration(bytes);
         QVERIFY(back);
-        QCOMPARE(back->broker.nom, QStringLiteral("Evl").leftJustified(29));
-        QCOMPARE(back->broker.telephone, QStringLiteral("45551234     "));
+        QCOMPARE(back->broker.nom, QStringLiteral("Evl").leftJustified(30));
+        QCOMPARE(back->broker.telephone, QStringLiteral("45551234").leftJustified(15));
         QCOMPARE(back->quote.nom, QStringLiteral("A"));
     }
 

@@ -62,7 +62,9 @@ void putText(QByteArray &record, int offset, int size, const QString &text)
 
 QString getText(const QByteArray &record, int offset, int size)
 {
-    return withoutControls(fromCp1252(record.constData() + offset, size));
+    // Still the field's whole width, as every reader of the record expects.
+    return withoutControls(fromCp1252(record.constData() + offset, size))
+        .leftJustified(size, QLatin1Char(' '));
 }
 
 // The classic Trim: spaces only.
