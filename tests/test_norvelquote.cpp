@@ -186,8 +186,8 @@ private Q_SLOTS:
             "ErrAffSoumission", "French");
         row("missing file, a name JSON must escape", QStringList(),
             "/nonexistent/\"x\\y\"\t\n\x01.nvl", "ErrAffSoumission", "French");
-        static QTemporaryDir special;
-        const QString fifo = special.filePath("fifo.nvl");
+        static QTemporaryDir pipes;
+        const QString fifo = pipes.filePath("fifo.nvl");
         ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
         row("a FIFO, which no one writes", QStringList(), fifo, "ErrAffSoumission", "French");
     }
