@@ -68,7 +68,7 @@ struct Run {
     {
         return QJsonDocument::fromJson(out.split('\n').value(i)).object();
     }
-    QJsonObject part(int i, const char *name) const
+    QJsonObject member(int i, const char *name) const
     {
         return line(i)[QLatin1String(name)].toObject();
     }
@@ -149,12 +149,12 @@ private Q_SLOTS:
                 continue;
             const QStringList want = QString::fromLatin1(premiums[i]).split(u' ');
             for (int p = 0; p < 6; ++p)
-                QCOMPARE(run.part(i, "premiums")[QLatin1String(names[p])].toDouble(),
+                QCOMPARE(run.member(i, "premiums")[QLatin1String(names[p])].toDouble(),
                          want[p].toDouble());
-            QCOMPARE(run.part(i, "report")[QStringLiteral("lblCourtier")].toString(),
+            QCOMPARE(run.member(i, "report")[QStringLiteral("lblCourtier")].toString(),
                      QStringLiteral("Luc Roy"));
         }
-        QCOMPARE(run.part(1, "report")[QStringLiteral("lblMntAnn17")].toString(),
+        QCOMPARE(run.member(1, "report")[QStringLiteral("lblMntAnn17")].toString(),
                  QStringLiteral("2\u00A0598,25 $"));
         const QByteArray raw = run.out.split('\n').at(1);
         QVERIFY(raw.indexOf("\"lblTitre\":") < raw.indexOf("\"lblMntAnn11\":"));
@@ -201,11 +201,11 @@ private Q_SLOTS:
                                          QStringList{file});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.line(0)[QStringLiteral("file")].toString(), file);
-        QCOMPARE(run.part(0, "error")[QStringLiteral("key")].toString(), key);
+        QCOMPARE(run.member(0, "error")[QStringLiteral("key")].toString(), key);
         RunningProgram program;
         const QString section =
             key.startsWith(QLatin1String("Err")) ? "modEnregistrement-Msg" : "frmCotalmira-Msg";
-        QCOMPARE(run.part(0, "error")[QStringLiteral("message")].toString(),
+        QCOMPARE(run.member(0, "error")[QStringLiteral("message")].toString(),
                  program.text(qPrintable(language), section, key));
     }
 
@@ -236,7 +236,7 @@ private Q_SLOTS:
             tool.run({"--json", "--today", kToday, example("age-70-invalid.nvl")}, home.path());
         QCOMPARE(run.status, 1);
         RunningProgram program;
-        QCOMPARE(run.part(0, "error")[QStringLiteral("message")].toString(),
+        QCOMPARE(run.member(0, "error")[QStringLiteral("message")].toString(),
                  program.text(qPrintable(language), QStringLiteral("frmCotalmira-Msg"),
                               QStringLiteral("AgeEmpLimitAge")));
         QCOMPARE(bytesOf(user), userSettings ? english : QByteArray());
@@ -300,9 +300,9 @@ private Q_SLOTS:
         const Run run = tool.run(arguments);
         QCOMPARE(run.status, 0);
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(run.part(i, "report")["lblCourtier"].toString(),
+            QCOMPARE(run.member(i, "report")["lblCourtier"].toString(),
                      QString::fromLatin1(brokers[i][0]).remove('_'));
-            QCOMPARE(run.part(i, "report")["lblTelephone"].toString(), QLatin1String(brokers[i][2]));
+            QCOMPARE(run.member(i, "report")["lblTelephone"].toString(), QLatin1String(brokers[i][2]));
         }
     }
 
@@ -367,7 +367,7 @@ private Q_SLOTS:
             QStringList{"--json", "--today", kToday, "--province", "dev", "--out-dir", dir} +
             examplePaths());
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.part(0, "report")[QStringLiteral("lblCourtier")],
+        QCOMPARE(run.member(0, "report")[QStringLiteral("lblCourtier")],
                  QStringLiteral("Luc Roy"));
         for (const Example &e : kExamples)
             QCOMPARE(QFile::exists(QDir(dir).filePath(QFileInfo(e.file).completeBaseName() +
