@@ -162,7 +162,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             auto *about = qobject_cast<AboutWindow *>(QApplication::activeModalWidget());
             QVERIFY(about);
-            for (int i : {0, 1, 3})
+            for (int i : {0, 1, 3, 4})
                 lines << about->lblLigne[i]->text();
             QTest::keyClick(about, Qt::Key_Escape);
         });
@@ -170,7 +170,8 @@ private Q_SLOTS:
         QCOMPARE(lines, (QStringList{QString::fromUtf8(NORVEL_PRODUCT_NAME),
                                      text("English", "modCotalmira-Msg", "Version") + ' ' +
                                          text("English", "modCotalmira-Msg", "NoVersionontario"),
-                                     QStringLiteral("Autre compagnie")}));
+                                     QStringLiteral("Autre compagnie"),
+                                     QStringLiteral("Rates: Tarifs 2010, in effect since 1 January 2010")}));
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -145,6 +145,8 @@ private Q_SLOTS:
             QCOMPARE(line[QStringLiteral("file")].toString(), example(kExamples[i].file));
             QCOMPARE(line[QStringLiteral("ok")].toBool(), kExamples[i].valid);
             QCOMPARE(float(line[QStringLiteral("monthlyFactor")].toDouble()), 0.08333f);
+            QCOMPARE(run.member(i, "rates").toVariantMap(),
+                     (QVariantMap{{"name", "Tarifs 2010"}, {"effective", "2010-01-01"}}));
             if (!kExamples[i].valid)
                 continue;
             const QStringList want = QString::fromLatin1(premiums[i]).split(u' ');
@@ -166,8 +168,8 @@ private Q_SLOTS:
     {
         FileQuote quote;
         quote.file = QString::fromUtf8("/q/😀") + QChar(0xDCE9) + ".nvl";
-        QVERIFY2(jsonLine(quote, 0.08333f).startsWith("{\"file\":\"/q/\xf0\x9f\x98\x80\\udce9.nvl\""),
-                 jsonLine(quote, 0.08333f).constData());
+        QVERIFY2(jsonLine(quote, 0.08333f, std::nullopt).startsWith("{\"file\":\"/q/\xf0\x9f\x98\x80\\udce9.nvl\""),
+                 jsonLine(quote, 0.08333f, std::nullopt).constData());
     }
 
     void errors_data()
@@ -277,6 +279,8 @@ private Q_SLOTS:
         QCOMPARE(run.status, status);
         if (arguments.contains(QStringLiteral("--help")))
             QVERIFY(run.out.contains("Exit status"));
+        else if (status == 0)
+            QVERIFY(run.out.startsWith("rates: Tarifs 2010, effective 2010-01-01\n"));
         else if (status >= 2)
             QVERIFY(!run.err.isEmpty());
     }

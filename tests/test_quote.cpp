@@ -28,7 +28,7 @@ class TestQuote : public QObject {
                 std::optional<QuotePage::Broker> broker = std::nullopt)
     {
         return makeQuote(snapshot, {broker, QDate(2010, 8, 31), QStringLiteral("Version 1.0")},
-                         {rates, factor_, french_, builtProgramDir()});
+                         {rates, factor_, french_, builtProgramDir(), {}});
     }
 
 private Q_SLOTS:
@@ -139,6 +139,12 @@ private Q_SLOTS:
         const Quote noDatabase = quote(snapshotOf({}), nullptr);
         QVERIFY(!noDatabase.ok());
         QVERIFY(noDatabase.noRateDatabase && noDatabase.rateError);
+        // Rates are used from their effective date on, never on its eve.
+        QuoteSources sources{&rates, factor_, french_, {}, RateVintage{"T", QDate(2010, 9, 1)}};
+        const Quote eve = makeQuote(snapshotOf({}), {{}, QDate(2010, 8, 31), {}}, sources);
+        QVERIFY(!eve.ok() && eve.ratesFrom == QDate(2010, 9, 1) && !eve.prices.PrimeVieEmp);
+        sources.vintage->effective = QDate(2010, 8, 31);
+        QVERIFY(makeQuote(snapshotOf({}), {{}, QDate(2010, 8, 31), {}}, sources).ok());
     }
 
     // The broker window's masked telephone as the page prints it; one never given is a blank

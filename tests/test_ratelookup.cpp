@@ -22,12 +22,14 @@ Q_DECLARE_METATYPE(RateError::Kind)
 
 namespace {
 
-int runTool(const QStringList &arguments, QString *errors)
+int runTool(const QStringList &arguments, QString *errors, QString *out = nullptr)
 {
     QProcess tool;
     tool.start(QStringLiteral(NORVEL_RATES_TOOL), arguments);
     tool.waitForFinished();
     *errors = QString::fromUtf8(tool.readAllStandardError());
+    if (out)
+        *out = QString::fromUtf8(tool.readAllStandardOutput());
     return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
 }
 
@@ -147,6 +149,15 @@ private Q_SLOTS:
         QCOMPARE(runTool({"build", sourceDir() + QStringLiteral("/data/rates"), out}, &errors), 0);
         QCOMPARE(runTool({"check", out}, &errors), 0);
         QCOMPARE(errors, QString());
+        QString dumped;
+        QCOMPARE(runTool({"dump", out}, &errors, &dumped), 0);
+        QCOMPARE(dumped, QStringLiteral("name = Tarifs 2010\neffective = 2010-01-01\n"));
+        {
+            RateDatabase built;
+            QVERIFY(built.open(out) && built.exec(QStringLiteral("DROP TABLE RateVintage;")));
+        }
+        QCOMPARE(runTool({"check", out}, &errors), 1);
+        QVERIFY2(errors.contains(QLatin1String("RateVintage")), qPrintable(errors));
         const QString other = dir_.filePath(QStringLiteral("other.mdb"));
         QVERIFY(makeDatabase(other, "another", generalTable({"0.08333,100,90,75,35"})));
         QCOMPARE(runTool({"check", other}, &errors), 1);

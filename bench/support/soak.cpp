@@ -31,7 +31,7 @@ SoakFigures soakQuotes(int quotes)
         const FileQuote quote =
             quoteFile(*program.window(), files.at(i % files.size()), program.dialogs);
         // The tool prints every quote: the line is part of what a quote costs.
-        jsonLine(quote, programContext().monthlyFactor);
+        jsonLine(quote, programContext().monthlyFactor, programContext().rateVintage);
         if (!quote.ok)
             ++figures.failed;
         if (i == 100) {

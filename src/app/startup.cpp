@@ -7,6 +7,7 @@
 #include "base/settingsstore.h"
 #include "domain/language.h"
 #include "domain/ratedatabase.h"
+#include "domain/ratevintage.h"
 #include "ui/dialogs.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
@@ -80,6 +81,8 @@ QString causeKey(RateDatabase::Error error)
         return QStringLiteral("BaseErrTable");
     case RateDatabase::Error::BadMonthlyFactor:
         return QStringLiteral("BaseErrMensuel");
+    case RateDatabase::Error::NoVintage:
+        return QStringLiteral("BaseErrTarifs");
     case RateDatabase::Error::Access:
     case RateDatabase::Error::None:
         break;
@@ -109,12 +112,16 @@ bool openRates(const QString &path)
     float factor = 0;
     if (status)
         status = database->readMonthlyFactor(factor);
+    RateVintage vintage;
+    if (status)
+        status = readRateVintage(*database, vintage);
     if (!status) {
         reportDatabaseFailure(path, status);
         return false;
     }
     state.rateDatabase = std::move(database);
     state.monthlyFactor = factor;
+    state.rateVintage = vintage;
     return true;
 }
 

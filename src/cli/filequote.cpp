@@ -5,6 +5,7 @@
 #include "domain/validation.h"
 #include "ui/filecommands.h"
 #include "ui/mainwindow.h"
+#include "ui/programcontext.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
 #include "ui/reportpreview.h"
@@ -83,7 +84,10 @@ FileQuote quoteFile(MainWindow &main, const QString &file, ScriptedDialogs &dial
     if (dialogs.messages.size() > told) {
         const std::optional<ValidationFault> fault =
             validateQuote(form->validationSnapshot(), today());
-        quote.errorKey = fault ? fault->key : kRateFailure;
+        const std::optional<RateVintage> &rates = programContext().rateVintage;
+        quote.errorKey = fault                                 ? fault->key
+                         : rates && !rates->inEffectOn(today()) ? QStringLiteral("TarifsFuturs")
+                                                                : kRateFailure;
         quote.errorMessage = lastMessage(dialogs);
         return quote;
     }

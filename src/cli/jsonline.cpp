@@ -66,7 +66,8 @@ private:
 
 } // namespace
 
-QByteArray jsonLine(const FileQuote &quote, float monthlyFactor)
+QByteArray jsonLine(const FileQuote &quote, float monthlyFactor,
+                    const std::optional<RateVintage> &rates)
 {
     ObjectWriter line;
     line.add(QStringLiteral("file"), jsonString(quote.file));
@@ -78,6 +79,13 @@ QByteArray jsonLine(const FileQuote &quote, float monthlyFactor)
         line.add(QStringLiteral("error"), error.close());
     }
     line.add(QStringLiteral("monthlyFactor"), number(monthlyFactor));
+    if (rates) {
+        ObjectWriter vintage;
+        vintage.add(QStringLiteral("name"), jsonString(rates->name));
+        vintage.add(QStringLiteral("effective"),
+                    jsonString(rates->effective.toString(Qt::ISODate)));
+        line.add(QStringLiteral("rates"), vintage.close());
+    }
     if (quote.ok) {
         const QuotePrices &p = quote.prices;
         ObjectWriter premiums;

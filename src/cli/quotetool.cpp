@@ -41,7 +41,8 @@ void writePdf(FileQuote &quote, const QString &path, bool overwrite)
 void printOutcome(const QuoteOptions &options, const FileQuote &quote, const QString &pdf)
 {
     if (options.json) {
-        const QByteArray line = jsonLine(quote, programContext().monthlyFactor);
+        const QByteArray line =
+            jsonLine(quote, programContext().monthlyFactor, programContext().rateVintage);
         std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     } else if (quote.ok) {
         print(stdout, quote.file + QStringLiteral(": quoted") +
@@ -61,6 +62,10 @@ int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
               QStringLiteral("norvel-quote: cannot make the folder %1\n").arg(options.outDir));
         return SomeFailed;
     }
+    // The lines that follow are judged by these rates.
+    if (const std::optional<RateVintage> &rates = programContext().rateVintage; rates && !options.json)
+        print(stdout, QStringLiteral("rates: %1, effective %2\n")
+                          .arg(rates->name, rates->effective.toString(Qt::ISODate)));
     int status = AllQuoted;
     ProgressBar progress(stderr, int(options.files.size()));
     for (const QString &file : options.files) {

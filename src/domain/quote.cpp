@@ -230,14 +230,16 @@ QString printedTelephone(const QString &maskedText)
     return maskedText.left(5) + QLatin1Char(' ') + maskedText.right(8);
 }
 
-Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const QuoteSources &sources,
-                const QuoteStep &announce)
+Quote priceEntries(const QuoteSnapshot &entries, const QDate &today, const QuoteSources &sources)
 {
-    const QuoteStep step = announce ? announce : [](const char *) {};
     Quote quote;
-    quote.fault = validateQuote(entries.validation(), page.today);
+    quote.fault = validateQuote(entries.validation(), today);
     if (quote.fault)
         return quote;
+    if (sources.vintage && !sources.vintage->inEffectOn(today)) {
+        quote.ratesFrom = sources.vintage->effective;
+        return quote;
+    }
     const QuoteTerms terms = termsOf(entries, sources.monthlyFactor);
     if (!sources.rates) {
         quote.noRateDatabase = true;
@@ -246,10 +248,18 @@ Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const Quote
         return quote;
     }
     quote.prices = priceQuote(terms, *sources.rates);
-    if (quote.prices.error) {
-        quote.rateError = quote.prices.error;
+    quote.rateError = quote.prices.error;
+    return quote;
+}
+
+Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const QuoteSources &sources,
+                const QuoteStep &announce)
+{
+    const QuoteStep step = announce ? announce : [](const char *) {};
+    Quote quote = priceEntries(entries, page.today, sources);
+    if (quote.fault || quote.rateError || quote.ratesFrom)
         return quote;
-    }
+    const QuoteTerms terms = termsOf(entries, sources.monthlyFactor);
     const Language &language = sources.language;
     std::unique_ptr<Report> report = newQuoteReport(language, sources.programDir);
     Writer w(*report, quote.prices, language);
@@ -276,6 +286,9 @@ Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const Quote
                      language);
     w.set("lblDate", reportDate(language, page.today));
     w.set("lblVersion", page.versionText);
+    if (sources.vintage)
+        report->keywords = QStringLiteral("%1 (%2)").arg(
+            sources.vintage->name, sources.vintage->effective.toString(Qt::ISODate));
     step("OuvRapport");
     step("OuvRapport");
     quote.report = std::move(report);

@@ -2,6 +2,7 @@
 
 #include "domain/quotepricing.h"
 #include "domain/quotesnapshot.h"
+#include "domain/ratevintage.h"
 #include "domain/validation.h"
 
 #include <QDate>
@@ -32,6 +33,7 @@ struct QuoteSources {
     float monthlyFactor = 0;
     const Language &language;
     QString programDir;
+    std::optional<RateVintage> vintage; // the rates' schedule; none: rates without a date (tests)
 };
 
 // One quote: a fault of the entries, or a rate that could not be read, or the priced and
@@ -40,6 +42,7 @@ struct Quote {
     std::optional<ValidationFault> fault;
     std::optional<RateError> rateError;
     bool noRateDatabase = false;
+    std::optional<QDate> ratesFrom; // the rates take effect after today: nothing was priced
     QuotePrices prices;
     std::unique_ptr<Report> report;
 
@@ -48,6 +51,9 @@ struct Quote {
 
 // A progress step of the quote, by its message key (section "frmCotalmira-Msg").
 using QuoteStep = std::function<void(const char *key)>;
+
+// Validates the entries and prices them, without a report: the figures of makeQuote's report.
+Quote priceEntries(const QuoteSnapshot &entries, const QDate &today, const QuoteSources &sources);
 
 // Validates the entries, prices them and fills a fresh quote report, announcing each step.
 Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const QuoteSources &sources,

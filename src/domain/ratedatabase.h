@@ -17,6 +17,7 @@ public:
         Access, // cannot be opened, read or written
         NoGeneralTable,
         BadMonthlyFactor,
+        NoVintage, // no rate schedule name and effective date
     };
     struct Status {
         Error error = Error::None;

@@ -45,6 +45,9 @@ public:
 
     const std::vector<ReportSection> &sections() const { return sections_; }
 
+    // The document's keywords, never printed: the rate schedule that priced the quote.
+    QString keywords;
+
     QString name() const override { return name_; }
     std::optional<int> sectionCount() const override { return int(sections_.size()); }
     QString sectionName(int s) const override { return sections_.at(s).name; }

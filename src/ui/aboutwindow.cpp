@@ -20,8 +20,8 @@ AboutWindow::AboutWindow(QWidget *parent)
     setWindowTitle(QString::fromUtf8(" À propos de..."));
     setModal(true);
     auto *layout = new QVBoxLayout(this);
-    const char *design[4] = {"Norvel - MOR", "", "", "Maison Orléane"};
-    for (int i = 0; i < 4; ++i) {
+    const char *design[5] = {"Norvel - MOR", "", "", "Maison Orléane", ""};
+    for (int i = 0; i < 5; ++i) {
         lblLigne[i] = new QLabel(QString::fromUtf8(design[i]), this);
         lblLigne[i]->setObjectName(QStringLiteral("lblLigne%1").arg(i));
         lblLigne[i]->setAlignment(Qt::AlignCenter);
@@ -42,6 +42,12 @@ AboutWindow::AboutWindow(QWidget *parent)
         GetLangString(messages, QStringLiteral("NoVersion") + programContext().province));
     lblLigne[2]->setText(QString::fromUtf8(NORVEL_COPYRIGHT));
     lblLigne[3]->setText(QString::fromUtf8(NORVEL_COMPANY));
+    if (const std::optional<RateVintage> &rates = programContext().rateVintage) {
+        const QString values = QStringLiteral("frmApropos-Val");
+        lblLigne[4]->setText(GetLangString(values, QStringLiteral("Tarifs_1")) + rates->name +
+                             GetLangString(values, QStringLiteral("Tarifs_2")) +
+                             effectiveDate(programContext().language, rates->effective));
+    }
     TranslateForm(static_cast<QObject *>(this));
 }
 

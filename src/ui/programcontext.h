@@ -2,6 +2,7 @@
 
 #include "domain/language.h"
 #include "domain/ratesource.h"
+#include "domain/ratevintage.h"
 
 #include <QString>
 #include <memory>
@@ -26,6 +27,7 @@ struct ProgramContext {
     std::unique_ptr<RateDatabase> rateDatabase;
     std::unique_ptr<RateSource> rates; // the quote's rate lookup, kept while the database is open
     float monthlyFactor = 0.0f;
+    std::optional<RateVintage> rateVintage; // read with the rates
 
     Dialogs *dialogs = nullptr;
 

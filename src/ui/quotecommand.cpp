@@ -46,6 +46,12 @@ std::optional<QuotePage::Broker> brokerLine(const BrokerWindow *broker)
 
 } // namespace
 
+QuoteSources quoteSources()
+{
+    const ProgramContext &state = programContext();
+    return {rates(), state.monthlyFactor, state.language, state.programDir, state.rateVintage};
+}
+
 QuoteCommand::QuoteCommand(QuoteForm *form, MainWindow *main)
     : QObject(form)
     , form_(form)
@@ -69,6 +75,15 @@ void QuoteCommand::tellRateError(const QString &table, double age, const QString
             programContext().appTitle, Dialogs::Icon::Critical);
 }
 
+void QuoteCommand::tellRatesNotInEffect(const QDate &effective)
+{
+    if (Dialogs *dialogs = programContext().dialogs)
+        dialogs->tell(GetLangString(kMessages, QStringLiteral("TarifsFuturs_1")) +
+                          effectiveDate(programContext().language, effective) +
+                          GetLangString(kMessages, QStringLiteral("TarifsFuturs_2")),
+                      programContext().appTitle, Dialogs::Icon::Exclamation);
+}
+
 bool QuoteCommand::run()
 {
     form_->prgBar->setValue(0);
@@ -83,10 +98,13 @@ bool QuoteCommand::run()
     const ProgramContext &state = programContext();
     const QuotePage page{brokerLine(main_ ? main_->brokerWindow() : nullptr), today(),
                          state.versionText};
-    Quote quote = makeQuote(form_->snapshot(), page,
-                            {rates(), state.monthlyFactor, state.language, state.programDir},
+    Quote quote = makeQuote(form_->snapshot(), page, quoteSources(),
                             [this](const char *key) { step(key); });
     prices_ = quote.prices;
+    if (quote.ratesFrom) {
+        tellRatesNotInEffect(*quote.ratesFrom);
+        return false;
+    }
     if (quote.rateError) {
         const RateError &error = *quote.rateError;
         tellRateError(error.table, error.age,

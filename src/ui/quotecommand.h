@@ -1,6 +1,6 @@
 #pragma once
 
-#include "domain/quotepricing.h"
+#include "domain/quote.h"
 #include "ui/reportpreview.h"
 
 #include <QObject>
@@ -13,6 +13,9 @@ namespace norvel {
 class MainWindow;
 class QuoteForm;
 class Report;
+
+// Where the program's quotes take their rates, texts and pictures from.
+QuoteSources quoteSources();
 
 // The quote button's work once the entries are valid: prices the quote, fills a fresh quote
 // report step by step on the form's progress bar, and shows it in the preview window. A rate
@@ -34,6 +37,7 @@ private:
     void step(const char *key);
     void showReport(std::unique_ptr<Report> report);
     void tellRateError(const QString &table, double age, const QString &detail);
+    void tellRatesNotInEffect(const QDate &effective);
 
     QuoteForm *form_;
     QPointer<MainWindow> main_;

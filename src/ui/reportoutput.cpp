@@ -26,6 +26,23 @@ QRectF sheet(const QPageLayout &layout, int resolution)
     return QRectF(QPointF(0, 0), layout.fullRectPixels(resolution).size());
 }
 
+// Qt's writer has no field for keywords: they go in the document's XMP metadata, which then
+// replaces Qt's own and so carries the title and the creator too.
+QByteArray xmpMetadata(const QString &title, const QString &creator, const QString &keywords)
+{
+    return QStringLiteral(
+               "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>"
+               "<x:xmpmeta xmlns:x='adobe:ns:meta/'>"
+               "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
+               "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
+               "xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmlns:pdf='http://ns.adobe.com/pdf/1.3/'>"
+               "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>"
+               "<xmp:CreatorTool>%2</xmp:CreatorTool><pdf:Keywords>%3</pdf:Keywords>"
+               "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end='w'?>")
+        .arg(title.toHtmlEscaped(), creator.toHtmlEscaped(), keywords.toHtmlEscaped())
+        .toUtf8();
+}
+
 } // namespace
 
 void preparePrinter(QPrinter &printer)
@@ -62,6 +79,9 @@ bool exportPdf(const Report &report, const QString &path, QString *error)
         writer.setPageLayout(letterPortrait());
         writer.setTitle(report.name());
         writer.setCreator(QStringLiteral("Norvel"));
+        if (!report.keywords.isEmpty())
+            writer.setDocumentXmpMetadata(
+                xmpMetadata(writer.title(), writer.creator(), report.keywords));
         QPainter painter(&writer);
         paintReport(report, painter, sheet(writer.pageLayout(), writer.resolution()));
     }

@@ -28,4 +28,10 @@ QStringList generalTable(const QStringList &rows)
     return sql;
 }
 
+QStringList vintageTable()
+{
+    return {QStringLiteral("CREATE TABLE RateVintage (Name TEXT, Effective TEXT);"),
+            QStringLiteral("INSERT INTO RateVintage VALUES ('Tarifs 2010', '2010-01-01');")};
+}
+
 } // namespace norvel::test

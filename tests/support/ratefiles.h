@@ -11,4 +11,7 @@ bool makeDatabase(const QString &path, const QByteArray &password, const QString
 // The statements of a general-parameters table, with the rows given.
 QStringList generalTable(const QStringList &rows);
 
+// The statements of the rates' vintage, the shipped one.
+QStringList vintageTable();
+
 } // namespace norvel::test

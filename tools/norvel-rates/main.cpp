@@ -18,10 +18,12 @@ int main(int argc, char *argv[])
         return buildRates(args.at(1), args.at(2));
     if (command == QLatin1String("check") && args.size() == 2)
         return checkRates(args.at(1));
+    if (command == QLatin1String("dump") && args.size() == 2)
+        return dumpVintage(args.at(1));
     if (command == QLatin1String("dump") && args.size() == 3)
         return dumpTable(args.at(1), args.at(2));
     std::fprintf(stderr, "usage: norvel-rates build CSV_DIR OUT.mdb\n"
                          "       norvel-rates check DB.mdb\n"
-                         "       norvel-rates dump DB.mdb TABLE\n");
+                         "       norvel-rates dump DB.mdb [TABLE]   (no table: the vintage)\n");
     return 2;
 }

@@ -3,6 +3,7 @@
 #include "csvtable.h"
 #include "domain/ratedatabase.h"
 #include "statement.h"
+#include "vintagefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,6 +97,33 @@ bool addTable(RateDatabase &db, const CsvTable &table, QString &error)
     return indexed ? true : fail(indexed.detail);
 }
 
+// The vintage as one row of its own table; read back by the program as readRateVintage does.
+bool addVintage(RateDatabase &db, const RateVintage &vintage, QString &error)
+{
+    auto status = db.exec(QStringLiteral("CREATE TABLE %1 (Name TEXT NOT NULL, Effective TEXT "
+                                         "NOT NULL);")
+                              .arg(quotedName(QLatin1String(RateVintage::kTable))));
+    if (!status) {
+        error = status.detail;
+        return false;
+    }
+    Statement insert(db.handle(), QStringLiteral("INSERT INTO %1 VALUES (?1, ?2);")
+                                      .arg(quotedName(QLatin1String(RateVintage::kTable))));
+    const QByteArray name = vintage.name.toUtf8();
+    const QByteArray effective = vintage.effective.toString(Qt::ISODate).toUtf8();
+    if (insert.ok()) {
+        sqlite3_bind_text(insert.get(), 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert.get(), 2, effective.constData(), int(effective.size()),
+                          SQLITE_TRANSIENT);
+        insert.step();
+    }
+    if (!insert.ok() || insert.failed()) {
+        error = QStringLiteral("%1: %2").arg(QLatin1String(RateVintage::kTable), insert.error());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int buildRates(const QString &sourceDir, const QString &out)
@@ -110,6 +138,11 @@ int buildRates(const QString &sourceDir, const QString &out)
     const QString partial = out + QStringLiteral(".partial");
     QFile::remove(partial);
     QString error;
+    RateVintage vintage;
+    if (!readVintageFile(dir.filePath(QLatin1String(kVintageFile)), vintage, error)) {
+        std::fprintf(stderr, "norvel-rates: %s\n", qPrintable(error));
+        return 1;
+    }
     {
         RateDatabase db;
         RateDatabase::Status status = db.create(partial);
@@ -123,6 +156,8 @@ int buildRates(const QString &sourceDir, const QString &out)
                 !addTable(db, table, error))
                 break;
         }
+        if (error.isEmpty())
+            addVintage(db, vintage, error);
         if (error.isEmpty() && !(status = db.exec(QStringLiteral("COMMIT;"))))
             error = status.detail;
     }

@@ -2,6 +2,7 @@
 
 #include "domain/databaserates.h"
 #include "domain/ratetables.h"
+#include "domain/ratevintage.h"
 #include "opendatabase.h"
 #include "statement.h"
 
@@ -72,6 +73,9 @@ int checkRates(const QString &databasePath)
     if (const auto general = db.readMonthlyFactor(factor); !general)
         problems << QStringLiteral("%1: %2").arg(QLatin1String(RateDatabase::kGeneralTable),
                                                  general.detail);
+    RateVintage vintage;
+    if (const auto read = readRateVintage(db, vintage); !read)
+        problems << QStringLiteral("%1: %2").arg(QLatin1String(RateVintage::kTable), read.detail);
     {
         DatabaseRates rates(db);
         for (const RateTable &table : rateTables()) {
@@ -83,8 +87,9 @@ int checkRates(const QString &databasePath)
         std::fprintf(stderr, "%s: %s\n", qPrintable(databasePath), qPrintable(problem));
     if (!problems.isEmpty())
         return 1;
-    std::printf("%s: %d rate tables complete\n", qPrintable(databasePath),
-                int(rateTables().size()));
+    std::printf("%s: %d rate tables complete, %s in effect from %s\n", qPrintable(databasePath),
+                int(rateTables().size()), qPrintable(vintage.name),
+                qPrintable(vintage.effective.toString(Qt::ISODate)));
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include "opendatabase.h"
 #include "statement.h"
+#include "vintagefile.h"
 
 #include <QStringList>
 #include <cstdio>
@@ -48,6 +49,21 @@ int dumpTable(const QString &databasePath, const QString &table)
         return 1;
     }
     std::fputs(out.toUtf8().constData(), stdout);
+    return 0;
+}
+
+int dumpVintage(const QString &databasePath)
+{
+    RateDatabase db;
+    if (!openDatabase(db, databasePath))
+        return 1;
+    RateVintage vintage;
+    if (const auto read = readRateVintage(db, vintage); !read) {
+        std::fprintf(stderr, "norvel-rates: %s: no vintage: %s\n", qPrintable(databasePath),
+                     qPrintable(read.detail));
+        return 1;
+    }
+    std::fputs(vintageText(vintage).toUtf8().constData(), stdout);
     return 0;
 }
 
