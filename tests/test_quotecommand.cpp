@@ -7,12 +7,14 @@
 #include "domain/quotereport.h"
 #include "domain/ratedatabase.h"
 #include "domain/report.h"
+#include "support/datarow.h"
 #include "support/program.h"
 #include "support/pdftext.h"
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
 #include "ui/formutils.h"
+#include "ui/livepremiumline.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
 #include "ui/programcontext.h"
@@ -20,6 +22,7 @@
 #include "ui/quotecommand.h"
 #include "ui/reportpreview.h"
 
+#include <QAccessible>
 #include <QFileDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -29,6 +32,8 @@
 
 using namespace norvel;
 using namespace norvel::test;
+
+Q_DECLARE_METATYPE(QuoteEntry)
 
 namespace {
 
@@ -164,6 +169,69 @@ private Q_SLOTS:
         QVERIFY(form_->cmdCotation->isEnabled());
     }
 
+    // Rates not yet in effect price nothing, and the broker is told from when they apply.
+    void ratesNotYetInEffect()
+    {
+        programContext().rateVintage->effective = QDate(2010, 9, 1);
+        QVERIFY(!quote({45}));
+        QCOMPARE(told(), QStringList{program_->text("French", "frmCotalmira-Msg", "TarifsFuturs_1") +
+                                     QStringLiteral("1 septembre 2010") +
+                                     program_->text("French", "frmCotalmira-Msg", "TarifsFuturs_2")});
+    }
+
+    // The live line shows the report's own monthly figures, option by option, and only reads
+    // the form: no message, no focus move, the illustration left unmodified.
+    void liveLineShowsTheReportsFigures_data()
+    {
+        QTest::addColumn<QuoteEntry>("entry");
+        QTest::addColumn<QString>("cells");
+        row("borrower alone", QuoteEntry{45, 0, 1500, 150000}, "11 28 38");
+        row("couple", QuoteEntry{45, 45, 1500, 150000}, "11 17 23 27 33 37");
+        row("borrower over 59", QuoteEntry{61, 0, 1500, 150000}, "11");
+        row("payment of 0", QuoteEntry{45, 0, 0, 150000}, "11");
+    }
+    void liveLineShowsTheReportsFigures()
+    {
+        QFETCH(QuoteEntry, entry);
+        QFETCH(QString, cells);
+        const QLabel *line = form_->lblPrimesDirect;
+        const auto text = [&](const char *key) {
+            return program_->text("French", "frmCotalmira-Val", key);
+        };
+        QTRY_COMPARE(line->text(), text("PrimesAttente") + QStringLiteral("date du prêt"));
+        enterQuote(form_, entry);
+        QWidget *focus = QApplication::focusWidget();
+        form_->illustration().modified = false;
+        QTRY_VERIFY(line->text().startsWith(text("PrimesMensuelles")));
+        QVERIFY(!form_->illustration().modified && QApplication::focusWidget() == focus);
+        QVERIFY(told().isEmpty());
+        form_->cmdCotation->click();
+        QStringList want, shown;
+        for (const QString &cell : cells.split(u' '))
+            want << (*preview()->report())[QStringLiteral("lblMntMens") + cell].caption;
+        static const QRegularExpression amount(QStringLiteral("[0-9\\x{A0}]+,[0-9]{2} \\$"));
+        for (const QRegularExpressionMatch &m : amount.globalMatch(line->text()))
+            shown << m.captured();
+        QCOMPARE(shown, want);
+    }
+
+    // A screen reader hears the line's new text as its name once typing pauses, not at each
+    // keystroke.
+    void liveLineIsAnnouncedOnceSettled()
+    {
+        const QLabel *line = form_->lblPrimesDirect;
+        enterQuote(form_, {45});
+        QTRY_COMPARE(line->accessibleName(), line->text());
+        const QString settled = line->text();
+        form_->txtAge->setText(QStringLiteral("4"));
+        QCoreApplication::processEvents();
+        QVERIFY(line->text() != settled);
+        QCOMPARE(QAccessible::queryAccessibleInterface(form_->lblPrimesDirect)->text(QAccessible::Name),
+                 settled);
+        form_->txtAge->setText(QStringLiteral("46"));
+        QTRY_COMPARE(line->accessibleName(), line->text());
+    }
+
     // Every control is named once, an unknown one is a fault, and the translation reaches
     // every section and the picture.
     void theReportLayout()
@@ -217,6 +285,11 @@ private Q_SLOTS:
             }
         }
         QVERIFY(told().isEmpty());
+        // The rates that priced it are in the document's metadata.
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), path});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(info.readAllStandardOutput().contains("Tarifs 2010 (2010-01-01)"));
 
         p->choosers.pdfPath = [](QWidget *, const QString &) { return QString(); };
         p->choosers.printer = [](QWidget *, QPrinter &) { return false; };

@@ -112,6 +112,7 @@ int main(int argc, char *argv[])
         withTarget(QStringLiteral("Start-up, ratio to the floor"), ratio(norvelStart, floorStart), QStringLiteral("x"), true, 1.5),
         {QStringLiteral("Start-up inside the process (no splash)"), r.ms(QStringLiteral("StartupToMainWindow")), QStringLiteral("ms"), {}},
         withTarget(QStringLiteral("Quote, click to filled report"), r.ms(QStringLiteral("BM_QuoteClickToReport")), QStringLiteral("ms"), true, 30),
+        withTarget(QStringLiteral("Live premium line, keystroke to new line (median)"), r.counter(QStringLiteral("BM_LivePremiumsKeystroke"), QStringLiteral("median_ms")), QStringLiteral("ms"), true, 2),
         {QStringLiteral("Report to PDF"), r.ms(QStringLiteral("BM_ReportToPdf")), QStringLiteral("ms"), {}},
         {QStringLiteral("Write an illustration"), r.ms(QStringLiteral("WriteIllustration")), QStringLiteral("ms"), {}},
         {QStringLiteral("Read an illustration"), r.ms(QStringLiteral("ReadIllustration")), QStringLiteral("ms"), {}},

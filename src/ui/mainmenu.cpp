@@ -34,6 +34,7 @@ const std::vector<Item> &items()
         {"mnuAffichage", 1, "Affic&hage", {}},
         {"indCourtier", 2, "Information sur le représentant...",
          QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"indPrimesDirect", 2, "Primes en &direct", {}},
         {"sep4", 2, "-", {}},
         {"mnuVersion", 2, "&Version", {}, false},
         {"indProvQuebec", 3, "&Québec", {}},
@@ -94,7 +95,7 @@ void buildMainMenu(QMainWindow *window)
     save->setShortcuts({save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S)});
     // The province and language items show which one is in use.
     for (const char *name :
-         {"indProvQuebec", "indProvOntario", "indLangFrancais", "indLangAnglais"})
+         {"indProvQuebec", "indProvOntario", "indLangFrancais", "indLangAnglais", "indPrimesDirect"})
         window->findChild<QAction *>(QLatin1String(name))->setCheckable(true);
 }
 

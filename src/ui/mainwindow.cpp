@@ -7,6 +7,7 @@
 #include "ui/dialogs.h"
 #include "ui/filecommands.h"
 #include "ui/langstring.h"
+#include "ui/livepremiumline.h"
 #include "ui/mainmenu.h"
 #include "ui/objectnode.h"
 #include "ui/pdfreader.h"
@@ -93,6 +94,7 @@ MainWindow::MainWindow(QWidget *parent)
             [this] { EnregistrerIllustrationSous(*this); });
     connect(item("indCourtier"), &QAction::triggered, this, &MainWindow::showBrokerWindow);
     connect(item("indAProposDe"), &QAction::triggered, this, &MainWindow::showAbout);
+    connect(item("indPrimesDirect"), &QAction::triggered, this, &MainWindow::showLivePremiums);
     for (const ProductDocument &document : productDocuments())
         connect(item(document.item), &QAction::triggered, this,
                 [this, &document] { openDocument(document); });
@@ -112,6 +114,7 @@ void MainWindow::load()
 {
     ApplyProvinceMenus(this, QString());
     CheckCurrentChoices(this);
+    item("indPrimesDirect")->setChecked(LivePremiumLine::shownBySettings());
     TranslateForm(static_cast<QObject *>(this));
 
     broker_ = new BrokerWindow(this);
@@ -195,6 +198,13 @@ void MainWindow::showAbout()
 {
     AboutWindow about(this);
     about.exec();
+}
+
+void MainWindow::showLivePremiums(bool shown)
+{
+    LivePremiumLine::keepShown(shown);
+    if (quoteForm_)
+        quoteForm_->lblPrimesDirect->setVisible(shown);
 }
 
 void MainWindow::openDocument(const ProductDocument &document)

@@ -48,6 +48,7 @@ private:
     void showHelpNotice();
     void showBrokerWindow();
     void showAbout();
+    void showLivePremiums(bool shown);
     void openDocument(const ProductDocument &document);
     void centreQuoteForm();
 

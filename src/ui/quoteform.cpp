@@ -2,6 +2,7 @@
 
 #include "ui/fieldevents.h"
 #include "ui/formutils.h"
+#include "ui/livepremiumline.h"
 #include "ui/maskededit.h"
 #include "ui/objectnode.h"
 
@@ -209,9 +210,11 @@ void QuoteForm::build()
     grid->addWidget(fraEcheance, 0, 2);
     grid->addWidget(fraEmprunteur, 1, 0, 1, 3);
     grid->addWidget(fraCoemprunteur, 2, 0, 1, 3);
-    grid->addWidget(lblDescription, 3, 0, 1, 2);
-    grid->addWidget(fraProgress, 4, 0, 1, 2);
-    grid->addWidget(cmdCotation, 3, 2, 2, 1);
+    lblPrimesDirect = new LivePremiumLine(this, fraProg_);
+    grid->addWidget(lblPrimesDirect, 3, 0, 1, 2); // beside the quote button
+    grid->addWidget(lblDescription, 4, 0, 1, 2);
+    grid->addWidget(fraProgress, 5, 0, 1, 2);
+    grid->addWidget(cmdCotation, 3, 2, 3, 1);
 
     // Design state: end-of-term date chosen, age given, man, non-smoker, no co-borrower.
     optEcheance[0]->setChecked(true);

@@ -18,6 +18,7 @@ class QRadioButton;
 namespace norvel {
 
 class FieldEvents;
+class LivePremiumLine;
 class MaskedEdit;
 
 // frmCotalmira: the window in which the broker enters one quote. Its controls carry the names
@@ -67,6 +68,7 @@ public:
     QLabel *lblPrenomCo, *lblNomCo, *lblDescription, *lblProgress;
     QProgressBar *prgBar;
     QPushButton *cmdCotation;
+    LivePremiumLine *lblPrimesDirect;
 
 Q_SIGNALS:
     // The entries passed validation: the quote command takes over.

@@ -10,8 +10,10 @@
 #include "ui/amountbox.h"
 #include "ui/dialogs.h"
 #include "ui/fieldevents.h"
+#include "ui/livepremiumline.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
+#include "ui/livepremiumline.h"
 #include "ui/formvalues.h"
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
@@ -114,6 +116,7 @@ void QuoteForm::retranslate()
     // The help line speaks the new language too.
     if (QWidget *field = focusWidget())
         lblDescription->setText(fieldHelp(programContext().language, field->objectName()));
+    lblPrimesDirect->refresh();
 }
 
 QuoteSnapshot QuoteForm::snapshot() const

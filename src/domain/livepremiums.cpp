@@ -1,0 +1,89 @@
+#include "domain/livepremiums.h"
+
+#include "domain/amountformat.h"
+#include "domain/language.h"
+#include "domain/quote.h"
+
+#include <QStringList>
+
+namespace norvel {
+
+namespace {
+
+const QString kValues = QStringLiteral("frmCotalmira-Val");
+
+// The form's own caption of the field, in lower case, without its colon and its access key:
+// "date du prêt", "coemprunteur – âge".
+QString fieldCaption(const Language &language, QuoteField field)
+{
+    const auto caption = [&](const char *key) {
+        QString text = language.text(QStringLiteral("frmCotalmira"), QLatin1String(key));
+        text.remove(QLatin1Char('&'));
+        while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char(' ')) ||
+               text.endsWith(QChar(0xA0)))
+            text.chop(1);
+        return text.left(1).toLower() + text.mid(1);
+    };
+    const QString co = caption("chkCoemprunteur-Caption") + QStringLiteral(" \u2013 ");
+    switch (field) {
+    case QuoteField::mskEffet:
+        return caption("lblEffet-Caption");
+    case QuoteField::txtTerme:
+        return caption("lblTerme-Caption");
+    case QuoteField::mskEcheance:
+        return caption("optEcheance(0)-Caption");
+    case QuoteField::txtEcheance:
+        return caption("optEcheance(1)-Caption");
+    case QuoteField::mskDateEmp:
+        return caption("optNaisEmp(0)-Caption");
+    case QuoteField::txtAge:
+        return caption("optNaisEmp(1)-Caption");
+    case QuoteField::mskDateCo:
+        return co + caption("optNaisCo(0)-Caption");
+    case QuoteField::txtAgeCo:
+        return co + caption("optNaisCo(1)-Caption");
+    }
+    return {};
+}
+
+} // namespace
+
+QString livePremiumLine(const Quote &quote, const Language &language)
+{
+    const auto value = [&](const char *key) { return language.text(kValues, QLatin1String(key)); };
+    if (quote.fault)
+        return value("PrimesAttente") + fieldCaption(language, quote.fault->focus);
+    if (quote.ratesFrom)
+        return value("PrimesTarifsFuturs") + effectiveDate(language, *quote.ratesFrom);
+    if (quote.rateError)
+        return value("PrimesTarifManquant");
+    const QuotePrices &p = quote.prices;
+    const auto amount = [&](float annual) {
+        return FormaterMontant(language, p.mensuel(annual), true);
+    };
+    // One option: the borrower's premium, or the co-borrower's when only they have it (the
+    // report's first row then names the co-borrower), and the couple's when both have it.
+    const auto option = [&](const char *key, bool emp, bool co, float empTotal, float coTotal,
+                            float both) {
+        if (!emp && !co)
+            return QString();
+        QString text = value(key) + QLatin1Char(' ');
+        if (!emp)
+            return text + value("PrimeCoemp") + QLatin1Char(' ') + amount(coTotal);
+        text += amount(empTotal);
+        if (co)
+            text += QStringLiteral(", ") + value("PrimeCouple") + QLatin1Char(' ') + amount(both);
+        return text;
+    };
+    QStringList options{option("PrimeVie", true, p.vieCoemp, p.PrimeVieEmp, p.PrimeVieCoemp,
+                               p.totalVie),
+                        option("PrimeVieInv24", p.invaliditeEmp, p.invaliditeCoemp,
+                               p.totalVieInv24Emp, p.totalVieInv24Coemp, p.totalVieInv24),
+                        option("PrimeVieInvDuree", p.invaliditeEmp, p.invaliditeCoemp,
+                               p.totalVieInvDureeEmp, p.totalVieInvDureeCoemp,
+                               p.totalVieInvDuree)};
+    options.removeAll(QString());
+    return value("PrimesMensuelles") + QLatin1Char(' ') + options.join(QStringLiteral(" \u00b7 "));
+}
+
+} // namespace norvel
