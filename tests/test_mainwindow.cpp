@@ -7,10 +7,12 @@
 #include "ui/amountbox.h"
 #include "ui/brokerwindow.h"
 #include "ui/langstring.h"
+#include "ui/livepremiumline.h"
 #include "ui/mainwindow.h"
 #include "ui/objectnode.h"
 #include "ui/programcontext.h"
 #include "ui/province.h"
+#include "ui/quoteform.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -173,6 +175,22 @@ private Q_SLOTS:
                                      QStringLiteral("Autre compagnie"),
                                      QStringLiteral("Rates: Tarifs 2010, in effect since 1 January 2010")}));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // View > Live premiums hides the line and keeps the choice for the next start.
+    void livePremiumsAreKeptInTheSettings()
+    {
+        for (const bool shownBefore : {true, false}) {
+            program_.reset();
+            MainWindow *w = start(shownBefore ? "" : "[systeme]\r\nprimesdirect=0\r\n");
+            QCOMPARE(w->item("indPrimesDirect")->isChecked(), shownBefore);
+            QCOMPARE(w->quoteForm()->lblPrimesDirect->isVisible(), shownBefore);
+            w->item("indPrimesDirect")->trigger();
+            QCOMPARE(w->quoteForm()->lblPrimesDirect->isVisible(), !shownBefore);
+            QCOMPARE(ReadSetting(programContext().settingsFilePath, QStringLiteral("systeme"),
+                                 QStringLiteral("primesdirect")),
+                     QLatin1String(shownBefore ? "0" : "1"));
+        }
     }
 
     void ctrlCCopiesInATextBoxAndOpensTheBrokerElsewhere()
