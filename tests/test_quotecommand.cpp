@@ -209,9 +209,9 @@ private Q_SLOTS:
         QStringList want, shown;
         for (const QString &cell : cells.split(u' '))
             want << (*preview()->report())[QStringLiteral("lblMntMens") + cell].caption;
-        static const QRegularExpression amount(QStringLiteral("[0-9\\x{A0}]+,[0-9]{2} \\$"));
+        static const QRegularExpression amount(QStringLiteral("[0-9][0-9\\x{A0}]*,[0-9]{2}\\x{A0}\\$"));
         for (const QRegularExpressionMatch &m : amount.globalMatch(line->text()))
-            shown << m.captured();
+            shown << m.captured().replace(QStringLiteral("\u00A0$"), QStringLiteral(" $"));
         QCOMPARE(shown, want);
     }
 

@@ -58,8 +58,10 @@ QString livePremiumLine(const Quote &quote, const Language &language)
     if (quote.rateError)
         return value("PrimesTarifManquant");
     const QuotePrices &p = quote.prices;
+    // An amount never wraps, nor leaves the word before it.
     const auto amount = [&](float annual) {
-        return FormaterMontant(language, p.mensuel(annual), true);
+        return QChar(0xA0) +
+               FormaterMontant(language, p.mensuel(annual), true).replace(u' ', QChar(0xA0));
     };
     // One option: the borrower's premium, or the co-borrower's when only they have it (the
     // report's first row then names the co-borrower), and the couple's when both have it.
@@ -67,12 +69,11 @@ QString livePremiumLine(const Quote &quote, const Language &language)
                             float both) {
         if (!emp && !co)
             return QString();
-        QString text = value(key) + QLatin1Char(' ');
         if (!emp)
-            return text + value("PrimeCoemp") + QLatin1Char(' ') + amount(coTotal);
-        text += amount(empTotal);
+            return value(key) + QLatin1Char(' ') + value("PrimeCoemp") + amount(coTotal);
+        QString text = value(key) + amount(empTotal);
         if (co)
-            text += QStringLiteral(", ") + value("PrimeCouple") + QLatin1Char(' ') + amount(both);
+            text += QStringLiteral(", ") + value("PrimeCouple") + amount(both);
         return text;
     };
     QStringList options{option("PrimeVie", true, p.vieCoemp, p.PrimeVieEmp, p.PrimeVieCoemp,

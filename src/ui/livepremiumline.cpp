@@ -31,7 +31,8 @@ LivePremiumLine::LivePremiumLine(QuoteForm *form, QWidget *parent)
     setWordWrap(true);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
-    setMinimumHeight(2 * fontMetrics().lineSpacing());
+    // Room for the longest line, so that the form keeps its layout whatever the line says.
+    setFixedHeight(3 * fontMetrics().lineSpacing() + 4);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // A name of its own keeps the label from telling every new text at once.
     setAccessibleName(QStringLiteral(" "));
