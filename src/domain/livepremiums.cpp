@@ -5,6 +5,7 @@
 #include "domain/quote.h"
 
 #include <QStringList>
+#include <iterator>
 
 namespace norvel {
 
@@ -24,26 +25,15 @@ QString fieldCaption(const Language &language, QuoteField field)
             text.chop(1);
         return text.left(1).toLower() + text.mid(1);
     };
-    const QString co = caption("chkCoemprunteur-Caption") + QStringLiteral(" \u2013 ");
-    switch (field) {
-    case QuoteField::mskEffet:
-        return caption("lblEffet-Caption");
-    case QuoteField::txtTerme:
-        return caption("lblTerme-Caption");
-    case QuoteField::mskEcheance:
-        return caption("optEcheance(0)-Caption");
-    case QuoteField::txtEcheance:
-        return caption("optEcheance(1)-Caption");
-    case QuoteField::mskDateEmp:
-        return caption("optNaisEmp(0)-Caption");
-    case QuoteField::txtAge:
-        return caption("optNaisEmp(1)-Caption");
-    case QuoteField::mskDateCo:
-        return co + caption("optNaisCo(0)-Caption");
-    case QuoteField::txtAgeCo:
-        return co + caption("optNaisCo(1)-Caption");
-    }
-    return {};
+    // The caption key of each field, in the order of QuoteField.
+    static constexpr const char *keys[] = {
+        "lblEffet-Caption",       "lblTerme-Caption",       "optEcheance(0)-Caption",
+        "optEcheance(1)-Caption", "optNaisEmp(0)-Caption",  "optNaisEmp(1)-Caption",
+        "optNaisCo(0)-Caption",   "optNaisCo(1)-Caption"};
+    static_assert(std::size(keys) == int(QuoteField::txtAgeCo) + 1);
+    const bool co = field == QuoteField::mskDateCo || field == QuoteField::txtAgeCo;
+    return (co ? caption("chkCoemprunteur-Caption") + QStringLiteral(" \u2013 ") : QString()) +
+           caption(keys[int(field)]);
 }
 
 } // namespace
