@@ -253,6 +253,7 @@ private Q_SLOTS:
         const QString none;
         row("quoted", QStringList{"--today", kToday, couple}, none, 0);
         row("too late for the loan date", QStringList{couple}, none, 1);
+        row("the eve of the rates", QStringList{"--today", "2009-12-31", couple}, none, 1);
         row("help", QStringList{"--help"}, none, 0);
         row("no file", QStringList{"--json"}, none, 2);
         row("unknown option", QStringList{"--fast", couple}, none, 2);
