@@ -169,11 +169,12 @@ private Q_SLOTS:
             QTest::keyClick(about, Qt::Key_Escape);
         });
         w->item("indAProposDe")->trigger();
-        QCOMPARE(lines, (QStringList{QString::fromUtf8(NORVEL_PRODUCT_NAME),
-                                     text("English", "modCotalmira-Msg", "Version") + ' ' +
-                                         text("English", "modCotalmira-Msg", "NoVersionontario"),
-                                     QStringLiteral("Autre compagnie"),
-                                     QStringLiteral("Rates: Tarifs 2010, in effect since 1 January 2010")}));
+        QCOMPARE(lines, (QStringList{
+                            QString::fromUtf8(NORVEL_PRODUCT_NAME),
+                            text("English", "modCotalmira-Msg", "Version") + ' ' +
+                                text("English", "modCotalmira-Msg", "NoVersionontario"),
+                            QStringLiteral("Autre compagnie"),
+                            QStringLiteral("Rates: Tarifs 2010, in effect since 1 January 2010")}));
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -168,7 +168,8 @@ private Q_SLOTS:
     {
         FileQuote quote;
         quote.file = QString::fromUtf8("/q/😀") + QChar(0xDCE9) + ".nvl";
-        QVERIFY2(jsonLine(quote, 0.08333f, std::nullopt).startsWith("{\"file\":\"/q/\xf0\x9f\x98\x80\\udce9.nvl\""),
+        QVERIFY2(jsonLine(quote, 0.08333f, std::nullopt)
+                     .startsWith("{\"file\":\"/q/\xf0\x9f\x98\x80\\udce9.nvl\""),
                  jsonLine(quote, 0.08333f, std::nullopt).constData());
     }
 

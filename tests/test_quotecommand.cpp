@@ -174,9 +174,10 @@ private Q_SLOTS:
     {
         programContext().rateVintage->effective = QDate(2010, 9, 1);
         QVERIFY(!quote({45}));
-        QCOMPARE(told(), QStringList{program_->text("French", "frmCotalmira-Msg", "TarifsFuturs_1") +
-                                     QStringLiteral("1 septembre 2010") +
-                                     program_->text("French", "frmCotalmira-Msg", "TarifsFuturs_2")});
+        QCOMPARE(told(),
+                 QStringList{program_->text("French", "frmCotalmira-Msg", "TarifsFuturs_1") +
+                             QStringLiteral("1 septembre 2010") +
+                             program_->text("French", "frmCotalmira-Msg", "TarifsFuturs_2")});
     }
 
     // The live line shows the report's own monthly figures, option by option, and only reads
@@ -209,7 +210,8 @@ private Q_SLOTS:
         QStringList want, shown;
         for (const QString &cell : cells.split(u' '))
             want << (*preview()->report())[QStringLiteral("lblMntMens") + cell].caption;
-        static const QRegularExpression amount(QStringLiteral("[0-9][0-9\\x{A0}]*,[0-9]{2}\\x{A0}\\$"));
+        static const QRegularExpression amount(
+            QStringLiteral("[0-9][0-9\\x{A0}]*,[0-9]{2}\\x{A0}\\$"));
         for (const QRegularExpressionMatch &m : amount.globalMatch(line->text()))
             shown << m.captured().replace(QStringLiteral("\u00A0$"), QStringLiteral(" $"));
         QCOMPARE(shown, want);
@@ -226,8 +228,9 @@ private Q_SLOTS:
         form_->txtAge->setText(QStringLiteral("4"));
         QCoreApplication::processEvents();
         QVERIFY(line->text() != settled);
-        QCOMPARE(QAccessible::queryAccessibleInterface(form_->lblPrimesDirect)->text(QAccessible::Name),
-                 settled);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(form_->lblPrimesDirect)->text(QAccessible::Name),
+            settled);
         form_->txtAge->setText(QStringLiteral("46"));
         QTRY_COMPARE(line->accessibleName(), line->text());
     }

@@ -120,7 +120,8 @@ private Q_SLOTS:
             "BaseErrMensuel");
         row("monthly factor zero as a single",
             keyed(RateDatabase::kPassword, generalTable({"1e-300,100,90,75,35"})), "BaseErrMensuel");
-        row("no rate vintage", keyed(RateDatabase::kPassword, generalTable({"0.08333,100,90,75,35"})),
+        row("no rate vintage",
+            keyed(RateDatabase::kPassword, generalTable({"0.08333,100,90,75,35"})),
             "BaseErrTarifs");
         row("general table a view without end",
             keyed(RateDatabase::kPassword,
@@ -161,7 +162,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, readOnly);
         QFETCH(int, rowsAfter);
-        QVERIFY(makeDatabase(database(), RateDatabase::kPassword, generalTable({}) + vintageTable()));
+        QVERIFY(
+            makeDatabase(database(), RateDatabase::kPassword, generalTable({}) + vintageTable()));
         const QByteArray before = bytesOf(database());
         std::optional<ReadOnlyMark> mark;
         if (readOnly)

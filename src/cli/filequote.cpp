@@ -85,7 +85,7 @@ FileQuote quoteFile(MainWindow &main, const QString &file, ScriptedDialogs &dial
         const std::optional<ValidationFault> fault =
             validateQuote(form->validationSnapshot(), today());
         const std::optional<RateVintage> &rates = programContext().rateVintage;
-        quote.errorKey = fault                                 ? fault->key
+        quote.errorKey = fault                                  ? fault->key
                          : rates && !rates->inEffectOn(today()) ? QStringLiteral("TarifsFuturs")
                                                                 : kRateFailure;
         quote.errorMessage = lastMessage(dialogs);

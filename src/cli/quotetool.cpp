@@ -63,7 +63,8 @@ int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
         return SomeFailed;
     }
     // The lines that follow are judged by these rates.
-    if (const std::optional<RateVintage> &rates = programContext().rateVintage; rates && !options.json)
+    if (const std::optional<RateVintage> &rates = programContext().rateVintage;
+        rates && !options.json)
         print(stdout, QStringLiteral("rates: %1, effective %2\n")
                           .arg(rates->name, rates->effective.toString(Qt::ISODate)));
     int status = AllQuoted;

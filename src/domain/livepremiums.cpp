@@ -26,10 +26,10 @@ QString fieldCaption(const Language &language, QuoteField field)
         return text.left(1).toLower() + text.mid(1);
     };
     // The caption key of each field, in the order of QuoteField.
-    static constexpr const char *keys[] = {
-        "lblEffet-Caption",       "lblTerme-Caption",       "optEcheance(0)-Caption",
-        "optEcheance(1)-Caption", "optNaisEmp(0)-Caption",  "optNaisEmp(1)-Caption",
-        "optNaisCo(0)-Caption",   "optNaisCo(1)-Caption"};
+    static constexpr const char *keys[] = {"lblEffet-Caption",       "lblTerme-Caption",
+                                           "optEcheance(0)-Caption", "optEcheance(1)-Caption",
+                                           "optNaisEmp(0)-Caption",  "optNaisEmp(1)-Caption",
+                                           "optNaisCo(0)-Caption",   "optNaisCo(1)-Caption"};
     static_assert(std::size(keys) == int(QuoteField::txtAgeCo) + 1);
     const bool co = field == QuoteField::mskDateCo || field == QuoteField::txtAgeCo;
     return (co ? caption("chkCoemprunteur-Caption") + QStringLiteral(" \u2013 ") : QString()) +
@@ -66,13 +66,12 @@ QString livePremiumLine(const Quote &quote, const Language &language)
             text += QStringLiteral(", ") + value("PrimeCouple") + amount(both);
         return text;
     };
-    QStringList options{option("PrimeVie", true, p.vieCoemp, p.PrimeVieEmp, p.PrimeVieCoemp,
-                               p.totalVie),
-                        option("PrimeVieInv24", p.invaliditeEmp, p.invaliditeCoemp,
-                               p.totalVieInv24Emp, p.totalVieInv24Coemp, p.totalVieInv24),
-                        option("PrimeVieInvDuree", p.invaliditeEmp, p.invaliditeCoemp,
-                               p.totalVieInvDureeEmp, p.totalVieInvDureeCoemp,
-                               p.totalVieInvDuree)};
+    QStringList options{
+        option("PrimeVie", true, p.vieCoemp, p.PrimeVieEmp, p.PrimeVieCoemp, p.totalVie),
+        option("PrimeVieInv24", p.invaliditeEmp, p.invaliditeCoemp, p.totalVieInv24Emp,
+               p.totalVieInv24Coemp, p.totalVieInv24),
+        option("PrimeVieInvDuree", p.invaliditeEmp, p.invaliditeCoemp, p.totalVieInvDureeEmp,
+               p.totalVieInvDureeCoemp, p.totalVieInvDuree)};
     options.removeAll(QString());
     return value("PrimesMensuelles") + QLatin1Char(' ') + options.join(QStringLiteral(" \u00b7 "));
 }

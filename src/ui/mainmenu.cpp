@@ -94,8 +94,8 @@ void buildMainMenu(QMainWindow *window)
     QAction *save = window->findChild<QAction *>(QStringLiteral("indEnregistrer"));
     save->setShortcuts({save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S)});
     // The province and language items show which one is in use.
-    for (const char *name :
-         {"indProvQuebec", "indProvOntario", "indLangFrancais", "indLangAnglais", "indPrimesDirect"})
+    for (const char *name : {"indProvQuebec", "indProvOntario", "indLangFrancais", "indLangAnglais",
+                             "indPrimesDirect"})
         window->findChild<QAction *>(QLatin1String(name))->setCheckable(true);
 }
 

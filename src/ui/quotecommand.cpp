@@ -98,8 +98,8 @@ bool QuoteCommand::run()
     const ProgramContext &state = programContext();
     const QuotePage page{brokerLine(main_ ? main_->brokerWindow() : nullptr), today(),
                          state.versionText};
-    Quote quote = makeQuote(form_->snapshot(), page, quoteSources(),
-                            [this](const char *key) { step(key); });
+    Quote quote =
+        makeQuote(form_->snapshot(), page, quoteSources(), [this](const char *key) { step(key); });
     prices_ = quote.prices;
     if (quote.ratesFrom) {
         tellRatesNotInEffect(*quote.ratesFrom);

@@ -39,7 +39,8 @@ bool readVintageFile(const QString &path, RateVintage &vintage, QString &error)
     if (read.name.isEmpty())
         error = QStringLiteral("%1: no name").arg(path);
     else if (!read.effective.isValid())
-        error = QStringLiteral("%1: effective \"%2\" is not a date as YYYY-MM-DD").arg(path, effective);
+        error =
+            QStringLiteral("%1: effective \"%2\" is not a date as YYYY-MM-DD").arg(path, effective);
     if (!error.isEmpty())
         return false;
     vintage = read;
