@@ -10,10 +10,15 @@
 #include "ui/mainwindow.h"
 #include "ui/objectnode.h"
 #include "ui/programcontext.h"
+#include "domain/contrast.h"
 #include "ui/province.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
 #include <QTimer>
 
 using namespace norvel;
@@ -172,6 +177,110 @@ private Q_SLOTS:
                                          text("English", "modCotalmira-Msg", "NoVersionontario"),
                                      QStringLiteral("Autre compagnie")}));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // In each window: every focusable control named (a boxes' after its label), uniquely within
+    // its frame; every mnemonic leads somewhere and is the only one of its letter, in the window
+    // and in each menu; the window wears the program's icon.
+    void everyWindowIsNamedAndReachable_data()
+    {
+        QTest::addColumn<bool>("english");
+        row("French", false);
+        row("English, after a switch", true);
+    }
+    void everyWindowIsNamedAndReachable()
+    {
+        QFETCH(bool, english);
+        MainWindow *w = start(QByteArray());
+        if (english)
+            w->item("indLangAnglais")->trigger();
+        AboutWindow about(w);
+        for (QWidget *window : QList<QWidget *>{w, brokerWindow(), &about}) {
+            QVERIFY(!window->windowIcon().isNull());
+            QMap<QString, QString> mnemonics; // shortcut -> caption, within the window
+            const auto mnemonic = [&](QMap<QString, QString> &seen, const QString &caption) {
+                const QString key = QKeySequence::mnemonic(caption).toString();
+                QVERIFY2(key.isEmpty() || !seen.contains(key), qPrintable(seen[key] + " / " + caption));
+                if (!key.isEmpty())
+                    seen[key] = caption;
+            };
+            QMap<QWidget *, QStringList> namesInFrame;
+            for (QWidget *c : window->findChildren<QWidget *>()) {
+                if (c->window() != window)
+                    continue;
+                const auto *label = qobject_cast<QLabel *>(c);
+                const auto *button = qobject_cast<QAbstractButton *>(c);
+                const auto *frame = qobject_cast<QGroupBox *>(c);
+                if (label && label->text().contains('&'))
+                    QVERIFY2(label->buddy(), qPrintable(label->text()));
+                mnemonic(mnemonics, label ? label->text() : button ? button->text()
+                                                     : frame  ? frame->title() : QString());
+                if (!(c->focusPolicy() & Qt::TabFocus) || qobject_cast<QMenu *>(c))
+                    continue;
+                const QString name = QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+                QVERIFY2(!name.isEmpty(), qPrintable(c->objectName()));
+                QWidget *group = c->parentWidget();
+                while (!qobject_cast<QGroupBox *>(group) && !group->isWindow())
+                    group = group->parentWidget();
+                QVERIFY2(!namesInFrame[group].contains(name), qPrintable(name));
+                namesInFrame[group] << name;
+                for (const QLabel *l : window->findChildren<QLabel *>())
+                    if (l->buddy() == c)
+                        QCOMPARE(name, QString(l->text()).remove('&'));
+            }
+            if (auto *main = qobject_cast<QMainWindow *>(window)) {
+                for (QAction *menu : main->menuBar()->actions())
+                    mnemonic(mnemonics, menu->text());
+                for (QMenu *menu : main->findChildren<QMenu *>()) {
+                    QMap<QString, QString> items;
+                    for (QAction *item : menu->actions())
+                        mnemonic(items, item->text());
+                }
+            }
+        }
+        QCOMPARE(quoteForm()->mskDateEmp->accessibleName(),
+                 text(english ? "English" : "French", "frmCotalmira", "mskDateEmp-AccessibleName"));
+        QVERIFY(quoteForm()->txtTerme->accessibleDescription().contains(
+            text(english ? "English" : "French", "frmCotalmira-Msg", "TermePretDesc_1")));
+    }
+
+    // Every enabled text reads on its background, with the style's light palette and with a
+    // dark one the desktop switches to while the program runs.
+    void everyEnabledTextReads_data()
+    {
+        QTest::addColumn<bool>("dark");
+        row("light", false);
+        row("dark", true);
+    }
+    void everyEnabledTextReads()
+    {
+        QFETCH(bool, dark);
+        QCOMPARE(qRound(contrastRatio(QColor(0x767676), Qt::white) * 100), 454); // WCAG's own grey
+        MainWindow *w = start(QByteArray());
+        quoteForm()->chkCoemprunteur->click(); // its boxes take their colours now
+        QPalette palette = QApplication::style()->standardPalette();
+        if (dark) {
+            for (auto [role, colour] : {std::pair{QPalette::Window, 0x31363b},
+                                        {QPalette::WindowText, 0xfcfcfc}, {QPalette::Base, 0x1b1e20},
+                                        {QPalette::Text, 0xfcfcfc}, {QPalette::Button, 0x31363b},
+                                        {QPalette::ButtonText, 0xfcfcfc}})
+                palette.setColor(role, QColor(QRgb(colour)));
+        }
+        QApplication::setPalette(palette);
+        QEvent change(QEvent::ApplicationPaletteChange); // what the running event loop sends
+        for (QWidget *widget : QApplication::allWidgets())
+            QCoreApplication::sendEvent(widget, &change);
+        double least = 21;
+        for (QWidget *c : w->findChildren<QWidget *>()) {
+            if (!c->isEnabled() || !c->isVisible())
+                continue;
+            const double ratio = contrastRatio(c->palette().color(c->foregroundRole()),
+                                               c->palette().color(c->backgroundRole()));
+            QVERIFY2(ratio >= 4.5, qPrintable(c->objectName() + ' ' + QString::number(ratio)));
+            least = qMin(least, ratio);
+        }
+        qInfo("least contrast %.2f:1", least);
+        QApplication::setPalette(QApplication::style()->standardPalette());
     }
 
     void ctrlCCopiesInATextBoxAndOpensTheBrokerElsewhere()

@@ -50,6 +50,8 @@ private:
     void showAbout();
     void openDocument(const ProductDocument &document);
     void centreQuoteForm();
+    // Scrolls the work area so that a control of the quote form that takes the focus shows.
+    void scrollTo(QWidget *control);
 
     QMdiArea *area_;
     QPointer<QuoteForm> quoteForm_;

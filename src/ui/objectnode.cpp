@@ -127,6 +127,17 @@ void ObjectNode::setToolTipText(const QString &text)
         static_cast<QWidget *>(object_.data())->setToolTip(display(text));
 }
 
+bool ObjectNode::hasAccessibleName() const
+{
+    return object_ && !isWindow_ && object_->isWidgetType();
+}
+
+void ObjectNode::setAccessibleName(const QString &text)
+{
+    if (object_ && object_->isWidgetType())
+        static_cast<QWidget *>(object_.data())->setAccessibleName(display(text));
+}
+
 std::optional<int> ObjectNode::listCount() const
 {
     if (auto *combo = qobject_cast<QComboBox *>(object_))

@@ -85,6 +85,7 @@ private:
     void endOfTermChanged();
     void birthDateChanged(MaskedEdit *date, QLineEdit *age);
     void setTabOrder();
+    void describeFields();
     void coBorrowerClicked();
     void quoteClicked();
 
