@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -215,6 +216,9 @@ private Q_SLOTS:
                     QVERIFY2(label->buddy(), qPrintable(label->text()));
                 mnemonic(mnemonics, label ? label->text() : button ? button->text()
                                                      : frame  ? frame->title() : QString());
+                if (frame && !frame->title().isEmpty()) // not the name of the frame around it
+                    QCOMPARE(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name),
+                             QString(frame->title()).remove('&'));
                 if (!(c->focusPolicy() & Qt::TabFocus) || qobject_cast<QMenu *>(c))
                     continue;
                 const QString name = QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
@@ -242,6 +246,19 @@ private Q_SLOTS:
                  text(english ? "English" : "French", "frmCotalmira", "mskDateEmp-AccessibleName"));
         QVERIFY(quoteForm()->txtTerme->accessibleDescription().contains(
             text(english ? "English" : "French", "frmCotalmira-Msg", "TermePretDesc_1")));
+    }
+
+    // On a screen too small for the form, the work area scrolls to the field the focus goes to.
+    void theWorkAreaScrollsToTheFocus()
+    {
+        MainWindow *w = start(QByteArray());
+        w->resize(480, 320);
+        QTest::qWait(20);
+        QWidget *view = w->workspace()->viewport();
+        for (QWidget *field : QList<QWidget *>{quoteForm()->cmdCotation, quoteForm()->mskEffet}) {
+            field->setFocus(Qt::TabFocusReason);
+            QVERIFY(view->rect().contains(QRect(field->mapTo(view, QPoint()), field->size())));
+        }
     }
 
     // Every enabled text reads on its background, with the style's light palette and with a
