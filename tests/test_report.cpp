@@ -202,14 +202,18 @@ private Q_SLOTS:
             c.visible = visible;
             return c;
         };
+        ReportControl page = label("Page 1", 0, 0);
+        page.twips.setWidth(10800);
+        page.alignment = Qt::AlignHCenter;
         const Report report(QStringLiteral("act"),
                             {{QStringLiteral("Detail"), 9000,
                               {label("12,00 $", 3600, 300), label("Emprunteur :", 900, 330),
                                label("/", 4420, 300), label("hidden", 6000, 300, false),
+                               label("/", 4420, 300),
                                label("Nom :", 900, 0), label("A\r\nB ", 2100, 0)}},
-                             {QStringLiteral("PageFooter"), 750, {label("Page 1", 0, 0)}}});
+                             {QStringLiteral("PageFooter"), 750, {page, label("Tel :", 0, 0)}}});
         QCOMPARE(reportReadingText(report),
-                 QString::fromUtf8("Nom :\tA B\nEmprunteur :\t12,00 $ /\nPage 1"));
+                 QString::fromUtf8("Nom :\tA B\nEmprunteur :\t12,00 $ /\nTel : Page 1"));
     }
 
 };

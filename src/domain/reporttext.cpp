@@ -24,6 +24,17 @@ QString oneLine(const QString &caption)
     return parts.join(QLatin1Char(' '));
 }
 
+// Where the eye finds a box's text on its row: its left edge, its centre when centred, its
+// right edge when aligned right.
+int anchor(const ReportControl &box)
+{
+    if (box.alignment & Qt::AlignHCenter)
+        return box.twips.center().x();
+    if (box.alignment & Qt::AlignRight)
+        return box.twips.right();
+    return box.twips.left();
+}
+
 } // namespace
 
 QString reportReadingText(const Report &report)
@@ -46,15 +57,21 @@ QString reportReadingText(const Report &report)
                    shown[end]->twips.top() - shown[first]->twips.top() < kRowTolerance)
                 ++end;
             std::stable_sort(shown.begin() + first, shown.begin() + end, [](auto *a, auto *b) {
-                return a->twips.left() < b->twips.left();
+                return anchor(*a) < anchor(*b);
             });
             QString line;
             for (size_t i = first; i < end; ++i) {
-                if (i > first)
-                    line += shown[i]->twips.left() - shown[i - 1]->twips.right() >= kColumnGap
+                const ReportControl &box = *shown[i];
+                if (i > first) {
+                    const ReportControl &before = *shown[i - 1];
+                    // Two boxes of the same text drawn over each other show it once.
+                    if (box.twips.intersects(before.twips) && box.caption == before.caption)
+                        continue;
+                    line += box.twips.left() - before.twips.right() >= kColumnGap
                                 ? QLatin1Char('\t')
                                 : QLatin1Char(' ');
-                line += oneLine(shown[i]->caption);
+                }
+                line += oneLine(box.caption);
             }
             lines << line;
             first = end;
