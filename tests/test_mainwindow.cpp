@@ -11,11 +11,16 @@
 #include "ui/mainwindow.h"
 #include "ui/objectnode.h"
 #include "ui/programcontext.h"
+#include "domain/contrast.h"
 #include "ui/province.h"
 #include "ui/quoteform.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
 #include <QTimer>
 
 using namespace norvel;
@@ -42,7 +47,11 @@ class MainWindowTest : public QObject {
     static bool shown(MainWindow *w, const char *name) { return w->item(name)->isVisible(); }
 
 private Q_SLOTS:
-    void cleanup() { program_.reset(); }
+    void cleanup()
+    {
+        program_.reset();
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
 
     void menusFollowTheProvince_data()
     {
@@ -192,6 +201,78 @@ private Q_SLOTS:
                                  QStringLiteral("primesdirect")),
                      QLatin1String(shownBefore ? "0" : "1"));
         }
+    }
+
+    // Each window, in French and light, in English (after a switch) and dark: the program's icon;
+    // every focusable control named, a box by its label, a frame by its title, none twice in a
+    // frame; every mnemonic leads somewhere, one per letter in a window or menu; all text reads.
+    void everyWindowReadsAndIsReachable_data()
+    {
+        QTest::addColumn<bool>("english");
+        row("French, light", false);
+        row("English, dark", true);
+    }
+    void everyWindowReadsAndIsReachable()
+    {
+        QFETCH(bool, english);
+        QCOMPARE(qRound(contrastRatio(QColor(0x767676), Qt::white) * 100), 454); // WCAG's grey
+        MainWindow *w = start(QByteArray());
+        quoteForm()->chkCoemprunteur->click(); // its boxes take their colours now
+        if (english)
+            w->item("indLangAnglais")->trigger();
+        QApplication::setPalette(english ? QPalette(QColor(0x31363b))
+                                         : QApplication::style()->standardPalette());
+        QEvent change(QEvent::ApplicationPaletteChange); // as the running event loop sends it
+        for (QWidget *widget : QApplication::allWidgets())
+            QCoreApplication::sendEvent(widget, &change);
+        const auto nameOf = [](QWidget *c) {
+            return QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+        };
+        const auto mnemonic = [](QMap<QString, QString> &seen, const QString &caption) {
+            const QString key = QKeySequence::mnemonic(caption).toString();
+            QVERIFY2(key.isEmpty() || !seen.contains(key), qPrintable(seen[key] + " / " + caption));
+            seen[key] = caption;
+        };
+        AboutWindow about(w);
+        double least = 21;
+        for (QWidget *window : QList<QWidget *>{w, brokerWindow(), &about}) {
+            QVERIFY(!window->windowIcon().isNull());
+            QMap<QString, QString> mnemonics;
+            QMap<QWidget *, QStringList> namesInFrame;
+            for (QWidget *c : window->findChildren<QWidget *>()) {
+                const auto *label = qobject_cast<QLabel *>(c);
+                const auto *button = qobject_cast<QAbstractButton *>(c);
+                const auto *frame = qobject_cast<QGroupBox *>(c);
+                const QString caption = label ? label->text() : button ? button->text()
+                                                              : frame  ? frame->title() : QString();
+                if (c->window() != window)
+                    continue;
+                mnemonic(mnemonics, caption);
+                QVERIFY(!label || !caption.contains('&') || label->buddy());
+                if ((frame && !caption.isEmpty()) || (label && label->buddy()))
+                    QCOMPARE(nameOf(frame ? c : label->buddy()), QString(caption).remove('&'));
+                if (c->isEnabled() && c->isVisible())
+                    least = qMin(least, contrastRatio(c->palette().color(c->foregroundRole()),
+                                                      c->palette().color(c->backgroundRole())));
+                QVERIFY2(least >= 4.5, qPrintable(c->objectName()));
+                if (!(c->focusPolicy() & Qt::TabFocus) || qobject_cast<QMenu *>(c))
+                    continue;
+                QStringList &siblings = namesInFrame[c->parentWidget()];
+                QVERIFY2(!nameOf(c).isEmpty() && !siblings.contains(nameOf(c)), qPrintable(nameOf(c)));
+                siblings << nameOf(c);
+            }
+            for (QMenu *menu : window->findChildren<QMenu *>()) {
+                QMap<QString, QString> items;
+                for (QAction *item : menu->actions())
+                    mnemonic(items, item->text());
+            }
+            if (auto *main = qobject_cast<QMainWindow *>(window))
+                for (QAction *menu : main->menuBar()->actions())
+                    mnemonic(mnemonics, menu->text());
+        }
+        qInfo("least contrast %.2f:1", least);
+        QVERIFY(quoteForm()->txtTerme->accessibleDescription().contains(
+            text(english ? "English" : "French", "frmCotalmira-Msg", "TermePretDesc_1")));
     }
 
     void ctrlCCopiesInATextBoxAndOpensTheBrokerElsewhere()

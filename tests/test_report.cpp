@@ -7,6 +7,7 @@
 #include "domain/language.h"
 #include "domain/quotereport.h"
 #include "domain/report.h"
+#include "domain/reporttext.h"
 #include "support/datarow.h"
 #include "support/pdftext.h"
 #include "support/quoteentry.h"
@@ -22,7 +23,9 @@
 #include "ui/reportpainter.h"
 #include "ui/reportpreview.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -172,12 +175,36 @@ private Q_SLOTS:
         for (const QAction *tool : preview->findChild<QToolBar *>()->actions())
             if (!tool->isSeparator())
                 tools << tool->text();
-        for (const char *key :
-             {"Imprimer", "EnregistrerPDF", "ZoomMoins", "ZoomPlus", "PleineLargeur", "Fermer"})
+        for (const char *key : {"Imprimer", "EnregistrerPDF", "ZoomMoins", "ZoomPlus",
+                                "PleineLargeur", "Copier", "Fermer"})
             english << program_->text("English", QStringLiteral("frmApercu-Val"), key);
         QCOMPARE(tools, english);
+        // The page, where the focus starts, reads and copies the quote, not the broker window.
+        QWidget *page = QApplication::focusWidget();
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(page);
+        QCOMPARE(reader->text(QAccessible::Name),
+                 program_->text("English", QStringLiteral("frmApercu-Val"), "Page"));
+        QTest::keyClick(page, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), reader->textInterface()->text(0, 100000));
         QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);
         QVERIFY(!preview->isVisible());
+    }
+
+    // Row by row from the top, left to right; far apart by a tab, side by side by a space.
+    void theReportReadsInRows()
+    {
+        const auto label = [](const char *caption, int left, int top, int width = 800) {
+            return ReportControl{"lbl", ControlKind::Label, QRect(left, top, width, 270), caption,
+                                 left >= 0, false, width > 800 ? Qt::AlignHCenter : Qt::AlignLeft};
+        };
+        const Report report(QStringLiteral("act"),
+                            {{"Detail", 9000,
+                              {label("12,00 $", 3600, 300), label("Emprunteur :", 900, 330),
+                               label("/", 4420, 300), label("hidden", -1, 300), label("/", 4420, 300),
+                               label("Nom :", 900, 0), label("A\r\nB ", 2100, 0)}},
+                             {"PageFooter", 750, {label("Page 1", 0, 0, 10800), label("Tel :", 0, 0)}}});
+        QCOMPARE(reportReadingText(report),
+                 QString::fromUtf8("Nom :\tA B\nEmprunteur :\t12,00 $ /\nTel : Page 1"));
     }
 
 };

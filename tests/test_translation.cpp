@@ -80,6 +80,7 @@ private Q_SLOTS:
                     "lblNom-ToolTipText=Le nom\\sdu client\r\n"
                     "fraCourtier-Caption=Repr\xe9sentant\r\n"
                     "txtNom-Text=Texte\r\n"
+                    "txtNom-AccessibleName=Nom du client\r\n"
                     "cmdCourtier(0)-Caption=&OK\r\n"
                     "cmdCourtier(1)-Caption=&Annuler\r\n"
                     "cmdCourtier-Caption=never\r\n"
@@ -96,6 +97,7 @@ private Q_SLOTS:
         QCOMPARE(label->toolTip(), QStringLiteral("Le nom du client"));
         QCOMPARE(frame->title(), QString::fromUtf8("Représentant"));
         QCOMPARE(edit->text(), QStringLiteral("Texte"));
+        QCOMPARE(edit->accessibleName(), QStringLiteral("Nom du client"));
         QCOMPARE(buttons[0]->text(), QStringLiteral("&OK"));
         QCOMPARE(buttons[1]->text(), QStringLiteral("&Annuler"));
         QCOMPARE(check->text(), QString::fromUtf8("Coemprunteur\nassuré"));

@@ -12,9 +12,11 @@
 #include "ui/langstring.h"
 #include "ui/mainwindow.h"
 #include "ui/programcontext.h"
+#include "ui/programicon.h"
 #include "ui/province.h"
 #include "ui/splashwindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -131,6 +133,7 @@ StartupResult startProgram(const StartupOptions &options, MainWindow **shown)
 {
     ProgramContext &state = programContext();
     state.dialogs = options.dialogs;
+    QApplication::setWindowIcon(programIcon());
     const QFileInfo program(options.programPath);
     state.programDir = program.absolutePath();
     state.exeBaseName = program.completeBaseName();

@@ -24,6 +24,9 @@ void TranslateControl(TranslationNode &object, const QString &section, const Lan
     if (object.hasToolTipText())
         if (const QString t = text("-ToolTipText"); !t.isEmpty())
             object.setToolTipText(t);
+    if (object.hasAccessibleName())
+        if (const QString t = text("-AccessibleName"); !t.isEmpty())
+            object.setAccessibleName(t);
     if (object.listCount()) {
         for (int n = 0;; ++n) {
             const QString t =

@@ -23,6 +23,9 @@ public:
     virtual void setText(const QString &) {}
     virtual bool hasToolTipText() const { return false; }
     virtual void setToolTipText(const QString &) {}
+    // The name a screen reader gives a control that has no label of its own.
+    virtual bool hasAccessibleName() const { return false; }
+    virtual void setAccessibleName(const QString &) {}
     virtual std::optional<int> listCount() const { return std::nullopt; }
     virtual void setListEntry(int, const QString &) {}
     virtual bool hasPicture() const { return false; }
@@ -43,8 +46,8 @@ public:
 // Translates a window or report and everything it holds from a language file (pictures are
 // resolved against the program folder):
 // section = the window's name ("report#section" for report controls), key = the control's name
-// (with "(index)" for an array member) and "-Caption", "-Text", "-ToolTipText", "-List#n" or
-// "-Picture#Tag". A property whose text is empty keeps its value.
+// (with "(index)" for an array member) and "-Caption", "-Text", "-ToolTipText",
+// "-AccessibleName", "-List#n" or "-Picture#Tag". A property whose text is empty keeps its value.
 void TranslateForm(TranslationNode &window, const Language &language, const QString &programDir);
 void TranslateControl(TranslationNode &object, const QString &section, const Language &language,
                       const QString &programDir);

@@ -52,6 +52,8 @@ BrokerWindow::BrokerWindow(QWidget *parent)
     lblTelephone->setObjectName(QStringLiteral("lblTelephone"));
     mskTelephone = new MaskedEdit(kPhoneMask, fraCourtier);
     mskTelephone->setObjectName(QStringLiteral("mskTelephone"));
+    lblCourtier->setBuddy(txtNom);
+    lblTelephone->setBuddy(mskTelephone);
     auto *fields = new QGridLayout(fraCourtier);
     fields->addWidget(lblCourtier, 0, 0);
     fields->addWidget(txtNom, 0, 1);

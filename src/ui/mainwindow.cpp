@@ -19,6 +19,7 @@
 #include "ui/shutdown.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -26,6 +27,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -72,6 +74,11 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Norvel"));
     setProperty("Tag", QStringLiteral(".\\Data\\wBackground_fr.jpg"));
     area_->setBackground(palette().brush(QPalette::Dark));
+    // A form larger than the screen leaves the rest of itself a scroll away, never out of reach.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget *, QWidget *now) { scrollTo(now); });
     setCentralWidget(area_);
     buildMainMenu(this);
 
@@ -174,6 +181,25 @@ void MainWindow::centreQuoteForm()
     const QSize client = area_->viewport()->size();
     sub->move(qMax(0, (client.width() - sub->width()) / 2),
               qMax(0, (client.height() - sub->height()) / 2));
+}
+
+void MainWindow::scrollTo(QWidget *control)
+{
+    QWidget *view = area_->viewport();
+    if (!control || control->window() != this || !view->isAncestorOf(control))
+        return;
+    // The control and a margin around it come into the view, the least scroll that does it.
+    const QRect wanted(control->mapTo(view, QPoint(-8, -8)), control->size() + QSize(16, 16));
+    QScrollBar *across = area_->horizontalScrollBar();
+    QScrollBar *down = area_->verticalScrollBar();
+    if (wanted.right() > view->width())
+        across->setValue(across->value() + wanted.right() - view->width());
+    if (wanted.left() < 0)
+        across->setValue(across->value() + wanted.left());
+    if (wanted.bottom() > view->height())
+        down->setValue(down->value() + wanted.bottom() - view->height());
+    if (wanted.top() < 0)
+        down->setValue(down->value() + wanted.top());
 }
 
 void MainWindow::showEvent(QShowEvent *event)

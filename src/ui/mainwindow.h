@@ -51,6 +51,8 @@ private:
     void showLivePremiums(bool shown);
     void openDocument(const ProductDocument &document);
     void centreQuoteForm();
+    // Scrolls the work area so that a control of the quote form that takes the focus shows.
+    void scrollTo(QWidget *control);
 
     QMdiArea *area_;
     QPointer<QuoteForm> quoteForm_;

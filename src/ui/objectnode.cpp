@@ -27,6 +27,18 @@ QString display(QString text)
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+// What a reader says of a caption: "&&" is an ampersand, a lone "&" marks the mnemonic.
+QString withoutMnemonic(const QString &caption)
+{
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && ++i == caption.size())
+            break;
+        text += caption.at(i);
+    }
+    return text;
+}
+
 bool isForm(const QObject *object)
 {
     return object->property(kFormProperty).toBool();
@@ -127,6 +139,17 @@ void ObjectNode::setToolTipText(const QString &text)
         static_cast<QWidget *>(object_.data())->setToolTip(display(text));
 }
 
+bool ObjectNode::hasAccessibleName() const
+{
+    return object_ && !isWindow_ && object_->isWidgetType();
+}
+
+void ObjectNode::setAccessibleName(const QString &text)
+{
+    if (object_ && object_->isWidgetType())
+        static_cast<QWidget *>(object_.data())->setAccessibleName(display(text));
+}
+
 std::optional<int> ObjectNode::listCount() const
 {
     if (auto *combo = qobject_cast<QComboBox *>(object_))
@@ -186,6 +209,11 @@ void TranslateForm(QObject *window)
 {
     ObjectNode node(window, true);
     TranslateForm(static_cast<TranslationNode &>(node), programContext().language, programContext().programDir);
+    // A frame within a frame is read by its own title, not by the one around it; a frame
+    // without a title keeps the name its language key gives it.
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>())
+        if (!frame->title().isEmpty())
+            frame->setAccessibleName(withoutMnemonic(frame->title()));
 }
 
 } // namespace norvel

@@ -26,6 +26,8 @@ public:
     void setText(const QString &text) override;
     bool hasToolTipText() const override;
     void setToolTipText(const QString &text) override;
+    bool hasAccessibleName() const override;
+    void setAccessibleName(const QString &text) override;
     std::optional<int> listCount() const override;
     void setListEntry(int n, const QString &text) override;
     bool hasPicture() const override;

@@ -41,9 +41,12 @@ template <class T> T *named(T *widget, const char *name, int index = -1)
     return widget;
 }
 
-QLabel *label(const char *name, const char *caption, QWidget *parent)
+// A caption tied to its box: its mnemonic moves there and readers name the box after it.
+QLabel *label(const char *name, const char *caption, QWidget *buddy)
 {
-    return named(new QLabel(QString::fromUtf8(caption), parent), name);
+    auto *label = named(new QLabel(QString::fromUtf8(caption), buddy->parentWidget()), name);
+    label->setBuddy(buddy);
+    return label;
 }
 
 QGroupBox *frame(const char *name, const char *caption, QWidget *parent)
@@ -125,16 +128,16 @@ void QuoteForm::build()
     QGroupBox *fraEffet = frame("fraEffet", "Prise d'effet", fraProg_);
     mskEffet = dateBox("mskEffet", fraEffet);
     txtTerme = textBox("txtTerme", 2, fraEffet);
-    twoRows(fraEffet, label("lblEffet", "Date du prêt :", fraEffet), mskEffet,
-            label("lblTerme", "Terme du prêt :", fraEffet), txtTerme);
+    twoRows(fraEffet, label("lblEffet", "Date du prêt :", mskEffet), mskEffet,
+            label("lblTerme", "Terme du prêt :", txtTerme), txtTerme);
 
     QGroupBox *fraMontant = frame("fraMontant", "Montants", fraProg_);
     txtHypotheque = textBox("txtHypotheque", 8, fraMontant);
     txtVersement = textBox("txtVersement", 5, fraMontant);
     txtHypotheque->setAlignment(Qt::AlignRight);
     txtVersement->setAlignment(Qt::AlignRight);
-    twoRows(fraMontant, label("lblHypotheque", "Montant du prêt :", fraMontant), txtHypotheque,
-            label("lblVersement", "Versement mensuel :", fraMontant), txtVersement);
+    twoRows(fraMontant, label("lblHypotheque", "Montant du prêt :", txtHypotheque), txtHypotheque,
+            label("lblVersement", "Versement mensuel :", txtVersement), txtVersement);
 
     fraEcheance = frame("fraEcheance", "Échéance", fraProg_);
     options(optEcheance, "optEcheance",
@@ -148,9 +151,9 @@ void QuoteForm::build()
     txtPrenom = textBox("txtPrenom", 15, fraEmprunteur);
     txtNom = textBox("txtNom", 15, fraEmprunteur);
     auto *emp = new QGridLayout(fraEmprunteur);
-    emp->addWidget(label("lblPrenomEmp", "Prénom :", fraEmprunteur), 0, 0);
+    emp->addWidget(label("lblPrenomEmp", "Prénom :", txtPrenom), 0, 0);
     emp->addWidget(txtPrenom, 0, 1);
-    emp->addWidget(label("lblNomEmp", "Nom :", fraEmprunteur), 1, 0);
+    emp->addWidget(label("lblNomEmp", "Nom :", txtNom), 1, 0);
     emp->addWidget(txtNom, 1, 1);
     emp->addWidget(birthFrame("fraNaisEmp", optNaisEmp, "optNaisEmp", mskDateEmp, "mskDateEmp",
                               txtAge, "txtAge", fraEmprunteur),
@@ -168,8 +171,8 @@ void QuoteForm::build()
         named(new QCheckBox(QStringLiteral("Coemprunteur"), fraCoemprunteur), "chkCoemprunteur");
     txtPrenomCo = textBox("txtPrenomCo", 15, fraCoemprunteur);
     txtNomCo = textBox("txtNomCo", 15, fraCoemprunteur);
-    lblPrenomCo = label("lblPrenomCo", "Prénom :", fraCoemprunteur);
-    lblNomCo = label("lblNomCo", "Nom :", fraCoemprunteur);
+    lblPrenomCo = label("lblPrenomCo", "Prénom :", txtPrenomCo);
+    lblNomCo = label("lblNomCo", "Nom :", txtNomCo);
     fraNaisCo = birthFrame("fraNaisCo", optNaisCo, "optNaisCo", mskDateCo, "mskDateCo", txtAgeCo,
                            "txtAgeCo", fraCoemprunteur);
     fraSexeCo =

@@ -87,6 +87,7 @@ private:
     void endOfTermChanged();
     void birthDateChanged(MaskedEdit *date, QLineEdit *age);
     void setTabOrder();
+    void describeFields();
     void coBorrowerClicked();
     void quoteClicked();
 

@@ -68,6 +68,16 @@ void QuoteForm::load()
     InitCoemprunteur(illustration_.coempMemoire);
     illustration_.modified = false;
     TranslateForm(static_cast<QObject *>(this));
+    describeFields();
+}
+
+void QuoteForm::describeFields()
+{
+    // A screen reader gives, after a control's name, the help the line shows for it.
+    for (QWidget *control : findChildren<QWidget *>()) {
+        QString help = fieldHelp(programContext().language, control->objectName());
+        control->setAccessibleDescription(help.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    }
 }
 
 void QuoteForm::resetToNewIllustration()
@@ -109,6 +119,7 @@ void QuoteForm::setIllustrationName(const QString &displayName)
 void QuoteForm::retranslate()
 {
     TranslateForm(static_cast<QObject *>(this));
+    describeFields();
     // The caption names the illustration, not the window.
     setIllustrationName(illustrationName_);
     reformatAmount(txtHypotheque);

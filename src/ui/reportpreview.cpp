@@ -3,6 +3,7 @@
 #include "base/profile.h"
 #include "domain/language.h"
 #include "domain/report.h"
+#include "domain/reporttext.h"
 #include "ui/dialogs.h"
 #include "ui/langstring.h"
 #include "ui/programcontext.h"
@@ -10,10 +11,13 @@
 #include "ui/reportpainter.h"
 #include "ui/settingswriter.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -21,6 +25,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyleOptionFocusRect>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -53,12 +58,14 @@ void tellError(const QString &key, const QString &detail)
 
 } // namespace
 
-// The sheet of paper, drawn at the preview's zoom.
+// The sheet of paper, drawn at the preview's zoom. It takes the focus, so that a screen reader
+// reads the quote's text from it and Ctrl+C copies that text.
 class PageView : public QWidget {
 public:
     explicit PageView(QWidget *parent)
         : QWidget(parent)
     {
+        setFocusPolicy(Qt::StrongFocus);
         setZoom(1.0);
     }
     void setReport(const Report *report)
@@ -66,6 +73,7 @@ public:
         report_ = report;
         update();
     }
+    QString readingText() const { return report_ ? reportReadingText(*report_) : QString(); }
     double zoom() const { return zoom_; }
     void setZoom(double zoom)
     {
@@ -83,12 +91,81 @@ protected:
         painter.fillRect(rect(), Qt::white);
         if (report_)
             paintReport(*report_, painter, rect());
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(2, 2, -2, -2);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QWidget::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QWidget::focusOutEvent(event);
+        update();
     }
 
 private:
     const Report *report_ = nullptr;
     double zoom_ = 1.0;
 };
+
+namespace {
+
+// What assistive technology reads of the page: a document whose text is the quote's, in
+// reading order.
+class PageAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit PageAccessible(PageView *page)
+        : QAccessibleWidget(page, QAccessible::Document)
+    {
+    }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return whole();
+        return QAccessibleWidget::text(t);
+    }
+    QString text(int start, int end) const override { return whole().mid(start, end - start); }
+    int characterCount() const override { return int(whole().size()); }
+    int cursorPosition() const override { return caret_; }
+    void setCursorPosition(int position) override { caret_ = qBound(0, position, characterCount()); }
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        return QString();
+    }
+
+private:
+    QString whole() const { return static_cast<PageView *>(widget())->readingText(); }
+    int caret_ = 0;
+};
+
+QAccessibleInterface *pageAccessible(const QString &key, QObject *object)
+{
+    auto *page = key == QLatin1String("QWidget") ? dynamic_cast<PageView *>(object) : nullptr;
+    return page ? new PageAccessible(page) : nullptr;
+}
+
+} // namespace
 
 PreviewChoosers PreviewChoosers::desktop()
 {
@@ -118,17 +195,21 @@ ReportPreview::ReportPreview(QWidget *parent)
     , tools_(new QToolBar(this))
 {
     setObjectName(QStringLiteral("frmApercu"));
+    static const bool readable = (QAccessible::installFactory(pageAccessible), true);
+    Q_UNUSED(readable);
     addTool("Imprimer", [this] { print(); }, {QKeySequence::Print});
     addTool("EnregistrerPDF", [this] { saveAsPdf(); }, {QKeySequence::Save});
     tools_->addSeparator();
     addTool("ZoomMoins", [this] { setZoom(zoom() / kZoomStep); }, {QKeySequence::ZoomOut});
     addTool("ZoomPlus", [this] { setZoom(zoom() * kZoomStep); }, {QKeySequence::ZoomIn});
-    addTool("PleineLargeur", [this] { fitWidth(); });
+    addTool("PleineLargeur", [this] { fitWidth(); }, {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    addTool("Copier", [this] { copyText(); }, {QKeySequence::Copy});
     tools_->addSeparator();
     addTool("Fermer", [this] { close(); },
             {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
 
     scroll_->setWidget(page_);
+    scroll_->setFocusPolicy(Qt::NoFocus); // the page takes the focus; its keys scroll the view
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll_->setBackgroundRole(QPalette::Dark);
     auto *layout = new QVBoxLayout(this);
@@ -151,6 +232,7 @@ void ReportPreview::retranslate()
     for (QAction *action : tools_->actions())
         if (!action->isSeparator())
             action->setText(text(action->objectName().toLatin1().constData()));
+    page_->setAccessibleName(text("Page"));
     QString caption =
         GetLangString(QStringLiteral("frmCotalmira-Val"), QStringLiteral("RapportBracket"));
     if (parentWidget())
@@ -166,6 +248,7 @@ void ReportPreview::present()
     show();
     raise();
     activateWindow();
+    page_->setFocus();
     if (!first)
         return;
     fitWidth();
@@ -247,6 +330,16 @@ void ReportPreview::setReport(std::unique_ptr<Report> report)
 {
     report_ = std::move(report);
     page_->setReport(report_.get());
+}
+
+QString ReportPreview::readingText() const
+{
+    return page_->readingText();
+}
+
+void ReportPreview::copyText()
+{
+    QGuiApplication::clipboard()->setText(readingText());
 }
 
 double ReportPreview::zoom() const

@@ -51,6 +51,11 @@ public:
     void setZoom(double zoom); // 1 = actual size
     void fitWidth();
 
+    // The quote's text in reading order, as assistive technology reads it; Copy puts it on
+    // the clipboard.
+    QString readingText() const;
+    void copyText();
+
     // The two commands of the tool bar; each says what went wrong through the dialog seam.
     bool print();
     bool saveAsPdf();

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+namespace norvel {
+
+// Norvel's own icon, for every window and the task bar: the drawing of the desktop entry's
+// icon (packaging/ca.maisonorleane.Norvel.svg), painted at the usual icon sizes.
+QIcon programIcon();
+
+} // namespace norvel
