@@ -175,8 +175,7 @@ void QuoteForm::EcheanceMaximale()
 
 void QuoteForm::CalculerDureeAmortissement()
 {
-    txtEcheance->setText(norvel::CalculerDureeAmortissement(mskEcheance->formattedText(),
-                                                            mskEffet->formattedText()));
+    react([](QuoteFormReactions &r) { r.amortizationFromDates(); });
 }
 
 QuoteInput QuoteForm::quoteInput() const
