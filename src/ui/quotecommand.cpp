@@ -1,7 +1,6 @@
 #include "ui/quotecommand.h"
 
 #include "base/clock.h"
-#include "domain/databaserates.h"
 #include "domain/quote.h"
 #include "domain/report.h"
 #include "ui/brokerwindow.h"
@@ -22,19 +21,6 @@ namespace norvel {
 namespace {
 
 const QString kMessages = QStringLiteral("frmCotalmira-Msg");
-
-// The rate lookup kept for the run, made on the first quote.
-RateSource *rates()
-{
-    ProgramContext &state = programContext();
-    if (!state.rateDatabase) {
-        state.rates.reset();
-        return nullptr;
-    }
-    if (!state.rates)
-        state.rates = std::make_unique<DatabaseRates>(*state.rateDatabase);
-    return state.rates.get();
-}
 
 // The broker line: the broker window's name and telephone.
 std::optional<QuotePage::Broker> brokerLine(const BrokerWindow *broker)
@@ -58,17 +44,6 @@ void QuoteCommand::step(const char *key)
     form_->AfficherProgression(GetLangString(kMessages, QLatin1String(key)));
 }
 
-void QuoteCommand::tellRateError(const QString &table, double age, const QString &detail)
-{
-    if (Dialogs *dialogs = programContext().dialogs)
-        dialogs->tell(
-            GetLangString(kMessages, QStringLiteral("ErrTaux")) + QStringLiteral("\r\n\r\n") +
-                GetLangString(kMessages, QStringLiteral("ErrTauxDetail_1")) + table +
-                GetLangString(kMessages, QStringLiteral("ErrTauxDetail_2")) + QString::number(age) +
-                QStringLiteral("\r\n(") + detail + QLatin1Char(')'),
-            programContext().appTitle, Dialogs::Icon::Critical);
-}
-
 bool QuoteCommand::run()
 {
     form_->prgBar->setValue(0);
@@ -84,13 +59,13 @@ bool QuoteCommand::run()
     const QuotePage page{brokerLine(main_ ? main_->brokerWindow() : nullptr), today(),
                          state.versionText};
     Quote quote = makeQuote(form_->snapshot(), page,
-                            {rates(), state.monthlyFactor, state.language, state.programDir},
+                            {programContext().quoteRates(), state.monthlyFactor, state.language, state.programDir},
                             [this](const char *key) { step(key); });
     prices_ = quote.prices;
     if (quote.rateError) {
-        const RateError &error = *quote.rateError;
-        tellRateError(error.table, error.age,
-                      quote.noRateDatabase ? error.detail : error.describe());
+        if (Dialogs *dialogs = programContext().dialogs)
+            dialogs->tell(rateErrorMessage(quote, state.language), state.appTitle,
+                          Dialogs::Icon::Critical);
         return false;
     }
     if (!quote.ok())

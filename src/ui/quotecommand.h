@@ -33,7 +33,6 @@ public:
 private:
     void step(const char *key);
     void showReport(std::unique_ptr<Report> report);
-    void tellRateError(const QString &table, double age, const QString &detail);
 
     QuoteForm *form_;
     QPointer<MainWindow> main_;
