@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScopedValueRollback>
+#include <utility>
 
 namespace norvel {
 
@@ -20,7 +21,7 @@ int selected(QRadioButton *const pair[2])
     return pair[0]->isChecked() ? 0 : pair[1]->isChecked() ? 1 : -1;
 }
 
-void setSelected(QRadioButton *pair[2], int k)
+void setSelected(QRadioButton *const pair[2], int k)
 {
     if (k < 0)
         deselectBoth(pair);
@@ -56,42 +57,66 @@ void setInUse(QWidget *box, bool on, bool greyText = false)
     setEntryColours(box, on, greyText);
 }
 
+// Which control holds which part of the data.
+struct Bindings {
+    std::pair<QString QuoteFormState::*, MaskedEdit *> dates[4];
+    std::pair<QString QuoteFormState::*, QLineEdit *> texts[8];
+    std::pair<QString QuoteFormState::*, QLineEdit *> amounts[2];
+    std::pair<int QuoteFormState::*, QRadioButton *const *> pairs[7];
+    std::pair<bool QuoteFormState::*, QLineEdit *> inUse[8];
+};
+
+Bindings bindings(const QuoteForm &f)
+{
+    using S = QuoteFormState;
+    return {{{&S::mskEffet, f.mskEffet},
+             {&S::mskEcheance, f.mskEcheance},
+             {&S::mskDateEmp, f.mskDateEmp},
+             {&S::mskDateCo, f.mskDateCo}},
+            {{&S::txtTerme, f.txtTerme},
+             {&S::txtEcheance, f.txtEcheance},
+             {&S::txtPrenom, f.txtPrenom},
+             {&S::txtNom, f.txtNom},
+             {&S::txtAge, f.txtAge},
+             {&S::txtPrenomCo, f.txtPrenomCo},
+             {&S::txtNomCo, f.txtNomCo},
+             {&S::txtAgeCo, f.txtAgeCo}},
+            {{&S::txtHypotheque, f.txtHypotheque}, {&S::txtVersement, f.txtVersement}},
+            {{&S::optEcheance, f.optEcheance},
+             {&S::optNaisEmp, f.optNaisEmp},
+             {&S::optSexe, f.optSexe},
+             {&S::optFumeur, f.optFumeur},
+             {&S::optNaisCo, f.optNaisCo},
+             {&S::optSexeCo, f.optSexeCo},
+             {&S::optFumCo, f.optFumCo}},
+            {{&S::mskEcheanceOn, f.mskEcheance},
+             {&S::txtEcheanceOn, f.txtEcheance},
+             {&S::mskDateEmpOn, f.mskDateEmp},
+             {&S::txtAgeOn, f.txtAge},
+             {&S::txtPrenomCoOn, f.txtPrenomCo},
+             {&S::txtNomCoOn, f.txtNomCo},
+             {&S::mskDateCoOn, f.mskDateCo},
+             {&S::txtAgeCoOn, f.txtAgeCo}}};
+}
+
 } // namespace
 
 QuoteFormState QuoteForm::state() const
 {
+    const Bindings b = bindings(*this);
     QuoteFormState s;
-    s.mskEffet = mskEffet->digits();
-    s.mskEcheance = mskEcheance->digits();
-    s.mskDateEmp = mskDateEmp->digits();
-    s.mskDateCo = mskDateCo->digits();
-    s.txtTerme = txtTerme->text();
-    s.txtHypotheque = txtHypotheque->text();
-    s.txtVersement = txtVersement->text();
-    s.txtEcheance = txtEcheance->text();
-    s.txtPrenom = txtPrenom->text();
-    s.txtNom = txtNom->text();
-    s.txtAge = txtAge->text();
-    s.txtPrenomCo = txtPrenomCo->text();
-    s.txtNomCo = txtNomCo->text();
-    s.txtAgeCo = txtAgeCo->text();
-    s.optEcheance = selected(optEcheance);
-    s.optNaisEmp = selected(optNaisEmp);
-    s.optSexe = selected(optSexe);
-    s.optFumeur = selected(optFumeur);
-    s.optNaisCo = selected(optNaisCo);
-    s.optSexeCo = selected(optSexeCo);
-    s.optFumCo = selected(optFumCo);
+    for (const auto &[part, box] : b.dates)
+        s.*part = box->digits();
+    for (const auto &[part, box] : b.texts)
+        s.*part = box->text();
+    for (const auto &[part, box] : b.amounts)
+        s.*part = box->text();
+    for (const auto &[part, pair] : b.pairs)
+        s.*part = selected(pair);
+    for (const auto &[part, box] : b.inUse)
+        s.*part = ownEnabled(box);
     s.chkCoemprunteur = chkCoemprunteur->isChecked();
     s.fraEcheance = fraEcheance->isEnabled();
-    s.mskEcheanceOn = ownEnabled(mskEcheance);
-    s.txtEcheanceOn = ownEnabled(txtEcheance);
-    s.mskDateEmpOn = ownEnabled(mskDateEmp);
-    s.txtAgeOn = ownEnabled(txtAge);
-    s.txtPrenomCoOn = ownEnabled(txtPrenomCo);
-    s.txtNomCoOn = ownEnabled(txtNomCo);
-    s.mskDateCoOn = ownEnabled(mskDateCo);
-    s.txtAgeCoOn = ownEnabled(txtAgeCo);
     s.memory = illustration_.coempMemoire;
     return s;
 }
@@ -100,37 +125,24 @@ void QuoteForm::showState(const QuoteFormState &s)
 {
     // What the controls tell of these changes has been reacted to already, in the data.
     const QScopedValueRollback showing(showing_, true);
+    const Bindings b = bindings(*this);
     illustration_.coempMemoire = s.memory;
     chkCoemprunteur->setChecked(s.chkCoemprunteur);
-    setDigits(mskEffet, s.mskEffet);
-    setDigits(mskEcheance, s.mskEcheance);
-    setDigits(mskDateEmp, s.mskDateEmp);
-    setDigits(mskDateCo, s.mskDateCo);
-    setText(txtTerme, s.txtTerme);
-    setAmount(txtHypotheque, s.txtHypotheque);
-    setAmount(txtVersement, s.txtVersement);
-    setText(txtEcheance, s.txtEcheance);
-    setText(txtPrenom, s.txtPrenom);
-    setText(txtNom, s.txtNom);
-    setText(txtAge, s.txtAge);
-    setText(txtPrenomCo, s.txtPrenomCo);
-    setText(txtNomCo, s.txtNomCo);
-    setText(txtAgeCo, s.txtAgeCo);
-    setSelected(optEcheance, s.optEcheance);
-    setSelected(optNaisEmp, s.optNaisEmp);
-    setSelected(optSexe, s.optSexe);
-    setSelected(optFumeur, s.optFumeur);
-    setSelected(optNaisCo, s.optNaisCo);
-    setSelected(optSexeCo, s.optSexeCo);
-    setSelected(optFumCo, s.optFumCo);
+    for (const auto &[part, box] : b.dates)
+        setDigits(box, s.*part);
+    for (const auto &[part, box] : b.texts)
+        setText(box, s.*part);
+    for (const auto &[part, box] : b.amounts)
+        setAmount(box, s.*part);
+    for (const auto &[part, pair] : b.pairs)
+        setSelected(pair, s.*part);
+    for (const auto &[part, box] : b.inUse)
+        setInUse(box, s.*part, box == mskDateCo);
 
     for (QWidget *w : {static_cast<QWidget *>(fraEcheance), static_cast<QWidget *>(optEcheance[0]),
                        static_cast<QWidget *>(optEcheance[1])})
         w->setEnabled(s.fraEcheance);
-    setInUse(mskEcheance, s.mskEcheanceOn);
-    setInUse(txtEcheance, s.txtEcheanceOn);
-    setInUse(mskDateEmp, s.mskDateEmpOn);
-    setInUse(txtAge, s.txtAgeOn);
+    // The co-borrower's captions, frames and options are in use with the box ticked.
     const bool co = s.chkCoemprunteur;
     for (QWidget *w : {static_cast<QWidget *>(lblPrenomCo), static_cast<QWidget *>(lblNomCo),
                        static_cast<QWidget *>(fraNaisCo), static_cast<QWidget *>(fraSexeCo),
@@ -140,10 +152,6 @@ void QuoteForm::showState(const QuoteFormState &s)
         pair[0]->setEnabled(co);
         pair[1]->setEnabled(co);
     }
-    setInUse(txtPrenomCo, s.txtPrenomCoOn);
-    setInUse(txtNomCo, s.txtNomCoOn);
-    setInUse(mskDateCo, s.mskDateCoOn, true);
-    setInUse(txtAgeCo, s.txtAgeCoOn);
 }
 
 void QuoteForm::react(const std::function<void(QuoteFormReactions &)> &reaction)
