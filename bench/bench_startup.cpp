@@ -68,8 +68,8 @@ void StartupProcessFloor(benchmark::State &state)
 }
 BENCHMARK(StartupProcessFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
 
-// The share of start-up spent deriving the database key: read-write (0), and read-only (1) as
-// an installed copy opens it.
+// Opening the rate database with its key: read-write (0), and read-only (1) as an installed copy
+// opens it.
 void OpenRateDatabase(benchmark::State &state)
 {
     const QString path = folder->file(QStringLiteral("Data/Illustra.mdb"));

@@ -3,6 +3,7 @@
 // NORVEL_WRITE_EXAMPLES set, the examples test writes examples/ afresh instead of comparing.
 #include "base/clock.h"
 #include "cli/filequote.h"
+#include "cli/headlessprogram.h"
 #include "cli/jsonline.h"
 #include "cli/progressbar.h"
 #include "domain/illusrecord.h"
@@ -16,12 +17,19 @@
 #include "support/readonlymark.h"
 #include "support/running.h"
 #include "support/windows.h"
-#include "ui/programcontext.h"
+#include "ui/filecommands.h"
 #include "ui/illustrationio.h"
+#include "ui/mainwindow.h"
+#include "ui/programcontext.h"
+#include "ui/quotecommand.h"
+#include "ui/quoteform.h"
+#include "ui/reportpreview.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -101,6 +109,82 @@ struct ToolFolder {
                 process.readAllStandardOutput(), process.readAllStandardError()};
     }
 };
+
+// Files of every kind, most of them near a quote that passes: dates about the loan's, ages near
+// the limits, options and boxes as any program could have stored them, now and then garbage.
+QStringList generatedFiles(const QTemporaryDir &dir, int count)
+{
+    QRandomGenerator random(17);
+    const auto pick = [&](std::initializer_list<const char *> texts) {
+        return QString::fromLatin1(texts.begin()[random.bounded(int(texts.size()))]);
+    };
+    const auto date = [&](int fromYear, int years) {
+        return QDate(fromYear, 1, 1).addDays(random.bounded(366 * years)).toString("ddMMyyyy")
+            .left(random.bounded(12) ? 8 : random.bounded(9));
+    };
+    const auto number = [&](int low, int high) { return QString::number(random.bounded(low, high)); };
+    const auto flag = [&] { return qint16(-random.bounded(2)); };
+    QStringList files;
+    for (int i = 0; i < count; ++i) {
+        IllusRecord r;
+        r.effet = random.bounded(10) ? date(2010, 1) : pick({"", "31022010", "x"});
+        r.echeance = random.bounded(3) ? date(2011, 30) : pick({"", "01012050", "3"});
+        r.optEcheance = flag();
+        r.duree = random.bounded(3) ? number(-5, 400) : pick({"", "---", "abc"});
+        r.terme = random.bounded(5) ? number(0, 70) : pick({"", "x1"});
+        r.dateNais = date(1940, 55);
+        r.age = random.bounded(4) ? number(10, 75) : pick({"", "---"});
+        r.parDate = flag(), r.homme = flag(), r.fumeur = flag();
+        r.coemprunteur = quint8(random.bounded(3));
+        r.dateNaisCo = random.bounded(4) ? date(1940, 55) : pick({"", "1a2b"});
+        r.ageCo = random.bounded(3) ? number(10, 75) : pick({"", "---", "1234"});
+        r.parDateCo = flag(), r.hommeCo = flag(), r.fumeurCo = flag();
+        r.montant = random.bounded(20) ? number(0, 9999999) : pick({"", "12a"});
+        r.versement = random.bounded(20) ? number(0, 99999) : pick({""});
+        r.prenom = pick({"Jean", "Élodie", "Marie-Ève Tremblay-Gagnon", ""});
+        r.nom = pick({"Roy", "Lévesque", "Abcdefghijklmnopqrst"});
+        r.prenomCo = pick({"Luc", "", "Anne-Marie-Josée"}), r.nomCo = pick({"Côté", "Gagnon"});
+        QByteArray bytes = encodeIllustration(pick({"Courtier", "", "Nom de trente caractères et plus"}),
+                                              pick({"5145550123", "514555", "", "51 555x0123"}), r);
+        if (random.bounded(40) == 0)
+            bytes.chop(1);
+        files << dir.filePath(QStringLiteral("g%1.nvl").arg(i));
+        QFile file(files.last());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {};
+    }
+    return files;
+}
+
+// File > Open in the program's own form, the quote button, and what the form then shows.
+FileQuote quoteInForm(MainWindow &main, ScriptedDialogs &dialogs, const QString &file)
+{
+    dialogs.clearRecord();
+    FileQuote quote;
+    quote.file = file;
+    QuoteForm *form = main.quoteForm();
+    form->illustration().modified = false;
+    dialogs.scriptFiles({file});
+    OuvrirIllustration(main);
+    const auto said = [&](const QString &key) {
+        quote.errorKey = key;
+        quote.errorMessage = dialogs.messages.isEmpty() ? QString() : dialogs.messages.last().text;
+        return quote;
+    };
+    if (form->illustration().fileName != file)
+        return said(QStringLiteral("ErrAffSoumission"));
+    const qsizetype told = dialogs.messages.size();
+    form->cmdCotation->click();
+    if (dialogs.messages.size() > told) {
+        const auto fault = validateQuote(form->validationSnapshot(), today());
+        return said(fault ? fault->key : QStringLiteral("ErrTaux"));
+    }
+    const QuoteCommand *command = form->findChild<QuoteCommand *>();
+    quote.ok = true;
+    quote.prices = command->prices();
+    quote.report = std::shared_ptr<const Report>(std::shared_ptr<void>(), command->preview()->report());
+    return quote;
+}
 
 } // namespace
 
@@ -408,6 +492,40 @@ private Q_SLOTS:
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
         QCOMPARE(QDir(temporary.path()).entryList({"norvel*"}, QDir::AllEntries), QStringList());
+    }
+
+    // The tool quotes without the form what the form quotes, file after file, as one program.
+    void toolQuotesAsTheForm_data()
+    {
+        QTest::addColumn<QString>("province");
+        QTest::addColumn<QString>("language");
+        row("Québec, French", "quebec", "fr");
+        row("Québec, English", "quebec", "en");
+        row("Ontario", "ontario", "");
+    }
+    void toolQuotesAsTheForm()
+    {
+        QFETCH(QString, province);
+        QFETCH(QString, language);
+        setToday(QDate(2010, 8, 31));
+        QTemporaryDir dir;
+        const QStringList files = generatedFiles(dir, 400);
+        HeadlessProgram program;
+        QString error;
+        QVERIFY2(program.start(builtProgramDir(), province, language, &error), qPrintable(error));
+        FileQuoter tool(program.window()->quoteForm()->state());
+        int quoted = 0;
+        for (const QString &file : files) {
+            const QByteArray expected =
+                jsonLine(quoteInForm(*program.window(), program.dialogs, file), 0);
+            const QByteArray actual = jsonLine(tool.quote(file), 0);
+            qsizetype at = 0; // where they part, shown in both
+            while (at < actual.size() && at < expected.size() && actual.at(at) == expected.at(at))
+                ++at;
+            QVERIFY2(actual == expected, expected.mid(at - 80, 200) + "\n" + actual.mid(at - 80, 200));
+            quoted += expected.contains("\"ok\":true");
+        }
+        QVERIFY(quoted > files.size() / 10 && quoted < files.size() * 9 / 10);
     }
 
     // Drawn on a terminal only, and only for more than one file.

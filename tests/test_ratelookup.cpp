@@ -1,5 +1,5 @@
 // Every rate of a quote is read here: a rate read from the wrong row or field, or a missing
-// one priced as if it were there, is a wrong quote. The database opens only with its password,
+// one priced as if it were there, is a wrong quote. The database opens only with its key,
 // and norvel-rates builds and checks one.
 #include "domain/databaserates.h"
 #include "domain/pricingrules.h"
@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sqlite3.h>
 
 #include <unistd.h>
 
@@ -48,7 +50,7 @@ private Q_SLOTS:
         QVERIFY(shipped_.open(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb")));
         // Fields named against their order: only the ordinal may pick a rate.
         const QString path = dir_.filePath(QStringLiteral("small.mdb"));
-        QVERIFY(makeDatabase(path, RateDatabase::kPassword,
+        QVERIFY(makeDatabase(path, RateDatabase::shippedKey(),
                              {QStringLiteral("CREATE TABLE T (Years INTEGER, z REAL, y REAL, x);"),
                               QStringLiteral("INSERT INTO T VALUES (30, 0.1, 2, 0.3333);"),
                               QStringLiteral("INSERT INTO T VALUES (31, NULL, 'abc', 0);"),
@@ -138,8 +140,20 @@ private Q_SLOTS:
     {
         RateDatabase db;
         const QString shipped = builtProgramDir() + QStringLiteral("/Data/Illustra.mdb");
-        QCOMPARE(db.open(shipped, "qrlbmzatsokj").error, RateDatabase::Error::NotADatabase);
+        QCOMPARE(db.open(shipped, QByteArray(32, 'k')).error, RateDatabase::Error::NotADatabase);
         QVERIFY(!db.isOpen());
+        // Nothing but the key reads a table: not a plain SQLite open, nor the password.
+        const auto readable = [&](const QByteArray &keying) {
+            sqlite3 *raw = nullptr;
+            sqlite3_open_v2(shipped.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
+            const bool read = sqlite3_exec(raw, keying + "SELECT count(*) FROM sqlite_master;",
+                                           nullptr, nullptr, nullptr) == SQLITE_OK;
+            sqlite3_close(raw);
+            return read;
+        };
+        QVERIFY(!readable(""));
+        QVERIFY(!readable("PRAGMA key = 'qrlbmzatsoki';"));
+        QVERIFY(readable("PRAGMA key = \"x'" + RateDatabase::shippedKey().toHex() + "'\";"));
         float factor = 0;
         QVERIFY(shipped_.readMonthlyFactor(factor));
         QCOMPARE(factor, 0.08333f);

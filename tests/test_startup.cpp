@@ -108,23 +108,23 @@ private Q_SLOTS:
             return Damage([=](const QString &path) { return makeDatabase(path, password, sql); });
         };
         const QByteArray shipped = bytesOf(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
-        row("wrong password", keyed("notthepassword", generalTable({"0.08333,100,90,75,35"})),
+        row("wrong key", keyed(QByteArray(32, 'k'), generalTable({"0.08333,100,90,75,35"})),
             "BaseErrChiffre");
         row("cut in half", Damage([=](const QString &path) {
                 return writeBytes(path, shipped.left(shipped.size() / 2));
             }),
             "BaseErrChiffre");
-        row("no general table", keyed(RateDatabase::kPassword, {"CREATE TABLE Autre (x);"}),
+        row("no general table", keyed(RateDatabase::shippedKey(), {"CREATE TABLE Autre (x);"}),
             "BaseErrTable");
-        row("monthly factor zero", keyed(RateDatabase::kPassword, generalTable({"0,100,90,75,35"})),
+        row("monthly factor zero", keyed(RateDatabase::shippedKey(), generalTable({"0,100,90,75,35"})),
             "BaseErrMensuel");
         row("monthly factor zero as a single",
-            keyed(RateDatabase::kPassword, generalTable({"1e-300,100,90,75,35"})), "BaseErrMensuel");
+            keyed(RateDatabase::shippedKey(), generalTable({"1e-300,100,90,75,35"})), "BaseErrMensuel");
         row("no rate vintage",
-            keyed(RateDatabase::kPassword, generalTable({"0.08333,100,90,75,35"})),
+            keyed(RateDatabase::shippedKey(), generalTable({"0.08333,100,90,75,35"})),
             "BaseErrTarifs");
         row("general table a view without end",
-            keyed(RateDatabase::kPassword,
+            keyed(RateDatabase::shippedKey(),
                   {"CREATE VIEW General_Cotalmira AS WITH RECURSIVE c(Mensuel) AS (SELECT 0.08333 "
                    "UNION ALL SELECT Mensuel FROM c) SELECT Mensuel FROM c WHERE Mensuel < 0;"}),
             "BaseErrTable");
@@ -163,7 +163,7 @@ private Q_SLOTS:
         QFETCH(bool, readOnly);
         QFETCH(int, rowsAfter);
         QVERIFY(
-            makeDatabase(database(), RateDatabase::kPassword, generalTable({}) + vintageTable()));
+            makeDatabase(database(), RateDatabase::shippedKey(), generalTable({}) + vintageTable()));
         const QByteArray before = bytesOf(database());
         std::optional<ReadOnlyMark> mark;
         if (readOnly)

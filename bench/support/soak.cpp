@@ -6,7 +6,9 @@
 #include "cli/jsonline.h"
 #include "support/processmemory.h"
 #include "support/programfolder.h"
+#include "ui/mainwindow.h"
 #include "ui/programcontext.h"
+#include "ui/quoteform.h"
 
 #include <QDir>
 
@@ -27,9 +29,9 @@ SoakFigures soakQuotes(int quotes)
     QString error;
     if (!program.start(builtProgramDir(), QString(), QString(), &error))
         qFatal("the headless program did not start: %s", qPrintable(error));
+    FileQuoter quoter(program.window()->quoteForm()->state());
     for (int i = 1; i <= quotes; ++i) {
-        const FileQuote quote =
-            quoteFile(*program.window(), files.at(i % files.size()), program.dialogs);
+        const FileQuote quote = quoter.quote(files.at(i % files.size()));
         // The tool prints every quote: the line is part of what a quote costs.
         jsonLine(quote, programContext().monthlyFactor, programContext().rateVintage);
         if (!quote.ok)

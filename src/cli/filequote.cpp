@@ -1,19 +1,19 @@
 #include "cli/filequote.h"
 
 #include "base/clock.h"
+#include "base/regularfile.h"
+#include "domain/illusrecord.h"
+#include "domain/quote.h"
 #include "domain/report.h"
-#include "domain/validation.h"
 #include "ui/filecommands.h"
+#include "ui/langstring.h"
 #include "ui/mainwindow.h"
 #include "ui/programcontext.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
-#include "ui/reportpreview.h"
 #include "ui/scripteddialogs.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QPushButton>
 
 namespace norvel {
 
@@ -22,7 +22,7 @@ namespace {
 // Read failures show this message; a rate that cannot be read shows the one of its own key.
 const QString kReadFailure = QStringLiteral("ErrAffSoumission");
 const QString kRateFailure = QStringLiteral("ErrTaux");
-constexpr int kFilesPerEventPass = 25;
+constexpr int kBrokerNameLength = 30; // what the broker window's name box takes
 
 QString lastMessage(const ScriptedDialogs &dialogs)
 {
@@ -59,47 +59,42 @@ std::vector<std::pair<QString, QString>> FileQuote::reportTexts() const
     return texts;
 }
 
-FileQuote quoteFile(MainWindow &main, const QString &file, ScriptedDialogs &dialogs)
+FileQuote FileQuoter::quote(const QString &file)
 {
-    // The program's event loop would have handled what each quote leaves it (layouts, queued
-    // calls); the tool runs none, so it hands them over every few files: often enough that
-    // they never pile up, seldom enough that the layouts they ask for are done once for many.
-    static int sinceEvents = 0;
-    if (++sinceEvents == kFilesPerEventPass) {
-        sinceEvents = 0;
-        QCoreApplication::processEvents();
-    }
-    // Each file's messages are its own; kept, they would grow for as long as the run.
-    dialogs.clearRecord();
+    ProgramContext &program = programContext();
+    const Language &language = program.language;
     FileQuote quote;
     quote.file = file;
-    if (!openFile(main, file, dialogs)) {
+    // Read as File > Open reads it: the whole file checked before anything uses it.
+    std::optional<IllustrationFile> read;
+    if (const auto bytes =
+            readRegularFile(QFileInfo(file).absoluteFilePath(), kIllustrationFileSize))
+        read = decodeIllustration(*bytes);
+    if (!read) {
         quote.errorKey = kReadFailure;
-        quote.errorMessage = lastMessage(dialogs);
+        quote.errorMessage = GetLangString(QStringLiteral("modEnregistrement-Msg"), kReadFailure);
         return quote;
     }
-    QuoteForm *form = main.quoteForm();
-    const qsizetype told = dialogs.messages.size();
-    form->cmdCotation->click();
-    if (dialogs.messages.size() > told) {
-        const std::optional<ValidationFault> fault =
-            validateQuote(form->validationSnapshot(), today());
-        const std::optional<RateVintage> &rates = programContext().rateVintage;
-        quote.errorKey = fault                                  ? fault->key
-                         : rates && !rates->inEffectOn(today()) ? QStringLiteral("TarifsFuturs")
-                                                                : kRateFailure;
-        quote.errorMessage = lastMessage(dialogs);
-        return quote;
-    }
-    const QuoteCommand *command = form->findChild<QuoteCommand *>();
-    if (!command || !command->preview() || !command->preview()->report()) {
+    form_ = loadRecord(form_, read->quote, language, today());
+    formatAmountsForQuote(form_, language);
+    const QuotePage page{QuotePage::Broker{read->broker.nom.trimmed().left(kBrokerNameLength),
+                                           shownTelephone(read->broker.telephone)},
+                         today(), program.versionText};
+    Quote made = makeQuote(form_.snapshot(), page, quoteSources());
+    if (made.fault) {
+        quote.errorKey = made.fault->key;
+        quote.errorMessage = validationMessage(*made.fault, language);
+    } else if (made.ratesFrom) {
+        quote.errorKey = QStringLiteral("TarifsFuturs");
+        quote.errorMessage = ratesNotInEffectMessage(*made.ratesFrom, language);
+    } else if (!made.ok()) {
         quote.errorKey = kRateFailure;
-        quote.errorMessage = QStringLiteral("no report was made");
-        return quote;
+        quote.errorMessage = rateErrorMessage(made, language);
+    } else {
+        quote.ok = true;
+        quote.prices = made.prices;
+        quote.report = std::move(made.report);
     }
-    quote.ok = true;
-    quote.prices = command->prices();
-    quote.report = command->preview()->report();
     return quote;
 }
 

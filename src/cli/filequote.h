@@ -1,8 +1,10 @@
 #pragma once
 
+#include "domain/quoteformstate.h"
 #include "domain/quotepricing.h"
 
 #include <QString>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -19,14 +21,25 @@ struct FileQuote {
     QString errorKey;     // the language key of the message shown, or the tool's own
     QString errorMessage; // the text shown
     QuotePrices prices;
-    const Report *report = nullptr; // the preview's, valid until the next quote
+    std::shared_ptr<const Report> report;
     // Every visible report control that shows a text, in layout order.
     std::vector<std::pair<QString, QString>> reportTexts() const;
 };
 
-// Opens the file as File > Open does, presses the quote button and collects the report. The
-// program must be running with these dialogs.
-FileQuote quoteFile(MainWindow &main, const QString &file, ScriptedDialogs &dialogs);
+// Quotes illustration files as the running program would once each is opened in its quote
+// form and the quote button pressed, without a widget: the form is kept as data from file to
+// file, as the program keeps its form, and runs the form's own reactions.
+class FileQuoter {
+public:
+    explicit FileQuoter(const QuoteFormState &form)
+        : form_(form)
+    {
+    }
+    FileQuote quote(const QString &file);
+
+private:
+    QuoteFormState form_;
+};
 
 // Opens `file` and saves it to `out` as File > Save As would; false with the message shown.
 bool rewriteFile(MainWindow &main, const QString &file, const QString &out,

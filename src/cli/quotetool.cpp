@@ -11,6 +11,7 @@
 #include "cli/quoteoptions.h"
 #include "ui/mainwindow.h"
 #include "ui/programcontext.h"
+#include "ui/quoteform.h"
 #include "ui/reportoutput.h"
 
 #include <QDir>
@@ -69,8 +70,9 @@ int quoteAll(const QuoteOptions &options, HeadlessProgram &program)
                           .arg(rates->name, rates->effective.toString(Qt::ISODate)));
     int status = AllQuoted;
     ProgressBar progress(stderr, int(options.files.size()));
+    FileQuoter quoter(program.window()->quoteForm()->state());
     for (const QString &file : options.files) {
-        FileQuote quote = quoteFile(*program.window(), file, program.dialogs);
+        FileQuote quote = quoter.quote(file);
         QString pdf = options.pdfFile;
         if (!options.outDir.isEmpty())
             pdf = pdfPathFor(options.outDir, file);

@@ -68,7 +68,11 @@ struct LangCache {
     ProfileIndex index;
     QHash<QString, QString> texts;
     bool read = false;
+    quint64 revision = 0;
 };
+
+// Revisions are counted across every language, so that no two contents ever share one.
+quint64 lastRevision = 0;
 
 } // namespace
 
@@ -88,30 +92,46 @@ QLocale Language::locale() const
     return name.isEmpty() ? QLocale() : QLocale(name);
 }
 
-QString Language::text(const QString &section, const QString &key) const
+LanguageCache *Language::current() const
 {
     if (!cache_)
-        return {};
+        return nullptr;
     LanguageCache &cache = *cache_;
     const std::optional<FileStamp> stamp = stampOf(path_);
     if (!stamp)
-        return {};
+        return nullptr;
     // A file changed within the last seconds may have changed again inside one tick of the
     // file system's clock without its stamp showing it: its bytes are compared instead.
     const bool recent = std::time(nullptr) - stamp->modified.tv_sec < 3;
     if (!cache.read || !(*stamp == cache.stamp) || recent) {
         QFile file(path_);
         if (!file.open(QIODevice::ReadOnly))
-            return {};
+            return nullptr;
         const QByteArray content = file.readAll();
         if (!cache.read || content != cache.content) {
             cache.content = content;
             cache.index = ProfileIndex(content);
             cache.texts.clear();
+            cache.revision = ++lastRevision;
         }
         cache.read = true;
         cache.stamp = *stamp;
     }
+    return &cache;
+}
+
+quint64 Language::revision() const
+{
+    const LanguageCache *cache = current();
+    return cache ? cache->revision : 0;
+}
+
+QString Language::text(const QString &section, const QString &key) const
+{
+    LanguageCache *current = this->current();
+    if (!current)
+        return {};
+    LanguageCache &cache = *current;
     const QString id = section + QChar(u'\n') + key;
     const auto found = cache.texts.constFind(id);
     if (found != cache.texts.cend())

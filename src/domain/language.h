@@ -24,6 +24,10 @@ public:
     // for a missing entry, for a stored value shorter than two characters, or without a file.
     QString text(const QString &section, const QString &key) const;
 
+    // Changes whenever the texts may have (the file's bytes read anew and found different);
+    // languages of one revision hold the same texts. 0 without a readable file.
+    quint64 revision() const;
+
     // The file's locale (dates, the toolkit's words); the machine's when it names none.
     QLocale locale() const;
 
@@ -31,6 +35,9 @@ public:
     static QString problemWith(const QString &path);
 
 private:
+    // The texts as the file now holds them; none when it cannot be read.
+    LanguageCache *current() const;
+
     QString path_;
     std::shared_ptr<LanguageCache> cache_;
 };

@@ -225,6 +225,41 @@ void fillDisability(Report &report, Writer &w, const QuotePrices &prices, bool i
 
 } // namespace
 
+QString shownTelephone(const QString &stored)
+{
+    const QString tel = stored.left(10);
+    QString text = QStringLiteral("(###)###-####");
+    int next = 0;
+    for (QChar &c : text)
+        if (c == QLatin1Char('#')) {
+            const QChar digit = next < tel.size() ? tel.at(next) : QChar();
+            ++next;
+            c = digit.isDigit() ? digit : QLatin1Char('_');
+        }
+    return text;
+}
+
+QString rateErrorMessage(const Quote &quote, const Language &language)
+{
+    const QString messages = QStringLiteral("frmCotalmira-Msg");
+    if (!quote.rateError)
+        return QString();
+    const RateError &error = *quote.rateError;
+    return language.text(messages, QStringLiteral("ErrTaux")) + QStringLiteral("\r\n\r\n") +
+           language.text(messages, QStringLiteral("ErrTauxDetail_1")) + error.table +
+           language.text(messages, QStringLiteral("ErrTauxDetail_2")) + QString::number(error.age) +
+           QStringLiteral("\r\n(") + (quote.noRateDatabase ? error.detail : error.describe()) +
+           QLatin1Char(')');
+}
+
+QString ratesNotInEffectMessage(const QDate &effective, const Language &language)
+{
+    const QString messages = QStringLiteral("frmCotalmira-Msg");
+    return language.text(messages, QStringLiteral("TarifsFuturs_1")) +
+           effectiveDate(language, effective) +
+           language.text(messages, QStringLiteral("TarifsFuturs_2"));
+}
+
 QString printedTelephone(const QString &maskedText)
 {
     return maskedText.left(5) + QLatin1Char(' ') + maskedText.right(8);

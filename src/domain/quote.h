@@ -59,6 +59,16 @@ Quote priceEntries(const QuoteSnapshot &entries, const QDate &today, const Quote
 Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const QuoteSources &sources,
                 const QuoteStep &step = {});
 
+// The message of a quote ended by a rate that could not be read (section "frmCotalmira-Msg").
+QString rateErrorMessage(const Quote &quote, const Language &language);
+// The message of a quote asked for before its rates take effect, naming that day.
+QString ratesNotInEffectMessage(const QDate &effective, const Language &language);
+
+// A stored telephone (ten characters, padding included) as the broker window shows it:
+// "(###)###-####" with each stored digit in its place and "_" where the character is none; a
+// blank one is all "_".
+QString shownTelephone(const QString &stored);
+
 // The telephone as the page prints it: the first five characters of the masked text, a space,
 // the last eight; a telephone never given prints as its blank, "(___) ___-____", to fill in by
 // hand.

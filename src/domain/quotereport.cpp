@@ -1,6 +1,7 @@
 #include "domain/quotereport.h"
 
 #include "base/paths.h"
+#include "domain/language.h"
 #include "domain/report.h"
 
 namespace norvel {
@@ -245,7 +246,9 @@ AmountCell amountCell(const QString &code)
             QStringLiteral("lblMntAnn") + code};
 }
 
-std::unique_ptr<Report> newQuoteReport(const Language &language, const QString &programDir)
+namespace {
+
+std::unique_ptr<Report> buildQuoteReport(const Language &language, const QString &programDir)
 {
     std::vector<ReportControl> detail = controls(kDetail);
     for (const Cell &cell : kCells) {
@@ -268,6 +271,24 @@ std::unique_ptr<Report> newQuoteReport(const Language &language, const QString &
     logo.picture = QImage(ResolvePath(logo.pictureTag, programDir));
     TranslateForm(*report, language, programDir);
     return report;
+}
+
+} // namespace
+
+std::unique_ptr<Report> newQuoteReport(const Language &language, const QString &programDir)
+{
+    // Laying out and translating the page, its picture decoded, costs more than the figures of
+    // a quote: each quote starts from a copy of the page made last for the same texts.
+    struct Page {
+        quint64 revision = 0;
+        QString programDir;
+        std::unique_ptr<Report> report;
+    };
+    static Page last;
+    const quint64 revision = language.revision();
+    if (revision == 0 || revision != last.revision || programDir != last.programDir || !last.report)
+        last = {revision, programDir, buildQuoteReport(language, programDir)};
+    return std::make_unique<Report>(*last.report);
 }
 
 } // namespace norvel

@@ -35,11 +35,10 @@ RateDatabase::Error errorOf(int code)
     }
 }
 
-QByteArray quotedKey(const QByteArray &password)
+// A raw key in hexadecimal: the engine uses it without deriving anything from it.
+QByteArray rawKeyPragma(const QByteArray &key)
 {
-    QByteArray escaped = password;
-    escaped.replace('\'', "''");
-    return "PRAGMA key = '" + escaped + "';";
+    return "PRAGMA key = \"x'" + key.toHex() + "'\";";
 }
 
 } // namespace
@@ -55,8 +54,12 @@ RateDatabase::Status RateDatabase::failure(int code) const
     return {errorOf(code), QString::fromUtf8(message)};
 }
 
-RateDatabase::Status RateDatabase::openWith(const QString &path, const QByteArray &password,
-                                            int flags)
+QByteArray RateDatabase::shippedKey()
+{
+    return QByteArray::fromHex("0d9eaa6fd4f53bc37d72834567c79a93bf9ed805e7124a9704bfbb8219b7ea55");
+}
+
+RateDatabase::Status RateDatabase::openWith(const QString &path, const QByteArray &key, int flags)
 {
     close();
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
@@ -69,7 +72,7 @@ RateDatabase::Status RateDatabase::openWith(const QString &path, const QByteArra
     if (rc == SQLITE_OK)
         sqlite3_progress_handler(db_, kStepsPerCall, &RateDatabase::outOfBudget, this);
     if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db_, quotedKey(password).constData(), nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db_, rawKeyPragma(key).constData(), nullptr, nullptr, nullptr);
     // The key is only tried by the first read.
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
@@ -82,18 +85,18 @@ RateDatabase::Status RateDatabase::openWith(const QString &path, const QByteArra
     return {};
 }
 
-RateDatabase::Status RateDatabase::open(const QString &path, const QByteArray &password)
+RateDatabase::Status RateDatabase::open(const QString &path, const QByteArray &key)
 {
     // A write needs the file and its folder (for the journal), and a folder of the user's own:
     // an installed copy is never written, even by root. Otherwise the database is only read,
     // which is all a quote needs.
     const bool writable = canReplaceFile(path) && isOwnFolder(QFileInfo(path).absolutePath());
-    return openWith(path, password, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
+    return openWith(path, key, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
 }
 
-RateDatabase::Status RateDatabase::create(const QString &path, const QByteArray &password)
+RateDatabase::Status RateDatabase::create(const QString &path, const QByteArray &key)
 {
-    return openWith(path, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    return openWith(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
 void RateDatabase::close()

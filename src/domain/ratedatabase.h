@@ -12,7 +12,7 @@ class RateDatabase {
 public:
     enum class Error {
         None,
-        NotADatabase, // not a database, or the password is wrong (the engine cannot tell)
+        NotADatabase, // not a database, or the key is wrong (the engine cannot tell)
         Locked,
         Access, // cannot be opened, read or written
         NoGeneralTable,
@@ -25,7 +25,10 @@ public:
         explicit operator bool() const { return error == Error::None; }
     };
 
-    static constexpr const char *kPassword = "qrlbmzatsoki";
+    // The key of the shipped file, taken by SQLCipher as it is: norvel-rates derives it from
+    // the database password once, when it builds the file, so that no open pays for a
+    // derivation, which was most of the program's start.
+    static QByteArray shippedKey();
     static constexpr const char *kGeneralTable = "General_Cotalmira";
 
     RateDatabase() = default;
@@ -36,11 +39,11 @@ public:
     // The general parameters' default row, given to an empty table.
     static constexpr double kDefaultMonthlyFactor = 0.08333;
 
-    // Opens an existing file, shared, and proves the password by reading it. A file that cannot
-    // be written (an installed copy, a file marked read-only) is opened read-only.
-    Status open(const QString &path, const QByteArray &password = kPassword);
+    // Opens an existing file, shared, and proves the key (32 bytes) by reading it. A file that
+    // cannot be written (an installed copy, a file marked read-only) is opened read-only.
+    Status open(const QString &path, const QByteArray &key = shippedKey());
     // Creates a new encrypted file (the build tool).
-    Status create(const QString &path, const QByteArray &password = kPassword);
+    Status create(const QString &path, const QByteArray &key = shippedKey());
     void close();
     bool isOpen() const { return db_ != nullptr; }
     bool isReadOnly() const { return readOnly_; }
@@ -63,7 +66,7 @@ public:
     int step(sqlite3_stmt *statement);
 
 private:
-    Status openWith(const QString &path, const QByteArray &password, int flags);
+    Status openWith(const QString &path, const QByteArray &key, int flags);
     Status failure(int code) const;
     Status prepareGeneral(const char *sql, sqlite3_stmt *&stmt) const;
 

@@ -1,6 +1,7 @@
 #include "ui/brokerwindow.h"
 
 #include "base/profile.h"
+#include "domain/quote.h"
 #include "ui/formutils.h"
 #include "ui/maskededit.h"
 #include "ui/objectnode.h"
@@ -120,19 +121,15 @@ void BrokerWindow::ShowSavedPhone()
 
 void BrokerWindow::showPhone(const QString &telephone)
 {
-    QString tel = telephone.left(10).leftJustified(10, QLatin1Char(' '));
-    if (tel.trimmed().isEmpty())
-        tel = QString(10, QLatin1Char('_'));
-    // Only digits fill a position; anything else leaves it unfilled.
-    QString text = kPhoneMask;
-    int next = 0;
-    for (QChar &c : text)
-        if (c == QLatin1Char('#')) {
-            const QChar digit = tel.at(next++);
-            c = digit.isDigit() ? digit : QLatin1Char(' ');
-        }
+    // Only digits fill a position; anything else leaves it unfilled, in its place (the box,
+    // given the whole text, would move the digits after a gap into it).
+    const QString shown = shownTelephone(telephone);
     ViderMasque(mskTelephone);
-    mskTelephone->setText(text);
+    for (int position : kDigitPositions)
+        if (shown.at(position).isDigit()) {
+            mskTelephone->setCursorPosition(position);
+            mskTelephone->insert(shown.at(position));
+        }
     mskTelephone->setCursorPosition(0);
 }
 

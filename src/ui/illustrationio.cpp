@@ -1,5 +1,6 @@
 #include "ui/illustrationio.h"
 
+#include "base/clock.h"
 #include "base/profile.h"
 #include "base/privatefile.h"
 #include "base/regularfile.h"
@@ -7,6 +8,7 @@
 #include "domain/amountformat.h"
 #include "domain/illusrecord.h"
 #include "domain/language.h"
+#include "domain/quoteformstate.h"
 #include "ui/brokerwindow.h"
 #include "ui/dialogs.h"
 #include "ui/formutils.h"
@@ -78,49 +80,6 @@ void tellFailure(const QString &text)
     state.dialogs->tell(text, state.appTitle, Dialogs::Icon::Critical);
 }
 
-// An option pair set from its stored integer as the classic assignments did: index 0 takes
-// the value, then index 1 its complement; the last one set true wins.
-void setPair(QRadioButton *pair[2], qint16 value)
-{
-    pair[qint16(~value) == 0 ? 0 : 1]->setChecked(true);
-}
-
-// A blank amount comes back as an empty box, as this program writes a cleared one.
-void setAmount(QLineEdit *box, const QString &stored)
-{
-    box->setMaxLength(32767);
-    box->setText(stored.trimmed().isEmpty() ? QString()
-                                            : FormaterMontant(programContext().language, stored, false));
-}
-
-void fill(QuoteForm &form, CoempMemoire &memory, const IllusRecord &r)
-{
-    form.chkCoemprunteur->setChecked(false);
-    memory.age = r.ageCo;
-    memory.dateNais = r.dateNaisCo;
-    memory.fumeur = r.fumeurCo != 0;
-    memory.nom = r.nomCo;
-    memory.parDate = r.parDateCo != 0;
-    memory.prenom = r.prenomCo;
-    memory.homme = r.hommeCo != 0;
-    // 2 is the classic "greyed" state of a check box: no co-borrower is quoted.
-    form.chkCoemprunteur->setChecked(r.coemprunteur == 1);
-    ViderMasque(form.mskDateEmp, r.dateNais);
-    ViderMasque(form.mskEffet, r.effet);
-    ViderMasque(form.mskEcheance, r.echeance);
-    setPair(form.optEcheance, r.optEcheance);
-    form.optFumeur[r.fumeur != 0 ? 1 : 0]->setChecked(true);
-    setPair(form.optNaisEmp, r.parDate);
-    setPair(form.optSexe, r.homme);
-    form.txtAge->setText(r.age);
-    form.txtEcheance->setText(r.duree);
-    setAmount(form.txtHypotheque, r.montant);
-    form.txtNom->setText(r.nom);
-    form.txtPrenom->setText(r.prenom);
-    form.txtTerme->setText(r.terme);
-    setAmount(form.txtVersement, r.versement);
-}
-
 } // namespace
 
 bool EcrireIllustration(MainWindow &main, const QString &path)
@@ -181,7 +140,7 @@ bool LireIllustration(MainWindow &main, const QString &path)
         broker->activate();
         broker->showBroker(read->broker.nom, read->broker.telephone);
     }
-    fill(*form, form->illustration().coempMemoire, read->quote);
+    form->showState(loadRecord(form->state(), read->quote, programContext().language, today()));
     form->setIllustrationName(NomIllustration(QFileInfo(path).fileName()));
     form->show();
     form->mskEffet->setFocus();

@@ -17,7 +17,7 @@ inline void select(QRadioButton *option)
 }
 
 // Leaves neither option of a pair selected, which an exclusive group would not allow.
-inline void deselectBoth(QRadioButton *pair[2])
+inline void deselectBoth(QRadioButton *const pair[2])
 {
     QButtonGroup *group = pair[0]->group();
     if (group)

@@ -1,5 +1,6 @@
 #include "ui/programcontext.h"
 
+#include "domain/databaserates.h"
 #include "domain/ratedatabase.h"
 
 namespace norvel {
@@ -14,6 +15,17 @@ std::unique_ptr<ProgramContext> &instance()
 
 ProgramContext::ProgramContext() = default;
 ProgramContext::~ProgramContext() = default;
+
+RateSource *ProgramContext::quoteRates()
+{
+    if (!rateDatabase) {
+        rates.reset();
+        return nullptr;
+    }
+    if (!rates)
+        rates = std::make_unique<DatabaseRates>(*rateDatabase);
+    return rates.get();
+}
 
 ProgramContext &programContext()
 {

@@ -33,6 +33,10 @@ struct ProgramContext {
 
     ProgramContext();
     ~ProgramContext();
+
+    // The rate lookup of the quotes, made on the first and kept for the run; none without a
+    // database.
+    RateSource *quoteRates();
 };
 
 // The program's one instance.

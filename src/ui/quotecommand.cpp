@@ -1,7 +1,6 @@
 #include "ui/quotecommand.h"
 
 #include "base/clock.h"
-#include "domain/databaserates.h"
 #include "domain/quote.h"
 #include "domain/report.h"
 #include "ui/brokerwindow.h"
@@ -23,19 +22,6 @@ namespace {
 
 const QString kMessages = QStringLiteral("frmCotalmira-Msg");
 
-// The rate lookup kept for the run, made on the first quote.
-RateSource *rates()
-{
-    ProgramContext &state = programContext();
-    if (!state.rateDatabase) {
-        state.rates.reset();
-        return nullptr;
-    }
-    if (!state.rates)
-        state.rates = std::make_unique<DatabaseRates>(*state.rateDatabase);
-    return state.rates.get();
-}
-
 // The broker line: the broker window's name and telephone.
 std::optional<QuotePage::Broker> brokerLine(const BrokerWindow *broker)
 {
@@ -49,7 +35,8 @@ std::optional<QuotePage::Broker> brokerLine(const BrokerWindow *broker)
 QuoteSources quoteSources()
 {
     const ProgramContext &state = programContext();
-    return {rates(), state.monthlyFactor, state.language, state.programDir, state.rateVintage};
+    return {programContext().quoteRates(), state.monthlyFactor, state.language, state.programDir,
+            state.rateVintage};
 }
 
 QuoteCommand::QuoteCommand(QuoteForm *form, MainWindow *main)
@@ -64,23 +51,10 @@ void QuoteCommand::step(const char *key)
     form_->AfficherProgression(GetLangString(kMessages, QLatin1String(key)));
 }
 
-void QuoteCommand::tellRateError(const QString &table, double age, const QString &detail)
-{
-    if (Dialogs *dialogs = programContext().dialogs)
-        dialogs->tell(
-            GetLangString(kMessages, QStringLiteral("ErrTaux")) + QStringLiteral("\r\n\r\n") +
-                GetLangString(kMessages, QStringLiteral("ErrTauxDetail_1")) + table +
-                GetLangString(kMessages, QStringLiteral("ErrTauxDetail_2")) + QString::number(age) +
-                QStringLiteral("\r\n(") + detail + QLatin1Char(')'),
-            programContext().appTitle, Dialogs::Icon::Critical);
-}
-
 void QuoteCommand::tellRatesNotInEffect(const QDate &effective)
 {
     if (Dialogs *dialogs = programContext().dialogs)
-        dialogs->tell(GetLangString(kMessages, QStringLiteral("TarifsFuturs_1")) +
-                          effectiveDate(programContext().language, effective) +
-                          GetLangString(kMessages, QStringLiteral("TarifsFuturs_2")),
+        dialogs->tell(ratesNotInEffectMessage(effective, programContext().language),
                       programContext().appTitle, Dialogs::Icon::Exclamation);
 }
 
@@ -106,9 +80,9 @@ bool QuoteCommand::run()
         return false;
     }
     if (quote.rateError) {
-        const RateError &error = *quote.rateError;
-        tellRateError(error.table, error.age,
-                      quote.noRateDatabase ? error.detail : error.describe());
+        if (Dialogs *dialogs = programContext().dialogs)
+            dialogs->tell(rateErrorMessage(quote, state.language), state.appTitle,
+                          Dialogs::Icon::Critical);
         return false;
     }
     if (!quote.ok())

@@ -36,7 +36,6 @@ public:
 private:
     void step(const char *key);
     void showReport(std::unique_ptr<Report> report);
-    void tellRateError(const QString &table, double age, const QString &detail);
     void tellRatesNotInEffect(const QDate &effective);
 
     QuoteForm *form_;

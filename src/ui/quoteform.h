@@ -1,11 +1,13 @@
 #pragma once
 
 #include "domain/illustration.h"
+#include "domain/quoteformstate.h"
 #include "domain/quoteinput.h"
 #include "domain/quotesnapshot.h"
 #include "domain/validation.h"
 
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QGroupBox;
@@ -49,6 +51,9 @@ public:
     void EcheanceMaximale();
     void CalculerDureeAmortissement();
     QuoteInput quoteInput() const;
+    // The controls as data, and the data shown: what showing it changes raises no reaction.
+    QuoteFormState state() const;
+    void showState(const QuoteFormState &state);
 
     // The illustration the form edits.
     Illustration &illustration() { return illustration_; }
@@ -83,9 +88,8 @@ private:
     void build();
     void connectRules();
     void connectChanges();
-    void loanDateChanged();
-    void endOfTermChanged();
-    void birthDateChanged(MaskedEdit *date, QLineEdit *age);
+    // Runs a reaction on the controls as data and shows the outcome.
+    void react(const std::function<void(QuoteFormReactions &)> &reaction);
     void setTabOrder();
     void describeFields();
     void coBorrowerClicked();
@@ -93,6 +97,7 @@ private:
 
     Illustration illustration_;
     bool open_ = false;
+    bool showing_ = false;
     FieldEvents *fieldEvents_ = nullptr;
     QWidget *fraProg_ = nullptr;
     QString illustrationName_;

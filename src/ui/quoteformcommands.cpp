@@ -132,24 +132,7 @@ void QuoteForm::retranslate()
 
 QuoteSnapshot QuoteForm::snapshot() const
 {
-    const auto person = [](const QLineEdit *first, const QLineEdit *last, const MaskedEdit *date,
-                           const QLineEdit *age, const QRadioButton *man,
-                           const QRadioButton *smoker) {
-        return QuoteSnapshot::Person{first->text(),   last->text(),     maskedValue(date),
-                                     fieldValue(age), man->isChecked(), smoker->isChecked()};
-    };
-    QuoteSnapshot s;
-    s.loanDate = maskedValue(mskEffet);
-    s.term = fieldValue(txtTerme);
-    s.endOfTerm = maskedValue(mskEcheance);
-    s.amortization = fieldValue(txtEcheance);
-    s.amount = txtHypotheque->text();
-    s.payment = txtVersement->text();
-    s.borrower = person(txtPrenom, txtNom, mskDateEmp, txtAge, optSexe[0], optFumeur[1]);
-    s.coBorrower = chkCoemprunteur->isChecked();
-    s.coBorrowerPerson =
-        person(txtPrenomCo, txtNomCo, mskDateCo, txtAgeCo, optSexeCo[0], optFumCo[1]);
-    return s;
+    return state().snapshot();
 }
 
 ValidationSnapshot QuoteForm::validationSnapshot() const
@@ -189,8 +172,7 @@ void QuoteForm::EcheanceMaximale()
 
 void QuoteForm::CalculerDureeAmortissement()
 {
-    txtEcheance->setText(norvel::CalculerDureeAmortissement(mskEcheance->formattedText(),
-                                                            mskEffet->formattedText()));
+    react([](QuoteFormReactions &r) { r.amortizationFromDates(); });
 }
 
 QuoteInput QuoteForm::quoteInput() const

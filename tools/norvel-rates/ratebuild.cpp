@@ -2,6 +2,7 @@
 
 #include "csvtable.h"
 #include "domain/ratedatabase.h"
+#include "ratekey.h"
 #include "statement.h"
 #include "vintagefile.h"
 
@@ -145,7 +146,9 @@ int buildRates(const QString &sourceDir, const QString &out)
     }
     {
         RateDatabase db;
-        RateDatabase::Status status = db.create(partial);
+        // Keyed as the password says; `check` then opens it with the key the program holds,
+        // so a program and a file that disagree never leave the build.
+        RateDatabase::Status status = db.create(partial, deriveRateKey(kRatePassword));
         if (status)
             status = db.exec(QStringLiteral("BEGIN;"));
         if (!status)
