@@ -121,7 +121,7 @@ private Q_SLOTS:
         EnregistrerIllustrationSous(*program_->window());
         program_->dialogs.scriptFiles({open});
         program_->dialogs.script({Answer::Yes});
-        EffacerIllustration();
+        EffacerIllustration(*program_->window());
         const Dialogs::FileRequest &r = program_->dialogs.fileRequests.constLast();
         QCOMPARE(r.title, msg("EffIllus_t"));
         QVERIFY(r.fileName.isEmpty());
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QVERIFY(mark.isSet());
         program_->dialogs.scriptFiles({open});
         program_->dialogs.script({Answer::Yes});
-        EffacerIllustration();
+        EffacerIllustration(*program_->window());
         QVERIFY(QFile::exists(open));
     }
 

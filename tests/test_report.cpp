@@ -173,7 +173,8 @@ private Q_SLOTS:
             if (!tool->isSeparator())
                 tools << tool->text();
         for (const char *key :
-             {"Imprimer", "EnregistrerPDF", "ZoomMoins", "ZoomPlus", "PleineLargeur", "Fermer"})
+             {"Imprimer", "EnregistrerPDF", "EnvoyerCourriel", "ZoomMoins", "ZoomPlus",
+              "PleineLargeur", "Fermer"})
             english << program_->text("English", QStringLiteral("frmApercu-Val"), key);
         QCOMPARE(tools, english);
         QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);

@@ -96,6 +96,7 @@ FileQuote quoteFile(MainWindow &main, const QString &file, ScriptedDialogs &dial
     quote.ok = true;
     quote.prices = command->prices();
     quote.report = command->preview()->report();
+    quote.document = command->preview()->document();
     return quote;
 }
 

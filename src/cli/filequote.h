@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/pdfdocumentinfo.h"
 #include "domain/quotepricing.h"
 
 #include <QString>
@@ -20,6 +21,7 @@ struct FileQuote {
     QString errorMessage; // the text shown
     QuotePrices prices;
     const Report *report = nullptr; // the preview's, valid until the next quote
+    PdfDocumentInfo document;       // what the report's PDF says of itself
     // Every visible report control that shows a text, in layout order.
     std::vector<std::pair<QString, QString>> reportTexts() const;
 };

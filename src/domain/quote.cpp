@@ -6,6 +6,7 @@
 #include "domain/language.h"
 #include "domain/pricingrules.h"
 #include "domain/quotearrangement.h"
+#include "domain/quotedocument.h"
 #include "domain/quotereport.h"
 #include "domain/ratetables.h"
 #include "domain/report.h"
@@ -279,6 +280,7 @@ Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const Quote
     step("OuvRapport");
     step("OuvRapport");
     quote.report = std::move(report);
+    quote.document = quoteDocumentInfo(language, entries, page);
     return quote;
 }
 

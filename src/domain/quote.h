@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/pdfdocumentinfo.h"
 #include "domain/quotepricing.h"
 #include "domain/quotesnapshot.h"
 #include "domain/validation.h"
@@ -42,6 +43,7 @@ struct Quote {
     bool noRateDatabase = false;
     QuotePrices prices;
     std::unique_ptr<Report> report;
+    PdfDocumentInfo document; // what the report's PDF says of itself
 
     bool ok() const { return report != nullptr; }
 };

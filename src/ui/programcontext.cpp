@@ -2,6 +2,8 @@
 
 #include "domain/ratedatabase.h"
 
+#include <QTemporaryDir>
+
 namespace norvel {
 
 namespace {

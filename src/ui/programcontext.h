@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+class QTemporaryDir;
+
 namespace norvel {
 
 class Dialogs;
@@ -28,6 +30,9 @@ struct ProgramContext {
     float monthlyFactor = 0.0f;
 
     Dialogs *dialogs = nullptr;
+    // The private folder of the PDFs handed to the mail composer, made by the first e-mail and
+    // removed with everything in it when the program ends.
+    std::unique_ptr<QTemporaryDir> outbox;
 
     ProgramContext();
     ~ProgramContext();

@@ -32,7 +32,7 @@ public:
 
 private:
     void step(const char *key);
-    void showReport(std::unique_ptr<Report> report);
+    void showReport(std::unique_ptr<Report> report, const PdfDocumentInfo &document);
     void tellRateError(const QString &table, double age, const QString &detail);
 
     QuoteForm *form_;

@@ -1,9 +1,12 @@
 #include "ui/reportoutput.h"
 
+#include "base/pdfdocumentinfo.h"
 #include "base/privatefile.h"
 #include "domain/report.h"
 #include "ui/reportpainter.h"
 
+#include <QBuffer>
+#include <QDateTime>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -48,30 +51,30 @@ bool printReport(const Report &report, QPrinter &printer, QString *error)
     return painter.end();
 }
 
-bool exportPdf(const Report &report, const QString &path, QString *error)
+bool exportPdf(const Report &report, const PdfDocumentInfo &info, const QString &path,
+               QString *error)
 {
-    QSaveFile file(path);
-    if (!openPrivately(file)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&page);
         writer.setResolution(1200);
         writer.setPageLayout(letterPortrait());
-        writer.setTitle(report.name());
-        writer.setCreator(QStringLiteral("Norvel"));
+        writer.setTitle(info.title);
+        writer.setCreator(info.creator);
         QPainter painter(&writer);
         paintReport(report, painter, sheet(writer.pageLayout(), writer.resolution()));
     }
+    // Qt's writer knows no author or subject: the whole information is written after it.
+    const QByteArray pdf = withDocumentInfo(page.data(), info, QDateTime::currentDateTime());
+    QSaveFile file(path);
     // A write that failed in the buffer (a full disk) shows only at the flush: never commit it.
-    if (!file.flush() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const bool written = !pdf.isEmpty() && openPrivately(file) &&
+                         file.write(pdf) == pdf.size() && file.flush() && file.commit();
+    if (!written && error)
+        *error = pdf.isEmpty() ? QStringLiteral("the PDF writer gave no document")
+                               : file.errorString();
+    return written;
 }
 
 } // namespace norvel
