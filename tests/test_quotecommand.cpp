@@ -2,6 +2,7 @@
 // progress bar, the preview and its tools, the PDF and the print read back by a real reader, and
 // what fails. The arrangement rules themselves are tested on the quote as data (test_quote).
 #include "base/clock.h"
+#include "base/version.h"
 #include "domain/databaserates.h"
 #include "domain/language.h"
 #include "domain/quotereport.h"
@@ -12,6 +13,7 @@
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
+#include "ui/brokerwindow.h"
 #include "ui/formutils.h"
 #include "ui/mainwindow.h"
 #include "ui/maskededit.h"
@@ -22,7 +24,6 @@
 
 #include <QFileDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -53,16 +54,6 @@ private:
     QString table_;
     double age_;
 };
-
-int pdfPages(const QString &path)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    info.waitForFinished(30000);
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                                          .match(QString::fromUtf8(info.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 
 } // namespace
 
@@ -188,16 +179,19 @@ private Q_SLOTS:
         QVERIFY(!(*report)[QStringLiteral("Image1")].picture.isNull());
     }
 
-    // Save as PDF and Print, read back by a real reader; cancelled, nothing is written; a PDF
-    // that cannot be written is told.
+    // Save as PDF, offered under the quote's name, and Print, read back by a real reader;
+    // cancelled, nothing is written; a PDF that cannot be written is told.
     void pdfAndPrint()
     {
+        program_->window()->brokerWindow()->txtNom->setText(QStringLiteral("Luc Roy"));
         QVERIFY(quote({42, 47, 1800, 250000}));
         ReportPreview *p = preview();
         const QString path = out_.filePath(QStringLiteral("couple.pdf"));
         const QString printed = out_.filePath(QStringLiteral("printed.pdf"));
+        QString offered;
         p->choosers.pdfPath = [&](QWidget *, const QString &suggested) {
-            return suggested.endsWith(QStringLiteral(".pdf")) ? path : QString();
+            offered = suggested;
+            return path;
         };
         p->choosers.printer = [&](QWidget *, QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -207,7 +201,7 @@ private Q_SLOTS:
         QVERIFY(p->saveAsPdf());
         QVERIFY(p->print());
         for (const QString &file : {path, printed}) {
-            QCOMPARE(pdfPages(file), 1);
+            QCOMPARE(pdfInfo(file, QStringLiteral("Pages")), QStringLiteral("1"));
             const QString text = pdfText(file);
             for (const char *name : {"lblTitre", "txtEmprunteur", "lblMntMens11", "lblMntAnn27",
                                      "lblMntAnn37", "lblTotalBA", "lblMntAnn425", "lblDate",
@@ -217,6 +211,13 @@ private Q_SLOTS:
             }
         }
         QVERIFY(told().isEmpty());
+        const QString title = QStringLiteral("Soumission - Hélène Tremblay - 2010-08-31");
+        QCOMPARE(offered, program_->illustration(title + QStringLiteral(".pdf")));
+        for (const auto &[field, value] :
+             {std::pair{"Title", title}, {"Author", QStringLiteral("Luc Roy")},
+              {"Subject", program_->text("French", "frmApercu-Val", "Regime")},
+              {"Creator", QStringLiteral("Norvel " NORVEL_VERSION)}})
+            QCOMPARE(pdfInfo(path, QLatin1String(field)), value);
 
         p->choosers.pdfPath = [](QWidget *, const QString &) { return QString(); };
         p->choosers.printer = [](QWidget *, QPrinter &) { return false; };
@@ -229,6 +230,50 @@ private Q_SLOTS:
         QCOMPARE(told().size(), 1);
         QVERIFY(told().at(0).contains(QDir::toNativeSeparators(unwritable)));
         QVERIFY(!QFile::exists(unwritable));
+    }
+
+    // File > Send by e-mail quotes the entries and hands their PDF, in a private folder, to the
+    // mail composer with its title as subject; without a mail program, or with one that fails,
+    // the broker is told where the PDF is and nothing is lost. The folder goes with the program.
+    void sendByEmail_data()
+    {
+        QTest::addColumn<QByteArray>("composer"); // the stand-in xdg-email's script; none: empty
+        row("a mail program", QByteArray("[ -f \"$5\" ] && printf '%s\\n' \"$@\" > \"$0.args\""));
+        row("none", QByteArray());
+        row("one that fails", QByteArray("exit 3"));
+    }
+    void sendByEmail()
+    {
+        QFETCH(QByteArray, composer);
+        QTemporaryDir bin;
+        const QString standIn = bin.filePath(QStringLiteral("xdg-email"));
+        if (!composer.isEmpty()) {
+            QFile script(standIn);
+            QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n" + composer));
+            script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        enterQuote(form_, {45, 0, 1500, 150000});
+        program_->window()->item("indEnvoyerCourriel")->trigger();
+        qputenv("PATH", path);
+        QVERIFY(preview() && preview()->isVisible());
+        const QString title = QStringLiteral("Soumission - Hélène Tremblay - 2010-08-31");
+        const QString outbox = programContext().outbox->path();
+        const QString pdf = outbox + QStringLiteral("/1/") + title + QStringLiteral(".pdf");
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Title")), title);
+        QVERIFY(!(QFileInfo(outbox).permissions() & (QFile::ReadGroup | QFile::ReadOther)));
+        QFile args(standIn + QStringLiteral(".args"));
+        if (args.open(QIODevice::ReadOnly))
+            QCOMPARE(QString::fromUtf8(args.readAll()).split(u'\n'),
+                     QStringList({"--utf8", "--subject", title, "--attach", pdf, ""}));
+        const bool sent = composer.startsWith('[');
+        QCOMPARE(args.exists(), sent);
+        QCOMPARE(told().size(), sent ? 0 : 1);
+        QVERIFY(sent || told().at(0).contains(pdf));
+        QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
+        program_.reset();
+        QVERIFY(!QFileInfo::exists(outbox));
     }
 
     // The tool bar's zoom stays within its limits; the page is drawn at any zoom; the desktop
