@@ -207,8 +207,8 @@ private Q_SLOTS:
         EffacerIllustration(*program_->window());
         QVERIFY(QFile::remove(program_->illustration("C.nvl")));
         item(2)->trigger();
-        QCOMPARE(lastQuestion().text, msg("ErrRecent_1") + program_->illustration("C.nvl") +
-                                          msg("ErrRecent_2"));
+        QCOMPARE(lastQuestion().text,
+                 msg("ErrRecent_1") + program_->illustration("C.nvl") + msg("ErrRecent_2"));
         QCOMPARE(shown(), QStringList({"&1 E.nvl", "&2 B.nvl"}));
         QCOMPARE(program_->setting("recents", "fichier2"), program_->illustration("B.nvl"));
     }

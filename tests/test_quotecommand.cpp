@@ -214,7 +214,8 @@ private Q_SLOTS:
         const QString title = QStringLiteral("Soumission - Hélène Tremblay - 2010-08-31");
         QCOMPARE(offered, program_->illustration(title + QStringLiteral(".pdf")));
         for (const auto &[field, value] :
-             {std::pair{"Title", title}, {"Author", QStringLiteral("Luc Roy")},
+             {std::pair{"Title", title},
+              {"Author", QStringLiteral("Luc Roy")},
               {"Subject", program_->text("French", "frmApercu-Val", "Regime")},
               {"Creator", QStringLiteral("Norvel " NORVEL_VERSION)}})
             QCOMPARE(pdfInfo(path, QLatin1String(field)), value);

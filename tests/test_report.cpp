@@ -172,9 +172,8 @@ private Q_SLOTS:
         for (const QAction *tool : preview->findChild<QToolBar *>()->actions())
             if (!tool->isSeparator())
                 tools << tool->text();
-        for (const char *key :
-             {"Imprimer", "EnregistrerPDF", "EnvoyerCourriel", "ZoomMoins", "ZoomPlus",
-              "PleineLargeur", "Fermer"})
+        for (const char *key : {"Imprimer", "EnregistrerPDF", "EnvoyerCourriel", "ZoomMoins",
+                                "ZoomPlus", "PleineLargeur", "Fermer"})
             english << program_->text("English", QStringLiteral("frmApercu-Val"), key);
         QCOMPARE(tools, english);
         QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);

@@ -18,8 +18,7 @@ bool composeMail(const QString &subject, const QString &attachment)
     HMODULE library = LoadLibraryW(L"mapi32.dll");
     if (!library)
         return false;
-    const auto send =
-        reinterpret_cast<LPMAPISENDMAILW>(GetProcAddress(library, "MAPISendMailW"));
+    const auto send = reinterpret_cast<LPMAPISENDMAILW>(GetProcAddress(library, "MAPISendMailW"));
     std::wstring title = subject.toStdWString();
     std::wstring path = QDir::toNativeSeparators(attachment).toStdWString();
     std::wstring name = QFileInfo(attachment).fileName().toStdWString();

@@ -58,9 +58,8 @@ QByteArray withDocumentInfo(const QByteArray &pdf, const PdfDocumentInfo &info,
         update += '\n';
     const qsizetype objectAt = update.size();
     update += size + " 0 obj\n<<\n/Title " + textString(info.title) + "\n/Author " +
-              textString(info.author) + "\n/Subject " + textString(info.subject) +
-              "\n/Creator " + textString(info.creator) + "\n/CreationDate " + pdfDate(created) +
-              "\n>>\nendobj\n";
+              textString(info.author) + "\n/Subject " + textString(info.subject) + "\n/Creator " +
+              textString(info.creator) + "\n/CreationDate " + pdfDate(created) + "\n>>\nendobj\n";
     const qsizetype xrefAt = update.size();
     // Each entry of the table is exactly twenty bytes long, its own line end included.
     update += "xref\n" + size + " 1\n" + QByteArray::number(objectAt).rightJustified(10, '0') +

@@ -19,7 +19,8 @@ PdfDocumentInfo quoteDocumentInfo(const Language &language, const QuoteSnapshot 
     PdfDocumentInfo info;
     for (const QString &part : parts)
         if (!part.trimmed().isEmpty())
-            info.title += (info.title.isEmpty() ? QString() : QStringLiteral(" - ")) + part.trimmed();
+            info.title +=
+                (info.title.isEmpty() ? QString() : QStringLiteral(" - ")) + part.trimmed();
     info.author = page.broker ? page.broker->name.trimmed() : QString();
     info.subject = language.text(values, QStringLiteral("Regime"));
     info.creator = QStringLiteral("Norvel ") + QLatin1String(NORVEL_VERSION);

@@ -63,6 +63,12 @@ private:
     QImage picture_;
 };
 
+// The File menu's item of the recent illustration `index` (from 0).
+QByteArray recentItem(int index)
+{
+    return "indRecent" + QByteArray::number(index + 1);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -96,8 +102,8 @@ MainWindow::MainWindow(QWidget *parent)
             [this] { EnregistrerIllustrationSous(*this); });
     connect(item("indEnvoyerCourriel"), &QAction::triggered, this, &MainWindow::mailQuote);
     for (int i = 0; i < RecentIllustrations::kSize; ++i)
-        connect(item(QStringLiteral("indRecent%1").arg(i + 1).toLatin1().constData()),
-                &QAction::triggered, this, [this, i] { openRecent(i); });
+        connect(item(recentItem(i).constData()), &QAction::triggered, this,
+                [this, i] { openRecent(i); });
     connect(item("indCourtier"), &QAction::triggered, this, &MainWindow::showBrokerWindow);
     connect(item("indAProposDe"), &QAction::triggered, this, &MainWindow::showAbout);
     for (const ProductDocument &document : productDocuments())
@@ -128,7 +134,7 @@ void MainWindow::load()
     broker_->activate();
     QList<QAction *> recent;
     for (int i = 0; i < RecentIllustrations::kSize; ++i)
-        recent << item(QStringLiteral("indRecent%1").arg(i + 1).toLatin1().constData());
+        recent << item(recentItem(i).constData());
     recent_ = std::make_unique<RecentIllustrations>(recent, item("sepRecents"));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -69,11 +69,11 @@ bool exportPdf(const Report &report, const PdfDocumentInfo &info, const QString 
     const QByteArray pdf = withDocumentInfo(page.data(), info, QDateTime::currentDateTime());
     QSaveFile file(path);
     // A write that failed in the buffer (a full disk) shows only at the flush: never commit it.
-    const bool written = !pdf.isEmpty() && openPrivately(file) &&
-                         file.write(pdf) == pdf.size() && file.flush() && file.commit();
+    const bool written = !pdf.isEmpty() && openPrivately(file) && file.write(pdf) == pdf.size() &&
+                         file.flush() && file.commit();
     if (!written && error)
-        *error = pdf.isEmpty() ? QStringLiteral("the PDF writer gave no document")
-                               : file.errorString();
+        *error =
+            pdf.isEmpty() ? QStringLiteral("the PDF writer gave no document") : file.errorString();
     return written;
 }
 

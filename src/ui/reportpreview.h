@@ -32,8 +32,8 @@ struct PreviewChoosers {
 PreviewChoosers &defaultPreviewChoosers();
 
 // The report engine's preview: a modeless window showing the report's page, with Print,
-// Save as PDF, Send by e-mail, zoom and Close. It opens within the screen at the page's width, and keeps the
-// size the broker gives it for the next run.
+// Save as PDF, Send by e-mail, zoom and Close. It opens within the screen at the page's width, and
+// keeps the size the broker gives it for the next run.
 class ReportPreview : public QWidget {
     Q_OBJECT
 public:
