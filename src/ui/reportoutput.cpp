@@ -65,15 +65,17 @@ bool exportPdf(const Report &report, const PdfDocumentInfo &info, const QString 
         QPainter painter(&writer);
         paintReport(report, painter, sheet(writer.pageLayout(), writer.resolution()));
     }
-    // Qt's writer knows no author or subject: the whole information is written after it.
-    const QByteArray pdf = withDocumentInfo(page.data(), info, QDateTime::currentDateTime());
+    // Qt's writer knows no author or subject: the whole information is written after it. A
+    // document it could not be added to still goes out, with the title and creator Qt wrote.
+    QByteArray pdf = withDocumentInfo(page.data(), info, QDateTime::currentDateTime());
+    if (pdf.isEmpty())
+        pdf = page.data();
     QSaveFile file(path);
     // A write that failed in the buffer (a full disk) shows only at the flush: never commit it.
-    const bool written = !pdf.isEmpty() && openPrivately(file) && file.write(pdf) == pdf.size() &&
-                         file.flush() && file.commit();
+    const bool written =
+        openPrivately(file) && file.write(pdf) == pdf.size() && file.flush() && file.commit();
     if (!written && error)
-        *error =
-            pdf.isEmpty() ? QStringLiteral("the PDF writer gave no document") : file.errorString();
+        *error = file.errorString();
     return written;
 }
 
