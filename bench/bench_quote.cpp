@@ -47,11 +47,11 @@ void BM_ReportToPdf(benchmark::State &state)
     test::RunningProgram program;
     QuoteForm *form = coupleQuote();
     form->cmdCotation->click();
-    const Report *report = form->findChild<QuoteCommand *>()->preview()->report();
+    const ReportPreview *preview = form->findChild<QuoteCommand *>()->preview();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("quote.pdf"));
     for (auto _ : state)
-        benchmark::DoNotOptimize(exportPdf(*report, path));
+        benchmark::DoNotOptimize(exportPdf(*preview->report(), preview->document(), path));
 }
 BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond);
 

@@ -121,7 +121,7 @@ private Q_SLOTS:
         EnregistrerIllustrationSous(*program_->window());
         program_->dialogs.scriptFiles({open});
         program_->dialogs.script({Answer::Yes});
-        EffacerIllustration();
+        EffacerIllustration(*program_->window());
         const Dialogs::FileRequest &r = program_->dialogs.fileRequests.constLast();
         QCOMPARE(r.title, msg("EffIllus_t"));
         QVERIFY(r.fileName.isEmpty());
@@ -137,7 +137,7 @@ private Q_SLOTS:
         QVERIFY(mark.isSet());
         program_->dialogs.scriptFiles({open});
         program_->dialogs.script({Answer::Yes});
-        EffacerIllustration();
+        EffacerIllustration(*program_->window());
         QVERIFY(QFile::exists(open));
     }
 
@@ -168,6 +168,49 @@ private Q_SLOTS:
         program_->window()->item("indOuvrir")->trigger();
         program_->window()->item("indEffacer")->trigger();
         QCOMPARE(program_->dialogs.fileRequests.size(), 3);
+    }
+
+    // File lists the last four illustrations opened or saved, most recent first, across a
+    // restart; one chosen goes through the save question; Erase, or a file gone (with a
+    // message), takes it out.
+    void recentIllustrations()
+    {
+        const auto item = [&](int n) {
+            return program_->window()->item(qPrintable(QStringLiteral("indRecent%1").arg(n)));
+        };
+        const auto shown = [&] {
+            QStringList captions;
+            for (int n = 1; n <= 4; ++n)
+                if (item(n)->isVisible())
+                    captions << item(n)->text();
+            return captions;
+        };
+        for (const char *name : {"A.nvl", "B.nvl", "C.nvl", "D.nvl", "E.nvl", "C.nvl"})
+            program_->dialogs.scriptFiles({program_->illustration(name)});
+        for (const char *command : {"EnregistrerSous", "EnregistrerSous", "EnregistrerSous",
+                                    "EnregistrerSous", "EnregistrerSous", "Ouvrir"})
+            program_->window()->item(qPrintable(QStringLiteral("ind") + command))->trigger();
+        const QStringList four{"&1 C.nvl", "&2 E.nvl", "&3 D.nvl", "&4 B.nvl"};
+        QCOMPARE(shown(), four);
+        QCOMPARE(program_->restart(), StartupResult::Running);
+        form_ = ::norvel::test::quoteForm();
+        QCOMPARE(shown(), four);
+        edit(QStringLiteral("Roy"));
+        program_->dialogs.script({Answer::Cancel, Answer::No});
+        item(2)->trigger();
+        QCOMPARE(form_->txtNom->text(), QStringLiteral("Roy"));
+        item(2)->trigger();
+        QCOMPARE(::norvel::test::illustration().fileName, program_->illustration("E.nvl"));
+        QCOMPARE(program_->dialogs.messages.size(), 2);
+        program_->dialogs.scriptFiles({program_->illustration("D.nvl")});
+        program_->dialogs.script({Answer::Yes});
+        EffacerIllustration(*program_->window());
+        QVERIFY(QFile::remove(program_->illustration("C.nvl")));
+        item(2)->trigger();
+        QCOMPARE(lastQuestion().text,
+                 msg("ErrRecent_1") + program_->illustration("C.nvl") + msg("ErrRecent_2"));
+        QCOMPARE(shown(), QStringList({"&1 E.nvl", "&2 B.nvl"}));
+        QCOMPARE(program_->setting("recents", "fichier2"), program_->illustration("B.nvl"));
     }
 
     void newIllustrationIsTheReferenceFile()

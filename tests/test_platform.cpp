@@ -109,6 +109,25 @@ private Q_SLOTS:
         QCOMPARE(encodeFileName(name), bytes);
     }
 
+    // A quote's name becomes a file name any file system takes, its letters kept.
+    void namesEveryFileSystemTakes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("safe");
+        row("accents", QStringLiteral("Soumission - Hélène Côté - 2026-12-07"),
+            QStringLiteral("Soumission - Hélène Côté - 2026-12-07"));
+        row("slashes", QStringLiteral("Roy/Gagné\\Lévesque"), QStringLiteral("Roy-Gagné-Lévesque"));
+        row("colons and the rest", QStringLiteral("a:b*c?d\"e<f>g|h"),
+            QStringLiteral("a-b-c-d-e-f-g-h"));
+        row("controls, blanks, dots at the end", QStringLiteral("x\ty  z.. "),
+            QStringLiteral("x-y z"));
+    }
+    void namesEveryFileSystemTakes()
+    {
+        QFETCH(QString, name);
+        QTEST(safeFileName(name), "safe");
+    }
+
     // Another user who holds the lock's place or sees the channel learns clients' file names.
     void instanceFilesStayPrivate()
     {

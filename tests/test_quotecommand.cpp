@@ -2,6 +2,7 @@
 // progress bar, the preview and its tools, the PDF and the print read back by a real reader, and
 // what fails. The arrangement rules themselves are tested on the quote as data (test_quote).
 #include "base/clock.h"
+#include "base/version.h"
 #include "domain/databaserates.h"
 #include "domain/language.h"
 #include "domain/quotereport.h"
@@ -13,6 +14,7 @@
 #include "support/quoteentry.h"
 #include "support/running.h"
 #include "support/windows.h"
+#include "ui/brokerwindow.h"
 #include "ui/formutils.h"
 #include "ui/livepremiumline.h"
 #include "ui/mainwindow.h"
@@ -25,7 +27,6 @@
 #include <QAccessible>
 #include <QFileDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -58,16 +59,6 @@ private:
     QString table_;
     double age_;
 };
-
-int pdfPages(const QString &path)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    info.waitForFinished(30000);
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                                          .match(QString::fromUtf8(info.readAllStandardOutput()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 
 } // namespace
 
@@ -121,10 +112,12 @@ private Q_SLOTS:
                                  "lblRabaisApplique", "lblTitreCo"})
             QVERIFY2(r[QLatin1String(name)].visible, name);
         QVERIFY(!r[QStringLiteral("lblSlash18")].visible);
-        for (const auto &[name, caption] :
-             {std::pair{"lblMntAnn11", "454,58 $"}, {"lblMntAnn17", "1\u00A0496,25 $"},
-              {"lblMntAnn37", "4\u00A0807,95 $"}, {"lblTotalAA", "1\u00A0892,40 $"},
-              {"lblTotalBM", "275,96 $"}, {"lblMntAnn28", ""}})
+        for (const auto &[name, caption] : {std::pair{"lblMntAnn11", "454,58 $"},
+                                            {"lblMntAnn17", "1\u00A0496,25 $"},
+                                            {"lblMntAnn37", "4\u00A0807,95 $"},
+                                            {"lblTotalAA", "1\u00A0892,40 $"},
+                                            {"lblTotalBM", "275,96 $"},
+                                            {"lblMntAnn28", ""}})
             QCOMPARE(r[QLatin1String(name)].caption, QString::fromUtf8(caption));
         // Every quote reaches the end of the bar, hides it and gives the button back.
         QCOMPARE(form_->prgBar->value(), 13);
@@ -142,9 +135,10 @@ private Q_SLOTS:
     {
         const Report &r = *quote({45, 52, 2600, 600000});
         QCOMPARE(r[QStringLiteral("lblHypotheque")].caption, QStringLiteral("600\u00A0000 $"));
-        QCOMPARE(r[QStringLiteral("lblNormeVie1")].caption,
-                 QString::fromUtf8(
-                     "Profil sanguin\r\nAnalyse d'urine et test VIH\r\nEntrevue tél., signes vitaux"));
+        QCOMPARE(
+            r[QStringLiteral("lblNormeVie1")].caption,
+            QString::fromUtf8(
+                "Profil sanguin\r\nAnalyse d'urine et test VIH\r\nEntrevue tél., signes vitaux"));
         form_->txtAge->setText(QStringLiteral("61"));
         form_->chkCoemprunteur->click();
         form_->cmdCotation->click();
@@ -158,7 +152,8 @@ private Q_SLOTS:
     void aMissingRateEndsTheQuote()
     {
         const QString table = QStringLiteral("TarAssInvFNF");
-        programContext().rates = std::make_unique<MissingRate>(*programContext().rateDatabase, table, 45);
+        programContext().rates =
+            std::make_unique<MissingRate>(*programContext().rateDatabase, table, 45);
         QVERIFY(!quote({45, 0, 1500, 150000}));
         QCOMPARE(told().size(), 1);
         const QString text = told().at(0);
@@ -239,7 +234,8 @@ private Q_SLOTS:
     // every section and the picture.
     void theReportLayout()
     {
-        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
+        std::unique_ptr<Report> report =
+            newQuoteReport(programContext().language, programContext().programDir);
         QSet<QString> names;
         int count = 0;
         for (const ReportSection &section : report->sections())
@@ -259,16 +255,19 @@ private Q_SLOTS:
         QVERIFY(!(*report)[QStringLiteral("Image1")].picture.isNull());
     }
 
-    // Save as PDF and Print, read back by a real reader; cancelled, nothing is written; a PDF
-    // that cannot be written is told.
+    // Save as PDF, offered under the quote's name, and Print, read back by a real reader;
+    // cancelled, nothing is written; a PDF that cannot be written is told.
     void pdfAndPrint()
     {
+        program_->window()->brokerWindow()->txtNom->setText(QStringLiteral("Luc Roy"));
         QVERIFY(quote({42, 47, 1800, 250000}));
         ReportPreview *p = preview();
         const QString path = out_.filePath(QStringLiteral("couple.pdf"));
         const QString printed = out_.filePath(QStringLiteral("printed.pdf"));
+        QString offered;
         p->choosers.pdfPath = [&](QWidget *, const QString &suggested) {
-            return suggested.endsWith(QStringLiteral(".pdf")) ? path : QString();
+            offered = suggested;
+            return path;
         };
         p->choosers.printer = [&](QWidget *, QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -278,21 +277,25 @@ private Q_SLOTS:
         QVERIFY(p->saveAsPdf());
         QVERIFY(p->print());
         for (const QString &file : {path, printed}) {
-            QCOMPARE(pdfPages(file), 1);
+            QCOMPARE(pdfInfo(file, QStringLiteral("Pages")), QStringLiteral("1"));
             const QString text = pdfText(file);
-            for (const char *name : {"lblTitre", "txtEmprunteur", "lblMntMens11", "lblMntAnn27",
-                                     "lblMntAnn37", "lblTotalBA", "lblMntAnn425", "lblDate",
-                                     "lblRabaisApplique"}) {
+            for (const char *name :
+                 {"lblTitre", "txtEmprunteur", "lblMntMens11", "lblMntAnn27", "lblMntAnn37",
+                  "lblTotalBA", "lblMntAnn425", "lblDate", "lblRabaisApplique"}) {
                 const QString caption = (*p->report())[QLatin1String(name)].caption;
                 QVERIFY2(!caption.isEmpty() && text.contains(asPdfReads(caption)), name);
             }
         }
         QVERIFY(told().isEmpty());
-        // The rates that priced it are in the document's metadata.
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), path});
-        QVERIFY(info.waitForFinished(30000));
-        QVERIFY(info.readAllStandardOutput().contains("Tarifs 2010 (2010-01-01)"));
+        const QString title = QStringLiteral("Soumission - Hélène Tremblay - 2010-08-31");
+        QCOMPARE(offered, program_->illustration(title + QStringLiteral(".pdf")));
+        for (const auto &[field, value] :
+             {std::pair{"Title", title},
+              {"Author", QStringLiteral("Luc Roy")},
+              {"Subject", program_->text("French", "frmApercu-Val", "Regime") +
+                              QStringLiteral(" - Tarifs 2010 (2010-01-01)")},
+              {"Creator", QStringLiteral("Norvel " NORVEL_VERSION)}})
+            QCOMPARE(pdfInfo(path, QLatin1String(field)), value);
 
         p->choosers.pdfPath = [](QWidget *, const QString &) { return QString(); };
         p->choosers.printer = [](QWidget *, QPrinter &) { return false; };
@@ -305,6 +308,50 @@ private Q_SLOTS:
         QCOMPARE(told().size(), 1);
         QVERIFY(told().at(0).contains(QDir::toNativeSeparators(unwritable)));
         QVERIFY(!QFile::exists(unwritable));
+    }
+
+    // File > Send by e-mail quotes the entries and hands their PDF, in a private folder, to the
+    // mail composer with its title as subject; without a mail program, or with one that fails,
+    // the broker is told where the PDF is and nothing is lost. The folder goes with the program.
+    void sendByEmail_data()
+    {
+        QTest::addColumn<QByteArray>("composer"); // the stand-in xdg-email's script; none: empty
+        row("a mail program", QByteArray("[ -f \"$5\" ] && printf '%s\\n' \"$@\" > \"$0.args\""));
+        row("none", QByteArray());
+        row("one that fails", QByteArray("exit 3"));
+    }
+    void sendByEmail()
+    {
+        QFETCH(QByteArray, composer);
+        QTemporaryDir bin;
+        const QString standIn = bin.filePath(QStringLiteral("xdg-email"));
+        if (!composer.isEmpty()) {
+            QFile script(standIn);
+            QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n" + composer));
+            script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        enterQuote(form_, {45, 0, 1500, 150000});
+        program_->window()->item("indEnvoyerCourriel")->trigger();
+        qputenv("PATH", path);
+        QVERIFY(preview() && preview()->isVisible());
+        const QString title = QStringLiteral("Soumission - Hélène Tremblay - 2010-08-31");
+        const QString outbox = programContext().outbox->path();
+        const QString pdf = outbox + QStringLiteral("/1/") + title + QStringLiteral(".pdf");
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Title")), title);
+        QVERIFY(!(QFileInfo(outbox).permissions() & (QFile::ReadGroup | QFile::ReadOther)));
+        QFile args(standIn + QStringLiteral(".args"));
+        if (args.open(QIODevice::ReadOnly))
+            QCOMPARE(QString::fromUtf8(args.readAll()).split(u'\n'),
+                     QStringList({"--utf8", "--subject", title, "--attach", pdf, ""}));
+        const bool sent = composer.startsWith('[');
+        QCOMPARE(args.exists(), sent);
+        QCOMPARE(told().size(), sent ? 0 : 1);
+        QVERIFY(sent || told().at(0).contains(pdf));
+        QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
+        program_.reset();
+        QVERIFY(!QFileInfo::exists(outbox));
     }
 
     // The tool bar's zoom stays within its limits; the page is drawn at any zoom; the desktop

@@ -175,8 +175,8 @@ private Q_SLOTS:
         for (const QAction *tool : preview->findChild<QToolBar *>()->actions())
             if (!tool->isSeparator())
                 tools << tool->text();
-        for (const char *key : {"Imprimer", "EnregistrerPDF", "ZoomMoins", "ZoomPlus",
-                                "PleineLargeur", "Copier", "Fermer"})
+        for (const char *key : {"Imprimer", "EnregistrerPDF", "EnvoyerCourriel", "ZoomMoins",
+                                "ZoomPlus", "PleineLargeur", "Copier", "Fermer"})
             english << program_->text("English", QStringLiteral("frmApercu-Val"), key);
         QCOMPARE(tools, english);
         // The page, where the focus starts, reads and copies the quote, not the broker window.
@@ -194,19 +194,25 @@ private Q_SLOTS:
     void theReportReadsInRows()
     {
         const auto label = [](const char *caption, int left, int top, int width = 800) {
-            return ReportControl{"lbl", ControlKind::Label, QRect(left, top, width, 270), caption,
-                                 left >= 0, false, width > 800 ? Qt::AlignHCenter : Qt::AlignLeft};
+            return ReportControl{"lbl",
+                                 ControlKind::Label,
+                                 QRect(left, top, width, 270),
+                                 caption,
+                                 left >= 0,
+                                 false,
+                                 width > 800 ? Qt::AlignHCenter : Qt::AlignLeft};
         };
-        const Report report(QStringLiteral("act"),
-                            {{"Detail", 9000,
-                              {label("12,00 $", 3600, 300), label("Emprunteur :", 900, 330),
-                               label("/", 4420, 300), label("hidden", -1, 300), label("/", 4420, 300),
-                               label("Nom :", 900, 0), label("A\r\nB ", 2100, 0)}},
-                             {"PageFooter", 750, {label("Page 1", 0, 0, 10800), label("Tel :", 0, 0)}}});
+        const Report report(
+            QStringLiteral("act"),
+            {{"Detail",
+              9000,
+              {label("12,00 $", 3600, 300), label("Emprunteur :", 900, 330), label("/", 4420, 300),
+               label("hidden", -1, 300), label("/", 4420, 300), label("Nom :", 900, 0),
+               label("A\r\nB ", 2100, 0)}},
+             {"PageFooter", 750, {label("Page 1", 0, 0, 10800), label("Tel :", 0, 0)}}});
         QCOMPARE(reportReadingText(report),
                  QString::fromUtf8("Nom :\tA B\nEmprunteur :\t12,00 $ /\nTel : Page 1"));
     }
-
 };
 
 QTEST_MAIN(ReportTest)

@@ -63,4 +63,17 @@ QByteArray encodeFileName(const QString &name)
     return bytes;
 }
 
+QString safeFileName(const QString &name)
+{
+    static const QString refused = QStringLiteral("\\/:*?\"<>|");
+    QString safe;
+    safe.reserve(name.size());
+    for (const QChar c : name)
+        safe += c.category() == QChar::Other_Control || refused.contains(c) ? QLatin1Char('-') : c;
+    safe = safe.simplified();
+    while (safe.endsWith(QLatin1Char('.')) || safe.endsWith(QLatin1Char(' ')))
+        safe.chop(1);
+    return safe;
+}
+
 } // namespace norvel

@@ -11,4 +11,9 @@ namespace norvel {
 QString decodeFileName(const QByteArray &bytes);
 QByteArray encodeFileName(const QString &name);
 
+// A name that every file system takes: the characters one of them refuses (\ / : * ? " < > |
+// and control characters) become "-", blanks are collapsed, and the dots and blanks Windows
+// drops at the end are dropped. Letters of any language are kept.
+QString safeFileName(const QString &name);
+
 } // namespace norvel

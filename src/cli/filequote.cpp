@@ -94,6 +94,7 @@ FileQuote FileQuoter::quote(const QString &file)
         quote.ok = true;
         quote.prices = made.prices;
         quote.report = std::move(made.report);
+        quote.document = made.document;
     }
     return quote;
 }

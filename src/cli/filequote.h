@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/quoteformstate.h"
+#include "base/pdfdocumentinfo.h"
 #include "domain/quotepricing.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ struct FileQuote {
     QString errorMessage; // the text shown
     QuotePrices prices;
     std::shared_ptr<const Report> report;
+    PdfDocumentInfo document; // what the report's PDF says of itself
     // Every visible report control that shows a text, in layout order.
     std::vector<std::pair<QString, QString>> reportTexts() const;
 };

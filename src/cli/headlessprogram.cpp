@@ -7,6 +7,7 @@
 #include "ui/mainwindow.h"
 #include "ui/programcontext.h"
 #include "ui/province.h"
+#include "ui/recentillustrations.h"
 
 #include <QDir>
 #include <QFile>
@@ -138,10 +139,13 @@ bool HeadlessProgram::start(const QString &programDir, const QString &province,
     MainWindow *window = nullptr;
     const bool running = startProgram(options, &window) == StartupResult::Running;
     window_ = window;
-    // No one sees these windows: painting them, and the report preview above all, would be
-    // most of what a quote costs.
-    if (running)
+    if (running) {
+        // No one sees these windows: painting them, and the report preview above all, would be
+        // most of what a quote costs.
         window->setUpdatesEnabled(false);
+        // The files the tool reads are no broker's recent illustrations.
+        window->recentIllustrations()->setKept(false);
+    }
     if (running && !programContext().language.isEmpty())
         return true;
     QStringList said;

@@ -32,7 +32,7 @@ void print(std::FILE *stream, const QString &text)
 void writePdf(FileQuote &quote, const QString &path, bool overwrite)
 {
     QString why = pdfTargetRefusal(path, overwrite);
-    if (why.isEmpty() && exportPdf(*quote.report, path, &why))
+    if (why.isEmpty() && exportPdf(*quote.report, quote.document, path, &why))
         return;
     quote.ok = false;
     quote.errorKey = QStringLiteral("ErrPdf");

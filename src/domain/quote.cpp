@@ -6,6 +6,7 @@
 #include "domain/language.h"
 #include "domain/pricingrules.h"
 #include "domain/quotearrangement.h"
+#include "domain/quotedocument.h"
 #include "domain/quotereport.h"
 #include "domain/ratetables.h"
 #include "domain/report.h"
@@ -321,12 +322,10 @@ Quote makeQuote(const QuoteSnapshot &entries, const QuotePage &page, const Quote
                      language);
     w.set("lblDate", reportDate(language, page.today));
     w.set("lblVersion", page.versionText);
-    if (sources.vintage)
-        report->keywords = QStringLiteral("%1 (%2)").arg(
-            sources.vintage->name, sources.vintage->effective.toString(Qt::ISODate));
     step("OuvRapport");
     step("OuvRapport");
     quote.report = std::move(report);
+    quote.document = quoteDocumentInfo(language, entries, page, sources.vintage);
     return quote;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/pdfdocumentinfo.h"
 #include "domain/quotepricing.h"
 #include "domain/quotesnapshot.h"
 #include "domain/ratevintage.h"
@@ -45,6 +46,7 @@ struct Quote {
     std::optional<QDate> ratesFrom; // the rates take effect after today: nothing was priced
     QuotePrices prices;
     std::unique_ptr<Report> report;
+    PdfDocumentInfo document; // what the report's PDF says of itself
 
     bool ok() const { return report != nullptr; }
 };

@@ -45,8 +45,6 @@ public:
 
     const std::vector<ReportSection> &sections() const { return sections_; }
 
-    // The document's keywords, never printed: the rate schedule that priced the quote.
-    QString keywords;
 
     QString name() const override { return name_; }
     std::optional<int> sectionCount() const override { return int(sections_.size()); }

@@ -9,6 +9,7 @@
 #include "ui/mainwindow.h"
 #include "ui/programcontext.h"
 #include "ui/quoteform.h"
+#include "ui/recentillustrations.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,6 +60,13 @@ QString currentFile(const MainWindow &main)
     return form ? form->illustration().fileName : QString();
 }
 
+// The file goes first in the File menu's recent illustrations.
+void remember(MainWindow &main, const QString &path)
+{
+    if (RecentIllustrations *recent = main.recentIllustrations())
+        recent->add(path);
+}
+
 QuoteForm *openQuoteForm(MainWindow &main)
 {
     if (!main.quoteFormOpen())
@@ -72,8 +80,10 @@ void readChosenFile(MainWindow &main, const QString &chosen)
         return;
     // A file that cannot be read leaves the illustration in the form the current one, so a
     // later Save never overwrites the damaged file.
-    if (LireIllustration(main, chosen))
-        main.quoteForm()->illustration().fileName = chosen;
+    if (!LireIllustration(main, chosen))
+        return;
+    main.quoteForm()->illustration().fileName = chosen;
+    remember(main, chosen);
 }
 
 } // namespace
@@ -131,7 +141,10 @@ SaveResult EnregistrerIllustration(MainWindow &main)
     const QString fileName = currentFile(main);
     if (fileName.isEmpty())
         return EnregistrerIllustrationSous(main);
-    return EcrireIllustration(main, fileName) ? SaveResult::Saved : SaveResult::Failed;
+    if (!EcrireIllustration(main, fileName))
+        return SaveResult::Failed;
+    remember(main, fileName);
+    return SaveResult::Saved;
 }
 
 SaveResult EnregistrerIllustrationSous(MainWindow &main)
@@ -147,10 +160,11 @@ SaveResult EnregistrerIllustrationSous(MainWindow &main)
         return SaveResult::Failed;
     if (QuoteForm *form = main.quoteForm())
         form->illustration().fileName = *chosen;
+    remember(main, *chosen);
     return SaveResult::Saved;
 }
 
-void EffacerIllustration()
+void EffacerIllustration(MainWindow &main)
 {
     ProgramContext &state = programContext();
     // The dialog starts without a name; the open illustration keeps its own.
@@ -164,8 +178,10 @@ void EffacerIllustration()
                              text(QStringLiteral("EffIllus_2"));
     // A file or folder marked read-only keeps its files, even where the system would not.
     if (askYesNo(question, Dialogs::Buttons::YesNo, Dialogs::Answer::No) == Dialogs::Answer::Yes &&
-        !isMarkedReadOnly(*chosen) && !isMarkedReadOnly(QFileInfo(*chosen).absolutePath()))
-        QFile::remove(*chosen);
+        !isMarkedReadOnly(*chosen) && !isMarkedReadOnly(QFileInfo(*chosen).absolutePath()) &&
+        QFile::remove(*chosen))
+        if (RecentIllustrations *recent = main.recentIllustrations())
+            recent->remove(*chosen);
 }
 
 bool ConfirmerFermeture(MainWindow &main)

@@ -20,7 +20,8 @@ void OuvrirFichierIllustration(MainWindow &main, const QString &path);
 enum class SaveResult { Saved, Cancelled, Failed };
 SaveResult EnregistrerIllustration(MainWindow &main);
 SaveResult EnregistrerIllustrationSous(MainWindow &main);
-void EffacerIllustration();
+// Erasing a file takes it out of the recent illustrations.
+void EffacerIllustration(MainWindow &main);
 // Runs when the quote form is about to close; false keeps it open.
 bool ConfirmerFermeture(MainWindow &main);
 

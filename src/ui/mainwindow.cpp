@@ -15,12 +15,15 @@
 #include "ui/province.h"
 #include "ui/quotecommand.h"
 #include "ui/quoteform.h"
+#include "ui/recentillustrations.h"
 #include "ui/reportpreview.h"
 #include "ui/shutdown.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -63,6 +66,12 @@ private:
     QImage picture_;
 };
 
+// The File menu's item of the recent illustration `index` (from 0).
+QByteArray recentItem(int index)
+{
+    return "indRecent" + QByteArray::number(index + 1);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -94,11 +103,15 @@ MainWindow::MainWindow(QWidget *parent)
     connect(item("indSommaire"), &QAction::triggered, this, &MainWindow::showHelpNotice);
     connect(item("indNouveau"), &QAction::triggered, this, [this] { NouvelleIllustration(*this); });
     connect(item("indOuvrir"), &QAction::triggered, this, [this] { OuvrirIllustration(*this); });
-    connect(item("indEffacer"), &QAction::triggered, this, &EffacerIllustration);
+    connect(item("indEffacer"), &QAction::triggered, this, [this] { EffacerIllustration(*this); });
     connect(item("indEnregistrer"), &QAction::triggered, this,
             [this] { EnregistrerIllustration(*this); });
     connect(item("indEnregistrerSous"), &QAction::triggered, this,
             [this] { EnregistrerIllustrationSous(*this); });
+    connect(item("indEnvoyerCourriel"), &QAction::triggered, this, &MainWindow::mailQuote);
+    for (int i = 0; i < RecentIllustrations::kSize; ++i)
+        connect(item(recentItem(i).constData()), &QAction::triggered, this,
+                [this, i] { openRecent(i); });
     connect(item("indCourtier"), &QAction::triggered, this, &MainWindow::showBrokerWindow);
     connect(item("indAProposDe"), &QAction::triggered, this, &MainWindow::showAbout);
     connect(item("indPrimesDirect"), &QAction::triggered, this, &MainWindow::showLivePremiums);
@@ -109,8 +122,11 @@ MainWindow::MainWindow(QWidget *parent)
     connect(item("mnuFichier")->menu(), &QMenu::aboutToShow, this, [this] {
         item("indEnregistrer")->setEnabled(quoteFormOpen());
         item("indEnregistrerSous")->setEnabled(quoteFormOpen());
+        item("indEnvoyerCourriel")->setEnabled(quoteFormOpen());
     });
 }
+
+MainWindow::~MainWindow() = default;
 
 QAction *MainWindow::item(const char *name) const
 {
@@ -126,6 +142,10 @@ void MainWindow::load()
 
     broker_ = new BrokerWindow(this);
     broker_->activate();
+    QList<QAction *> recent;
+    for (int i = 0; i < RecentIllustrations::kSize; ++i)
+        recent << item(recentItem(i).constData());
+    recent_ = std::make_unique<RecentIllustrations>(recent, item("sepRecents"));
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
@@ -238,6 +258,34 @@ void MainWindow::openDocument(const ProductDocument &document)
     setCursor(Qt::WaitCursor);
     OuvrirDocument(documentPath(programContext().programDir, document));
     unsetCursor();
+}
+
+void MainWindow::openRecent(int index)
+{
+    const QString file = recent_ ? recent_->file(index) : QString();
+    if (file.isEmpty())
+        return;
+    if (QFileInfo(file).isFile()) {
+        OuvrirFichierIllustration(*this, file);
+        return;
+    }
+    recent_->remove(file);
+    const ProgramContext &state = programContext();
+    const QString kMessages = QStringLiteral("modEnregistrement-Msg");
+    if (state.dialogs)
+        state.dialogs->tell(GetLangString(kMessages, QStringLiteral("ErrRecent_1")) +
+                                QDir::toNativeSeparators(file) +
+                                GetLangString(kMessages, QStringLiteral("ErrRecent_2")),
+                            state.appTitle, Dialogs::Icon::Exclamation);
+}
+
+void MainWindow::mailQuote()
+{
+    // What goes out is the quote of the entries as they are now, shown in the preview too.
+    QuoteForm *form = quoteFormOpen() ? quoteForm() : nullptr;
+    auto *command = form ? form->findChild<QuoteCommand *>() : nullptr;
+    if (command && command->run())
+        command->preview()->sendByMail();
 }
 
 void MainWindow::setPicture(const QImage &image)

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QAction;
 class QMdiArea;
@@ -10,6 +11,7 @@ class QMdiArea;
 namespace norvel {
 class BrokerWindow;
 class QuoteForm;
+class RecentIllustrations;
 struct ProductDocument;
 } // namespace norvel
 
@@ -20,6 +22,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The load sequence: menus for the province, translation, the broker window loaded hidden,
     // the work area, the quote form shown on a new illustration.
@@ -32,6 +35,8 @@ public:
     QuoteForm *quoteForm() const;
     BrokerWindow *brokerWindow() const;
     bool quoteFormOpen() const;
+    // The File menu's recent illustrations, once loaded.
+    RecentIllustrations *recentIllustrations() const { return recent_.get(); }
 
     QAction *item(const char *name) const;
     QMdiArea *workspace() const { return area_; }
@@ -50,6 +55,8 @@ private:
     void showAbout();
     void showLivePremiums(bool shown);
     void openDocument(const ProductDocument &document);
+    void openRecent(int index);
+    void mailQuote();
     void centreQuoteForm();
     // Scrolls the work area so that a control of the quote form that takes the focus shows.
     void scrollTo(QWidget *control);
@@ -57,6 +64,7 @@ private:
     QMdiArea *area_;
     QPointer<QuoteForm> quoteForm_;
     QPointer<BrokerWindow> broker_;
+    std::unique_ptr<RecentIllustrations> recent_;
 };
 
 } // namespace norvel

@@ -3,6 +3,8 @@
 #include "domain/databaserates.h"
 #include "domain/ratedatabase.h"
 
+#include <QTemporaryDir>
+
 namespace norvel {
 
 namespace {

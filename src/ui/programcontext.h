@@ -7,6 +7,8 @@
 #include <QString>
 #include <memory>
 
+class QTemporaryDir;
+
 namespace norvel {
 
 class Dialogs;
@@ -30,6 +32,9 @@ struct ProgramContext {
     std::optional<RateVintage> rateVintage; // read with the rates
 
     Dialogs *dialogs = nullptr;
+    // The private folder of the PDFs handed to the mail composer, made by the first e-mail and
+    // removed with everything in it when the program ends.
+    std::unique_ptr<QTemporaryDir> outbox;
 
     ProgramContext();
     ~ProgramContext();

@@ -87,16 +87,16 @@ bool QuoteCommand::run()
     }
     if (!quote.ok())
         return false; // the form has shown the entries' fault
-    showReport(std::move(quote.report));
+    showReport(std::move(quote.report), quote.document);
     return true;
 }
 
-void QuoteCommand::showReport(std::unique_ptr<Report> report)
+void QuoteCommand::showReport(std::unique_ptr<Report> report, const PdfDocumentInfo &document)
 {
     if (!preview_)
         preview_ = new ReportPreview(main_);
     preview_->retranslate();
-    preview_->setReport(std::move(report));
+    preview_->setReport(std::move(report), document);
     preview_->present();
 }
 

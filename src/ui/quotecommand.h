@@ -35,7 +35,7 @@ public:
 
 private:
     void step(const char *key);
-    void showReport(std::unique_ptr<Report> report);
+    void showReport(std::unique_ptr<Report> report, const PdfDocumentInfo &document);
     void tellRatesNotInEffect(const QDate &effective);
 
     QuoteForm *form_;

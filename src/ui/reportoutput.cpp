@@ -1,9 +1,12 @@
 #include "ui/reportoutput.h"
 
+#include "base/pdfdocumentinfo.h"
 #include "base/privatefile.h"
 #include "domain/report.h"
 #include "ui/reportpainter.h"
 
+#include <QBuffer>
+#include <QDateTime>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -24,23 +27,6 @@ QPageLayout letterPortrait()
 QRectF sheet(const QPageLayout &layout, int resolution)
 {
     return QRectF(QPointF(0, 0), layout.fullRectPixels(resolution).size());
-}
-
-// Qt's writer has no field for keywords: they go in the document's XMP metadata, which then
-// replaces Qt's own and so carries the title and the creator too.
-QByteArray xmpMetadata(const QString &title, const QString &creator, const QString &keywords)
-{
-    return QStringLiteral(
-               "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>"
-               "<x:xmpmeta xmlns:x='adobe:ns:meta/'>"
-               "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
-               "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
-               "xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmlns:pdf='http://ns.adobe.com/pdf/1.3/'>"
-               "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>"
-               "<xmp:CreatorTool>%2</xmp:CreatorTool><pdf:Keywords>%3</pdf:Keywords>"
-               "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end='w'?>")
-        .arg(title.toHtmlEscaped(), creator.toHtmlEscaped(), keywords.toHtmlEscaped())
-        .toUtf8();
 }
 
 } // namespace
@@ -65,33 +51,32 @@ bool printReport(const Report &report, QPrinter &printer, QString *error)
     return painter.end();
 }
 
-bool exportPdf(const Report &report, const QString &path, QString *error)
+bool exportPdf(const Report &report, const PdfDocumentInfo &info, const QString &path,
+               QString *error)
 {
-    QSaveFile file(path);
-    if (!openPrivately(file)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&page);
         writer.setResolution(1200);
         writer.setPageLayout(letterPortrait());
-        writer.setTitle(report.name());
-        writer.setCreator(QStringLiteral("Norvel"));
-        if (!report.keywords.isEmpty())
-            writer.setDocumentXmpMetadata(
-                xmpMetadata(writer.title(), writer.creator(), report.keywords));
+        writer.setTitle(info.title);
+        writer.setCreator(info.creator);
         QPainter painter(&writer);
         paintReport(report, painter, sheet(writer.pageLayout(), writer.resolution()));
     }
+    // Qt's writer knows no author or subject: the whole information is written after it. A
+    // document it could not be added to still goes out, with the title and creator Qt wrote.
+    QByteArray pdf = withDocumentInfo(page.data(), info, QDateTime::currentDateTime());
+    if (pdf.isEmpty())
+        pdf = page.data();
+    QSaveFile file(path);
     // A write that failed in the buffer (a full disk) shows only at the flush: never commit it.
-    if (!file.flush() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const bool written =
+        openPrivately(file) && file.write(pdf) == pdf.size() && file.flush() && file.commit();
+    if (!written && error)
+        *error = file.errorString();
+    return written;
 }
 
 } // namespace norvel

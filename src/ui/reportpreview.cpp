@@ -1,11 +1,14 @@
 #include "ui/reportpreview.h"
 
+#include "base/mailcomposer.h"
 #include "base/profile.h"
 #include "domain/language.h"
+#include "domain/quotedocument.h"
 #include "domain/report.h"
 #include "domain/reporttext.h"
 #include "ui/dialogs.h"
 #include "ui/langstring.h"
+#include "ui/outbox.h"
 #include "ui/programcontext.h"
 #include "ui/reportoutput.h"
 #include "ui/reportpainter.h"
@@ -139,7 +142,10 @@ public:
     QString text(int start, int end) const override { return whole().mid(start, end - start); }
     int characterCount() const override { return int(whole().size()); }
     int cursorPosition() const override { return caret_; }
-    void setCursorPosition(int position) override { caret_ = qBound(0, position, characterCount()); }
+    void setCursorPosition(int position) override
+    {
+        caret_ = qBound(0, position, characterCount());
+    }
     void selection(int, int *start, int *end) const override { *start = *end = 0; }
     int selectionCount() const override { return 0; }
     void addSelection(int, int) override {}
@@ -199,6 +205,7 @@ ReportPreview::ReportPreview(QWidget *parent)
     Q_UNUSED(readable);
     addTool("Imprimer", [this] { print(); }, {QKeySequence::Print});
     addTool("EnregistrerPDF", [this] { saveAsPdf(); }, {QKeySequence::Save});
+    addTool("EnvoyerCourriel", [this] { sendByMail(); }, {QKeySequence(Qt::CTRL | Qt::Key_E)});
     tools_->addSeparator();
     addTool("ZoomMoins", [this] { setZoom(zoom() / kZoomStep); }, {QKeySequence::ZoomOut});
     addTool("ZoomPlus", [this] { setZoom(zoom() * kZoomStep); }, {QKeySequence::ZoomIn});
@@ -326,9 +333,10 @@ QString ReportPreview::text(const char *key) const
     return GetLangString(kValues, QLatin1String(key));
 }
 
-void ReportPreview::setReport(std::unique_ptr<Report> report)
+void ReportPreview::setReport(std::unique_ptr<Report> report, const PdfDocumentInfo &document)
 {
     report_ = std::move(report);
+    document_ = document;
     page_->setReport(report_.get());
 }
 
@@ -381,18 +389,40 @@ bool ReportPreview::saveAsPdf()
 {
     if (!report_ || !choosers.pdfPath)
         return false;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested = QDir(folder).filePath(text("NomPDF") + QLatin1String(".pdf"));
+    const QString suggested =
+        QDir(programContext().illustrationsFolder).filePath(quotePdfFileName(document_));
     const QString path = choosers.pdfPath(this, suggested);
-    if (path.isEmpty())
+    return !path.isEmpty() && writePdf(path);
+}
+
+bool ReportPreview::sendByMail()
+{
+    if (!report_)
         return false;
     QString error;
-    if (!exportPdf(*report_, path, &error)) {
-        tellError(QStringLiteral("ErrPDF"),
-                  QDir::toNativeSeparators(path) + QLatin1String(" (") + error + QLatin1Char(')'));
+    const QString folder = newOutboxFolder(&error);
+    if (folder.isEmpty()) {
+        tellError(QStringLiteral("ErrPDF"), QLatin1String("(") + error + QLatin1Char(')'));
+        return false;
+    }
+    const QString path = QDir(folder).filePath(quotePdfFileName(document_));
+    if (!writePdf(path))
+        return false;
+    if (!composeMail(document_.title, path)) {
+        tellError(QStringLiteral("ErrCourriel"), QDir::toNativeSeparators(path));
         return false;
     }
     return true;
+}
+
+bool ReportPreview::writePdf(const QString &path)
+{
+    QString error;
+    if (exportPdf(*report_, document_, path, &error))
+        return true;
+    tellError(QStringLiteral("ErrPDF"),
+              QDir::toNativeSeparators(path) + QLatin1String(" (") + error + QLatin1Char(')'));
+    return false;
 }
 
 } // namespace norvel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/pdfdocumentinfo.h"
+
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -30,8 +32,8 @@ struct PreviewChoosers {
 PreviewChoosers &defaultPreviewChoosers();
 
 // The report engine's preview: a modeless window showing the report's page, with Print,
-// Save as PDF, zoom and Close. It opens within the screen at the page's width, and keeps the
-// size the broker gives it for the next run.
+// Save as PDF, Send by e-mail, zoom and Close. It opens within the screen at the page's width, and
+// keeps the size the broker gives it for the next run.
 class ReportPreview : public QWidget {
     Q_OBJECT
 public:
@@ -43,9 +45,10 @@ public:
     // The tool bar and the caption in the current language.
     void retranslate();
 
-    // Shows this report from now on; the preview keeps it.
-    void setReport(std::unique_ptr<Report> report);
+    // Shows this report from now on; the preview keeps it, and what its PDF says of itself.
+    void setReport(std::unique_ptr<Report> report, const PdfDocumentInfo &document);
     const Report *report() const { return report_.get(); }
+    const PdfDocumentInfo &document() const { return document_; }
 
     double zoom() const;
     void setZoom(double zoom); // 1 = actual size
@@ -56,9 +59,12 @@ public:
     QString readingText() const;
     void copyText();
 
-    // The two commands of the tool bar; each says what went wrong through the dialog seam.
+    // The commands of the tool bar; each says what went wrong through the dialog seam.
     bool print();
     bool saveAsPdf();
+    // The PDF, in a private temporary folder, attached to a new message in the desktop's mail
+    // composer; when no mail program opens, the broker is told where the PDF is.
+    bool sendByMail();
 
     PreviewChoosers choosers;
 
@@ -73,8 +79,11 @@ private:
                  const QList<QKeySequence> &shortcuts = {});
     QAction *toolFor(const QKeyEvent *event) const;
     void placeOnScreen();
+    // The report as PDF at `path`; false when it could not be written, which the broker is told.
+    bool writePdf(const QString &path);
 
     std::unique_ptr<Report> report_;
+    PdfDocumentInfo document_;
     QScrollArea *scroll_;
     PageView *page_;
     QToolBar *tools_;
