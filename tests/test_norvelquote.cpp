@@ -521,8 +521,8 @@ private Q_SLOTS:
         int quoted = 0;
         for (const QString &file : files) {
             const QByteArray expected =
-                jsonLine(quoteInForm(*program.window(), program.dialogs, file), 0);
-            const QByteArray actual = jsonLine(tool.quote(file), 0);
+                jsonLine(quoteInForm(*program.window(), program.dialogs, file), 0, std::nullopt);
+            const QByteArray actual = jsonLine(tool.quote(file), 0, std::nullopt);
             qsizetype at = 0; // where they part, shown in both
             while (at < actual.size() && at < expected.size() && actual.at(at) == expected.at(at))
                 ++at;
