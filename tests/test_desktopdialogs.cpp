@@ -46,13 +46,9 @@ private Q_SLOTS:
 
     void messageBox_data()
     {
-        QTest::addColumn<Buttons>("buttons");
-        QTest::addColumn<Icon>("icon");
-        QTest::addColumn<Answer>("defaultAnswer");
-        QTest::addColumn<int>("pressed"); // a QMessageBox button, or 0 for Esc
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<int>("standard"); // the box's buttons
-        QTest::addColumn<int>("boxIcon");
+        // pressed: a QMessageBox button, or 0 for Esc; standard: the box's buttons
+        columns<Buttons, Icon, Answer, int, Answer, int, int>(
+            "buttons", "icon", "defaultAnswer", "pressed", "answer", "standard", "boxIcon");
         using B = QMessageBox;
         const int yesNo = B::Yes | B::No;
         row("OK", Buttons::Ok, Icon::Information, Answer::Ok, int(B::Ok), Answer::Ok, int(B::Ok),
@@ -61,20 +57,16 @@ private Q_SLOTS:
             int(B::Question));
         row("Yes of three", Buttons::YesNoCancel, Icon::Exclamation, Answer::Yes, int(B::Yes),
             Answer::Yes, yesNo | B::Cancel, int(B::Warning));
-        row("Cancel of three", Buttons::YesNoCancel, Icon::Critical, Answer::Cancel,
-            int(B::Cancel), Answer::Cancel, yesNo | B::Cancel, int(B::Critical));
+        row("Cancel of three", Buttons::YesNoCancel, Icon::Critical, Answer::Cancel, int(B::Cancel),
+            Answer::Cancel, yesNo | B::Cancel, int(B::Critical));
         row("no icon", Buttons::YesNo, Icon::None, Answer::Yes, int(B::No), Answer::No, yesNo,
             int(B::NoIcon));
     }
     void messageBox()
     {
-        QFETCH(Buttons, buttons);
-        QFETCH(Icon, icon);
-        QFETCH(Answer, defaultAnswer);
-        QFETCH(int, pressed);
-        QFETCH(Answer, answer);
-        QFETCH(int, standard);
-        QFETCH(int, boxIcon);
+        auto [buttons, icon, defaultAnswer, pressed, answer, standard, boxIcon] =
+            fetch<Buttons, Icon, Answer, int, Answer, int, int>(
+                "buttons", "icon", "defaultAnswer", "pressed", "answer", "standard", "boxIcon");
         const QMessageBox::StandardButton byAnswer[] = {QMessageBox::Ok, QMessageBox::Yes,
                                                         QMessageBox::No, QMessageBox::Cancel};
         QStringList seen; // text, title, buttons, default button, icon
@@ -95,16 +87,14 @@ private Q_SLOTS:
 
     void fileDialog_data()
     {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<bool>("accept");
+        columns<bool, bool>("save", "accept");
         row("open, chosen", false, true);
         row("save, chosen", true, true);
         row("cancelled", false, false);
     }
     void fileDialog()
     {
-        QFETCH(bool, save);
-        QFETCH(bool, accept);
+        auto [save, accept] = fetch<bool, bool>("save", "accept");
         QTemporaryDir folder;
         const QString existing = folder.filePath(QStringLiteral("Roy.NVL"));
         QFile(existing).open(QIODevice::WriteOnly);
@@ -123,8 +113,8 @@ private Q_SLOTS:
                      save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
             QCOMPARE(dialog->fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
             QCOMPARE(dialog->testOption(QFileDialog::DontConfirmOverwrite), !save);
-            QCOMPARE(dialog->nameFilters(), (QStringList{"Illustrations (*.nvl)",
-                                                         "Tous (*.* *.bak)"}));
+            QCOMPARE(dialog->nameFilters(),
+                     (QStringList{"Illustrations (*.nvl)", "Tous (*.* *.bak)"}));
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("NVL"));
             QCOMPARE(dialog->directory().absolutePath(), QDir(folder.path()).absolutePath());
             QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");

@@ -180,10 +180,8 @@ private Q_SLOTS:
     // elsewhere; a file that is no reader there is refused.
     void questionsNameThePlatformsReader_data()
     {
-        QTest::addColumn<ReaderConvention>("convention");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("question");
-        QTest::addColumn<QString>("wrongProgram");
+        columns<ReaderConvention, QString, QString, QString>("convention", "chosen", "question",
+                                                             "wrongProgram");
         row("Windows", ReaderConvention::Windows, "acrord32.exe", "OuvErrPDF2_2",
             "RchErrAcroread_2");
         row("Linux", ReaderConvention::Desktop, "notes.txt", "OuvErrPDF2_2Lecteur",
@@ -191,10 +189,9 @@ private Q_SLOTS:
     }
     void questionsNameThePlatformsReader()
     {
-        QFETCH(ReaderConvention, convention);
-        QFETCH(QString, chosen);
-        QFETCH(QString, question);
-        QFETCH(QString, wrongProgram);
+        auto [convention, chosen, question, wrongProgram] =
+            fetch<ReaderConvention, QString, QString, QString>("convention", "chosen", "question",
+                                                               "wrongProgram");
         platform_.convention = convention;
         program_->folder.writeFile(QStringLiteral("bin/") + chosen, "text\n");
         program_->dialogs.script({Answer::Yes, Answer::No});
@@ -221,8 +218,8 @@ private Q_SLOTS:
         readerPlatform() = platform_;
         window->item("mnu_Brochure")->trigger();
         readerPlatform() = saved;
-        QCOMPARE(launcher_.starts,
-                 (QList<QStringList>{{QStringLiteral("/usr/bin/mupdf"), QDir::toNativeSeparators(doc)}}));
+        QCOMPARE(launcher_.starts, (QList<QStringList>{{QStringLiteral("/usr/bin/mupdf"),
+                                                        QDir::toNativeSeparators(doc)}}));
         QCOMPARE(during, Qt::WaitCursor);
         QCOMPARE(window->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(program_->dialogs.messages.isEmpty());

@@ -60,8 +60,7 @@ private Q_SLOTS:
 
     void execArguments_data()
     {
-        QTest::addColumn<QString>("exec");
-        QTest::addColumn<QStringList>("arguments");
+        columns<QString, QStringList>("exec", "arguments");
         row("file", "evince %U", QStringList{"evince", "/d/a b.pdf"});
         row("quoted program", "\"/opt/My Reader/run\" --single %f",
             QStringList{"/opt/My Reader/run", "--single", "/d/a b.pdf"});
@@ -74,8 +73,7 @@ private Q_SLOTS:
     }
     void execArguments()
     {
-        QFETCH(QString, exec);
-        QFETCH(QStringList, arguments);
+        auto [exec, arguments] = fetch<QString, QStringList>("exec", "arguments");
         DesktopEntry entry;
         entry.path = QStringLiteral("/e/r.desktop");
         entry.name = QStringLiteral("Reader");
@@ -101,11 +99,10 @@ private Q_SLOTS:
     // Which entry is the PDF default, as the freedesktop rules rank them.
     void defaultReader_data()
     {
-        QTest::addColumn<QByteArray>("userList");    // config/mimeapps.list
-        QTest::addColumn<QByteArray>("desktopList"); // config/gnome-mimeapps.list
-        QTest::addColumn<QByteArray>("cache");       // system/applications/mimeinfo.cache
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("declared"); // mupdf's entry names the PDF type
+        // userList: config/mimeapps.list; desktopList: config/gnome-mimeapps.list; cache:
+        // system/applications/mimeinfo.cache; declared: mupdf's entry names the PDF type
+        columns<QByteArray, QByteArray, QByteArray, QString, bool>("userList", "desktopList",
+                                                                   "cache", "expected", "declared");
         const QByteArray cache = "[MIME Cache]\napplication/pdf=mupdf.desktop;evince.desktop;\n";
         row("nothing declared", QByteArray(), QByteArray(), QByteArray(), "", false);
         row("no cache, entries declare it", QByteArray(), QByteArray(), QByteArray(),
@@ -130,11 +127,9 @@ private Q_SLOTS:
     }
     void defaultReader()
     {
-        QFETCH(QByteArray, userList);
-        QFETCH(QByteArray, desktopList);
-        QFETCH(QByteArray, cache);
-        QFETCH(QString, expected);
-        QFETCH(bool, declared);
+        auto [userList, desktopList, cache, expected, declared] =
+            fetch<QByteArray, QByteArray, QByteArray, QString, bool>(
+                "userList", "desktopList", "cache", "expected", "declared");
         entry(system(), QStringLiteral("mupdf.desktop"),
               declared ? "Exec=mupdf %f\nMimeType=application/pdf;" : "Exec=mupdf %f");
         entry(data(), QStringLiteral("evince.desktop"), "Exec=evince %U");
@@ -234,9 +229,7 @@ private Q_SLOTS:
     // language file does.
     void builtDocuments_data()
     {
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString>("relative", "language", "expected");
         row("pamphlet", "documents/Brochure.pdf", "", "5 %");
         row("pamphlet, English", "documents/BrochureA.pdf", "", "Option 3");
         row("standards", "documents/Normes.pdf", "French", "et plus");
@@ -246,9 +239,8 @@ private Q_SLOTS:
     }
     void builtDocuments()
     {
-        QFETCH(QString, relative);
-        QFETCH(QString, language);
-        QFETCH(QString, expected);
+        auto [relative, language, expected] =
+            fetch<QString, QString, QString>("relative", "language", "expected");
         const QString path = QDir(builtProgramDir()).filePath(relative);
         QFile pdf(path);
         QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(path));

@@ -44,18 +44,15 @@ private Q_SLOTS:
 
     void menusFollowTheProvince_data()
     {
-        QTest::addColumn<QString>("province");
-        QTest::addColumn<bool>("languageMenus");
-        QTest::addColumn<bool>("versionMenu");
+        columns<QString, bool, bool>("province", "languageMenus", "versionMenu");
         row("quebec", "quebec", true, false);
         row("ontario", "ontario", false, false);
         row("dev", "dev", true, true);
     }
     void menusFollowTheProvince()
     {
-        QFETCH(QString, province);
-        QFETCH(bool, languageMenus);
-        QFETCH(bool, versionMenu);
+        auto [province, languageMenus, versionMenu] =
+            fetch<QString, bool, bool>("province", "languageMenus", "versionMenu");
         MainWindow *w = start("[systeme]\r\nprovince=" + province.toLatin1() + "\r\n");
         QVERIFY(w);
         for (const char *name : {"indLangage", "mnu_docFran", "sep4"})

@@ -166,16 +166,14 @@ private Q_SLOTS:
     {
         FileQuote quote;
         quote.file = QString::fromUtf8("/q/😀") + QChar(0xDCE9) + ".nvl";
-        QVERIFY2(jsonLine(quote, 0.08333f).startsWith("{\"file\":\"/q/\xf0\x9f\x98\x80\\udce9.nvl\""),
-                 jsonLine(quote, 0.08333f).constData());
+        QVERIFY2(
+            jsonLine(quote, 0.08333f).startsWith("{\"file\":\"/q/\xf0\x9f\x98\x80\\udce9.nvl\""),
+            jsonLine(quote, 0.08333f).constData());
     }
 
     void errors_data()
     {
-        QTest::addColumn<QStringList>("extra");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("language");
+        columns<QStringList, QString, QString, QString>("extra", "file", "key", "language");
         const QString invalid = example("age-70-invalid.nvl");
         row("fails validation, French", QStringList(), invalid, "AgeEmpLimitAge", "French");
         row("fails validation, English", QStringList{"--language", "en"}, invalid, "AgeEmpLimitAge",
@@ -193,12 +191,10 @@ private Q_SLOTS:
     }
     void errors()
     {
-        QFETCH(QStringList, extra);
-        QFETCH(QString, file);
-        QFETCH(QString, key);
-        QFETCH(QString, language);
-        const Run run = ToolFolder().run(QStringList{"--json", "--today", kToday} + extra +
-                                         QStringList{file});
+        auto [extra, file, key, language] =
+            fetch<QStringList, QString, QString, QString>("extra", "file", "key", "language");
+        const Run run =
+            ToolFolder().run(QStringList{"--json", "--today", kToday} + extra + QStringList{file});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.line(0)[QStringLiteral("file")].toString(), file);
         QCOMPARE(run.member(0, "error")[QStringLiteral("key")].toString(), key);
@@ -213,15 +209,13 @@ private Q_SLOTS:
     // has some, the program's. It never writes either.
     void anInstalledToolReadsTheUsersSettings_data()
     {
-        QTest::addColumn<bool>("userSettings");
-        QTest::addColumn<QString>("language");
+        columns<bool, QString>("userSettings", "language");
         row("the user's settings", true, "English");
         row("none yet: the program's", false, "French");
     }
     void anInstalledToolReadsTheUsersSettings()
     {
-        QFETCH(bool, userSettings);
-        QFETCH(QString, language);
+        auto [userSettings, language] = fetch<bool, QString>("userSettings", "language");
         ToolFolder tool;
         tool.folder.writeFile(QStringLiteral("norvel.ini"),
                               "[systeme]\r\nlangage=.\\Data\\French.lng\r\n");
@@ -244,9 +238,8 @@ private Q_SLOTS:
 
     void exitStatuses_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("broken"); // a file of the program folder taken away
-        QTest::addColumn<int>("status");
+        // broken: a file of the program folder taken away
+        columns<QStringList, QString, int>("arguments", "broken", "status");
         const QString couple = example("couple.nvl");
         const QString none;
         row("quoted", QStringList{"--today", kToday, couple}, none, 0);
@@ -267,9 +260,8 @@ private Q_SLOTS:
     }
     void exitStatuses()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, broken);
-        QFETCH(int, status);
+        auto [arguments, broken, status] =
+            fetch<QStringList, QString, int>("arguments", "broken", "status");
         ToolFolder tool;
         if (!broken.isEmpty())
             tool.folder.remove(broken);
@@ -302,7 +294,8 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(run.member(i, "report")["lblCourtier"].toString(),
                      QString::fromLatin1(brokers[i][0]).remove('_'));
-            QCOMPARE(run.member(i, "report")["lblTelephone"].toString(), QLatin1String(brokers[i][2]));
+            QCOMPARE(run.member(i, "report")["lblTelephone"].toString(),
+                     QLatin1String(brokers[i][2]));
         }
     }
 
@@ -310,9 +303,7 @@ private Q_SLOTS:
     // never through a link, never a FIFO or a device.
     void pdfReplacesOnlyWhatItShould_data()
     {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<int>("status");
+        columns<QString, bool, int>("target", "overwrite", "status");
         row("an older report", "old.pdf", false, 0);
         row("its own input", "c1.nvl", false, 2);
         row("another illustration", "c2.nvl", false, 1);
@@ -322,9 +313,8 @@ private Q_SLOTS:
     }
     void pdfReplacesOnlyWhatItShould()
     {
-        QFETCH(QString, target);
-        QFETCH(bool, overwrite);
-        QFETCH(int, status);
+        auto [target, overwrite, status] =
+            fetch<QString, bool, int>("target", "overwrite", "status");
         ToolFolder tool;
         for (const char *name : {"c1.nvl", "c2.nvl"})
             QVERIFY(QFile::copy(example("couple.nvl"), tool.folder.file(name)));
@@ -367,8 +357,7 @@ private Q_SLOTS:
             QStringList{"--json", "--today", kToday, "--province", "dev", "--out-dir", dir} +
             examplePaths());
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.member(0, "report")[QStringLiteral("lblCourtier")],
-                 QStringLiteral("Luc Roy"));
+        QCOMPARE(run.member(0, "report")[QStringLiteral("lblCourtier")], QStringLiteral("Luc Roy"));
         for (const Example &e : kExamples)
             QCOMPARE(QFile::exists(QDir(dir).filePath(QFileInfo(e.file).completeBaseName() +
                                                       QStringLiteral(".pdf"))),
@@ -387,7 +376,8 @@ private Q_SLOTS:
     void anInterruptedRunLeavesNoSettingsBehind()
     {
         ToolFolder tool;
-        tool.folder.writeFile("norvel.ini", "[courtier]\r\nnom=Luc Roy\r\ntelephone=5145550123\r\n");
+        tool.folder.writeFile("norvel.ini",
+                              "[courtier]\r\nnom=Luc Roy\r\ntelephone=5145550123\r\n");
         QTemporaryDir temporary;
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

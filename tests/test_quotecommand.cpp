@@ -116,10 +116,12 @@ private Q_SLOTS:
                                  "lblRabaisApplique", "lblTitreCo"})
             QVERIFY2(r[QLatin1String(name)].visible, name);
         QVERIFY(!r[QStringLiteral("lblSlash18")].visible);
-        for (const auto &[name, caption] :
-             {std::pair{"lblMntAnn11", "454,58 $"}, {"lblMntAnn17", "1\u00A0496,25 $"},
-              {"lblMntAnn37", "4\u00A0807,95 $"}, {"lblTotalAA", "1\u00A0892,40 $"},
-              {"lblTotalBM", "275,96 $"}, {"lblMntAnn28", ""}})
+        for (const auto &[name, caption] : {std::pair{"lblMntAnn11", "454,58 $"},
+                                            {"lblMntAnn17", "1\u00A0496,25 $"},
+                                            {"lblMntAnn37", "4\u00A0807,95 $"},
+                                            {"lblTotalAA", "1\u00A0892,40 $"},
+                                            {"lblTotalBM", "275,96 $"},
+                                            {"lblMntAnn28", ""}})
             QCOMPARE(r[QLatin1String(name)].caption, QString::fromUtf8(caption));
         // Every quote reaches the end of the bar, hides it and gives the button back.
         QCOMPARE(form_->prgBar->value(), 13);
@@ -137,9 +139,10 @@ private Q_SLOTS:
     {
         const Report &r = *quote({45, 52, 2600, 600000});
         QCOMPARE(r[QStringLiteral("lblHypotheque")].caption, QStringLiteral("600\u00A0000 $"));
-        QCOMPARE(r[QStringLiteral("lblNormeVie1")].caption,
-                 QString::fromUtf8(
-                     "Profil sanguin\r\nAnalyse d'urine et test VIH\r\nEntrevue tél., signes vitaux"));
+        QCOMPARE(
+            r[QStringLiteral("lblNormeVie1")].caption,
+            QString::fromUtf8(
+                "Profil sanguin\r\nAnalyse d'urine et test VIH\r\nEntrevue tél., signes vitaux"));
         form_->txtAge->setText(QStringLiteral("61"));
         form_->chkCoemprunteur->click();
         form_->cmdCotation->click();
@@ -153,7 +156,8 @@ private Q_SLOTS:
     void aMissingRateEndsTheQuote()
     {
         const QString table = QStringLiteral("TarAssInvFNF");
-        programContext().rates = std::make_unique<MissingRate>(*programContext().rateDatabase, table, 45);
+        programContext().rates =
+            std::make_unique<MissingRate>(*programContext().rateDatabase, table, 45);
         QVERIFY(!quote({45, 0, 1500, 150000}));
         QCOMPARE(told().size(), 1);
         const QString text = told().at(0);
@@ -168,7 +172,8 @@ private Q_SLOTS:
     // every section and the picture.
     void theReportLayout()
     {
-        std::unique_ptr<Report> report = newQuoteReport(programContext().language, programContext().programDir);
+        std::unique_ptr<Report> report =
+            newQuoteReport(programContext().language, programContext().programDir);
         QSet<QString> names;
         int count = 0;
         for (const ReportSection &section : report->sections())
@@ -209,9 +214,9 @@ private Q_SLOTS:
         for (const QString &file : {path, printed}) {
             QCOMPARE(pdfPages(file), 1);
             const QString text = pdfText(file);
-            for (const char *name : {"lblTitre", "txtEmprunteur", "lblMntMens11", "lblMntAnn27",
-                                     "lblMntAnn37", "lblTotalBA", "lblMntAnn425", "lblDate",
-                                     "lblRabaisApplique"}) {
+            for (const char *name :
+                 {"lblTitre", "txtEmprunteur", "lblMntMens11", "lblMntAnn27", "lblMntAnn37",
+                  "lblTotalBA", "lblMntAnn425", "lblDate", "lblRabaisApplique"}) {
                 const QString caption = (*p->report())[QLatin1String(name)].caption;
                 QVERIFY2(!caption.isEmpty() && text.contains(asPdfReads(caption)), name);
             }

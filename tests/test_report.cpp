@@ -179,7 +179,6 @@ private Q_SLOTS:
         QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);
         QVERIFY(!preview->isVisible());
     }
-
 };
 
 QTEST_MAIN(ReportTest)

@@ -102,12 +102,12 @@ private Q_SLOTS:
 
     void unusableDatabase_data()
     {
-        QTest::addColumn<Damage>("damage");
-        QTest::addColumn<QString>("cause");
+        columns<Damage, QString>("damage", "cause");
         const auto keyed = [](const QByteArray &password, const QStringList &sql) {
             return Damage([=](const QString &path) { return makeDatabase(path, password, sql); });
         };
-        const QByteArray shipped = bytesOf(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
+        const QByteArray shipped =
+            bytesOf(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
         row("wrong password", keyed("notthepassword", generalTable({"0.08333,100,90,75,35"})),
             "BaseErrChiffre");
         row("cut in half", Damage([=](const QString &path) {
@@ -119,7 +119,8 @@ private Q_SLOTS:
         row("monthly factor zero", keyed(RateDatabase::kPassword, generalTable({"0,100,90,75,35"})),
             "BaseErrMensuel");
         row("monthly factor zero as a single",
-            keyed(RateDatabase::kPassword, generalTable({"1e-300,100,90,75,35"})), "BaseErrMensuel");
+            keyed(RateDatabase::kPassword, generalTable({"1e-300,100,90,75,35"})),
+            "BaseErrMensuel");
         row("general table a view without end",
             keyed(RateDatabase::kPassword,
                   {"CREATE VIEW General_Cotalmira AS WITH RECURSIVE c(Mensuel) AS (SELECT 0.08333 "
@@ -128,8 +129,7 @@ private Q_SLOTS:
     }
     void unusableDatabase()
     {
-        QFETCH(Damage, damage);
-        QFETCH(QString, cause);
+        auto [damage, cause] = fetch<Damage, QString>("damage", "cause");
         const QString path = database();
         QVERIFY(QFile::remove(path));
         QVERIFY(damage(path));
@@ -150,15 +150,13 @@ private Q_SLOTS:
     // An empty general table reads as its default row, written only where it may be.
     void generalParameters_data()
     {
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<int>("rowsAfter");
+        columns<bool, int>("readOnly", "rowsAfter");
         row("written", false, 1);
         row("read-only: left unwritten", true, 0);
     }
     void generalParameters()
     {
-        QFETCH(bool, readOnly);
-        QFETCH(int, rowsAfter);
+        auto [readOnly, rowsAfter] = fetch<bool, int>("readOnly", "rowsAfter");
         QVERIFY(makeDatabase(database(), RateDatabase::kPassword, generalTable({})));
         const QByteArray before = bytesOf(database());
         std::optional<ReadOnlyMark> mark;

@@ -39,17 +39,16 @@ class ToolkitLanguageTest : public QObject {
 private Q_SLOTS:
     void followsTheLanguageFile_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<QString>("lookIn");
-        QTest::addColumn<QString>("binding"); // one the toolkit lacks: from the language file
+        // binding: one the toolkit lacks: from the language file
+        columns<QString, QStringList, QString, QString>("file", "buttons", "lookIn", "binding");
         // In this order: each row switches from the language of the row before.
         const QStringList french{QStringLiteral("&Non"), QStringLiteral("&Oui"),
                                  QStringLiteral("Annuler")};
         const QStringList english{QStringLiteral("&No"), QStringLiteral("&Yes"),
                                   QStringLiteral("Cancel")};
         const QString longSide = QStringLiteral("Reliure côté long");
-        row("French", QStringLiteral("French.lng"), french, QStringLiteral("Voir dans :"), longSide);
+        row("French", QStringLiteral("French.lng"), french, QStringLiteral("Voir dans :"),
+            longSide);
         row("English", QStringLiteral("English.lng"), english, QStringLiteral("Look in:"),
             QStringLiteral("Long side binding"));
         row("French again", QStringLiteral("French.lng"), french, QStringLiteral("Voir dans :"),
@@ -61,10 +60,8 @@ private Q_SLOTS:
     }
     void followsTheLanguageFile()
     {
-        QFETCH(QString, file);
-        QFETCH(QStringList, buttons);
-        QFETCH(QString, lookIn);
-        QFETCH(QString, binding);
+        auto [file, buttons, lookIn, binding] =
+            fetch<QString, QStringList, QString, QString>("file", "buttons", "lookIn", "binding");
         const QString french = folder_.file(QStringLiteral("Data/French.lng"));
         folder_.writeFile(QStringLiteral("Data/Swahili.lng"),
                           bytesOf(french).replace("Locale=fr_CA", "Locale=sw_KE"));
