@@ -1,8 +1,12 @@
 // The real dialogs behind the seam: the message box's buttons, icon, text and answer, and the
-// file dialog as a file command configures it, answered as the broker would.
+// file dialog as a file command configures it, answered as the broker would; the toolkit's own
+// words in them follow the program's language, and a switch while it runs.
 #include "support/datarow.h"
+#include "support/programfolder.h"
 #include "ui/desktopdialogs.h"
+#include "ui/langstring.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -40,6 +44,7 @@ class DesktopDialogsTest : public QObject {
     Q_OBJECT
 
     DesktopDialogs dialogs_;
+    ProgramFolder folder_;
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setApplicationName(QStringLiteral("norvel")); }
@@ -124,6 +129,54 @@ private Q_SLOTS:
         if (accept)
             QCOMPARE(QFileInfo(*chosen).fileName(),
                      save ? QStringLiteral("Gagnon.NVL") : QStringLiteral("Roy.NVL"));
+    }
+
+    void followsTheLanguageFile_data()
+    {
+        // binding: one the toolkit lacks: from the language file
+        columns<QString, QStringList, QString, QString>("file", "buttons", "lookIn", "binding");
+        // In this order: each row switches from the language of the row before.
+        const QStringList french{"&Non", "&Oui", "Annuler"}, english{"&No", "&Yes", "Cancel"};
+        const QString longSide = QString::fromUtf8("Reliure côté long");
+        row("French", "French.lng", french, "Voir dans :", longSide);
+        row("English", "English.lng", english, "Look in:", "Long side binding");
+        row("French again", "French.lng", french, "Voir dans :", longSide);
+        // A locale the toolkit has no words for falls back to its English, silently; the
+        // language file still gives its own.
+        row("no translation", "Swahili.lng", english, "Look in:", longSide);
+    }
+    void followsTheLanguageFile()
+    {
+        auto [file, buttons, lookIn, binding] =
+            fetch<QString, QStringList, QString, QString>("file", "buttons", "lookIn", "binding");
+        const QString french = folder_.file(QStringLiteral("Data/French.lng"));
+        folder_.writeFile(QStringLiteral("Data/Swahili.lng"),
+                          bytesOf(french).replace("Locale=fr_CA", "Locale=sw_KE"));
+        SetLanguageFile(folder_.file(QStringLiteral("Data/") + file));
+
+        QStringList shown;
+        whenShown<QMessageBox>([&shown](QMessageBox *box) {
+            for (const QAbstractButton *button : box->buttons())
+                shown << button->text();
+            box->reject();
+        });
+        dialogs_.ask({QStringLiteral("?"), QString(), Dialogs::Icon::Question,
+                      Dialogs::Buttons::YesNoCancel, Dialogs::Answer::Yes});
+        shown.sort();
+        QCOMPARE(shown, buttons);
+
+        QString label;
+        whenShown<QFileDialog>([&label](QFileDialog *dialog) {
+            if (const auto *look = dialog->findChild<QLabel *>(QStringLiteral("lookInLabel")))
+                label = look->text();
+            dialog->reject();
+        });
+        Dialogs::FileRequest request;
+        request.folder = folder_.path();
+        request.filter = QStringLiteral("Illustrations (*.nvl)|*.nvl");
+        QVERIFY(!dialogs_.chooseFile(request));
+        QCOMPARE(label, lookIn);
+        QCOMPARE(QCoreApplication::translate("QPrintSettingsOutput", "Long side binding"), binding);
     }
 };
 

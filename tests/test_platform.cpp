@@ -149,6 +149,7 @@ private Q_SLOTS:
         row("env without its program", QStringLiteral("/usr/bin/env"),
             QStringList{"FOO=1", "/nonexistent/reader"}, false);
         row("missing", QStringLiteral("/nonexistent/reader"), QStringList(), false);
+        row("not executable", sourceDir() + "/README.md", QStringList(), false);
     }
     void launchedProgramThatFailsAtOnce()
     {
