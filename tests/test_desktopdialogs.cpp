@@ -1,8 +1,12 @@
 // The real dialogs behind the seam: the message box's buttons, icon, text and answer, and the
-// file dialog as a file command configures it, answered as the broker would.
+// file dialog as a file command configures it, answered as the broker would; the toolkit's own
+// words in them follow the program's language, and a switch while it runs.
 #include "support/datarow.h"
+#include "support/programfolder.h"
 #include "ui/desktopdialogs.h"
+#include "ui/langstring.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -40,19 +44,16 @@ class DesktopDialogsTest : public QObject {
     Q_OBJECT
 
     DesktopDialogs dialogs_;
+    ProgramFolder folder_;
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setApplicationName(QStringLiteral("norvel")); }
 
     void messageBox_data()
     {
-        QTest::addColumn<Buttons>("buttons");
-        QTest::addColumn<Icon>("icon");
-        QTest::addColumn<Answer>("defaultAnswer");
-        QTest::addColumn<int>("pressed"); // a QMessageBox button, or 0 for Esc
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<int>("standard"); // the box's buttons
-        QTest::addColumn<int>("boxIcon");
+        // pressed: a QMessageBox button, or 0 for Esc; standard: the box's buttons
+        columns<Buttons, Icon, Answer, int, Answer, int, int>(
+            "buttons", "icon", "defaultAnswer", "pressed", "answer", "standard", "boxIcon");
         using B = QMessageBox;
         const int yesNo = B::Yes | B::No;
         row("OK", Buttons::Ok, Icon::Information, Answer::Ok, int(B::Ok), Answer::Ok, int(B::Ok),
@@ -61,20 +62,16 @@ private Q_SLOTS:
             int(B::Question));
         row("Yes of three", Buttons::YesNoCancel, Icon::Exclamation, Answer::Yes, int(B::Yes),
             Answer::Yes, yesNo | B::Cancel, int(B::Warning));
-        row("Cancel of three", Buttons::YesNoCancel, Icon::Critical, Answer::Cancel,
-            int(B::Cancel), Answer::Cancel, yesNo | B::Cancel, int(B::Critical));
+        row("Cancel of three", Buttons::YesNoCancel, Icon::Critical, Answer::Cancel, int(B::Cancel),
+            Answer::Cancel, yesNo | B::Cancel, int(B::Critical));
         row("no icon", Buttons::YesNo, Icon::None, Answer::Yes, int(B::No), Answer::No, yesNo,
             int(B::NoIcon));
     }
     void messageBox()
     {
-        QFETCH(Buttons, buttons);
-        QFETCH(Icon, icon);
-        QFETCH(Answer, defaultAnswer);
-        QFETCH(int, pressed);
-        QFETCH(Answer, answer);
-        QFETCH(int, standard);
-        QFETCH(int, boxIcon);
+        auto [buttons, icon, defaultAnswer, pressed, answer, standard, boxIcon] =
+            fetch<Buttons, Icon, Answer, int, Answer, int, int>(
+                "buttons", "icon", "defaultAnswer", "pressed", "answer", "standard", "boxIcon");
         const QMessageBox::StandardButton byAnswer[] = {QMessageBox::Ok, QMessageBox::Yes,
                                                         QMessageBox::No, QMessageBox::Cancel};
         QStringList seen; // text, title, buttons, default button, icon
@@ -95,16 +92,14 @@ private Q_SLOTS:
 
     void fileDialog_data()
     {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<bool>("accept");
+        columns<bool, bool>("save", "accept");
         row("open, chosen", false, true);
         row("save, chosen", true, true);
         row("cancelled", false, false);
     }
     void fileDialog()
     {
-        QFETCH(bool, save);
-        QFETCH(bool, accept);
+        auto [save, accept] = fetch<bool, bool>("save", "accept");
         QTemporaryDir folder;
         const QString existing = folder.filePath(QStringLiteral("Roy.NVL"));
         QFile(existing).open(QIODevice::WriteOnly);
@@ -123,8 +118,8 @@ private Q_SLOTS:
                      save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
             QCOMPARE(dialog->fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
             QCOMPARE(dialog->testOption(QFileDialog::DontConfirmOverwrite), !save);
-            QCOMPARE(dialog->nameFilters(), (QStringList{"Illustrations (*.nvl)",
-                                                         "Tous (*.* *.bak)"}));
+            QCOMPARE(dialog->nameFilters(),
+                     (QStringList{"Illustrations (*.nvl)", "Tous (*.* *.bak)"}));
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("NVL"));
             QCOMPARE(dialog->directory().absolutePath(), QDir(folder.path()).absolutePath());
             QMetaObject::invokeMethod(dialog, accept ? "accept" : "reject");
@@ -134,6 +129,54 @@ private Q_SLOTS:
         if (accept)
             QCOMPARE(QFileInfo(*chosen).fileName(),
                      save ? QStringLiteral("Gagnon.NVL") : QStringLiteral("Roy.NVL"));
+    }
+
+    void followsTheLanguageFile_data()
+    {
+        // binding: one the toolkit lacks: from the language file
+        columns<QString, QStringList, QString, QString>("file", "buttons", "lookIn", "binding");
+        // In this order: each row switches from the language of the row before.
+        const QStringList french{"&Non", "&Oui", "Annuler"}, english{"&No", "&Yes", "Cancel"};
+        const QString longSide = QString::fromUtf8("Reliure côté long");
+        row("French", "French.lng", french, "Voir dans :", longSide);
+        row("English", "English.lng", english, "Look in:", "Long side binding");
+        row("French again", "French.lng", french, "Voir dans :", longSide);
+        // A locale the toolkit has no words for falls back to its English, silently; the
+        // language file still gives its own.
+        row("no translation", "Swahili.lng", english, "Look in:", longSide);
+    }
+    void followsTheLanguageFile()
+    {
+        auto [file, buttons, lookIn, binding] =
+            fetch<QString, QStringList, QString, QString>("file", "buttons", "lookIn", "binding");
+        const QString french = folder_.file(QStringLiteral("Data/French.lng"));
+        folder_.writeFile(QStringLiteral("Data/Swahili.lng"),
+                          bytesOf(french).replace("Locale=fr_CA", "Locale=sw_KE"));
+        SetLanguageFile(folder_.file(QStringLiteral("Data/") + file));
+
+        QStringList shown;
+        whenShown<QMessageBox>([&shown](QMessageBox *box) {
+            for (const QAbstractButton *button : box->buttons())
+                shown << button->text();
+            box->reject();
+        });
+        dialogs_.ask({QStringLiteral("?"), QString(), Dialogs::Icon::Question,
+                      Dialogs::Buttons::YesNoCancel, Dialogs::Answer::Yes});
+        shown.sort();
+        QCOMPARE(shown, buttons);
+
+        QString label;
+        whenShown<QFileDialog>([&label](QFileDialog *dialog) {
+            if (const auto *look = dialog->findChild<QLabel *>(QStringLiteral("lookInLabel")))
+                label = look->text();
+            dialog->reject();
+        });
+        Dialogs::FileRequest request;
+        request.folder = folder_.path();
+        request.filter = QStringLiteral("Illustrations (*.nvl)|*.nvl");
+        QVERIFY(!dialogs_.chooseFile(request));
+        QCOMPARE(label, lookIn);
+        QCOMPARE(QCoreApplication::translate("QPrintSettingsOutput", "Long side binding"), binding);
     }
 };
 

@@ -64,9 +64,8 @@ private Q_SLOTS:
 
     void newAsksForAnIllustrationWithoutFile_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("file"); // chosen in the Save As dialog; empty: cancelled
-        QTest::addColumn<bool>("reset");
+        // file: chosen in the Save As dialog; empty: cancelled
+        columns<int, QString, bool>("answer", "file", "reset");
         row("Cancel keeps everything", int(Answer::Cancel), "", false);
         row("No resets the form", int(Answer::No), "", true);
         row("Yes, then the dialog cancelled, keeps everything", int(Answer::Yes), "", false);
@@ -75,9 +74,7 @@ private Q_SLOTS:
     }
     void newAsksForAnIllustrationWithoutFile()
     {
-        QFETCH(int, answer);
-        QFETCH(QString, file);
-        QFETCH(bool, reset);
+        auto [answer, file, reset] = fetch<int, QString, bool>("answer", "file", "reset");
         edit(QStringLiteral("Tremblay"));
         program_->dialogs.script({Answer(answer)});
         if (!file.isEmpty())
@@ -301,15 +298,14 @@ private Q_SLOTS:
         if (readOnly)
             QVERIFY(mark.emplace(path).isSet());
         edit(QStringLiteral("Changed"));
-        QVERIFY(!withFileSizeLimit(readOnly ? 1 << 20 : 100, [&] {
-            return EcrireIllustration(*program_->window(), path);
-        }));
+        QVERIFY(!withFileSizeLimit(readOnly ? 1 << 20 : 100,
+                                   [&] { return EcrireIllustration(*program_->window(), path); }));
         QCOMPARE(bytesOf(path), before);
         QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), filesBefore);
         QVERIFY(::norvel::test::illustration().modified);
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QVERIFY(program_->dialogs.messages.at(0).text.startsWith(msg("ErrEnrIllus_1") +
-                                                                  QDir::toNativeSeparators(path)));
+                                                                 QDir::toNativeSeparators(path)));
         if (readOnly)
             QVERIFY(program_->dialogs.messages.at(0).text.endsWith("(read-only file)"));
     }

@@ -86,10 +86,7 @@ class HandOverTest : public QObject {
 private Q_SLOTS:
     void arguments_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("problem");
-        QTest::addColumn<QString>("offending");
+        columns<QStringList, QString, int, QString>("arguments", "file", "problem", "offending");
         row("none", QStringList(), "", int(Problem::None), "");
         row("one file", QStringList{"Roy.nvl"}, "Roy.nvl", int(Problem::None), "");
         row("a lone dash is a name", QStringList{"-"}, "-", int(Problem::None), "");
@@ -103,10 +100,8 @@ private Q_SLOTS:
     }
     void arguments()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, file);
-        QFETCH(int, problem);
-        QFETCH(QString, offending);
+        auto [arguments, file, problem, offending] =
+            fetch<QStringList, QString, int, QString>("arguments", "file", "problem", "offending");
         const ProgramArguments parsed = parseProgramArguments(arguments);
         QCOMPARE(int(parsed.problem), problem);
         QCOMPARE(parsed.offending, offending);
@@ -116,15 +111,13 @@ private Q_SLOTS:
 
     void aFaultyCommandLineIsToldBeforeAnything_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("problem");
+        columns<QStringList, QString>("arguments", "problem");
         row("unknown option", QStringList{"--print"}, "ArgOption");
         row("two files", QStringList{"a.nvl", "b.nvl"}, "ArgFichier");
     }
     void aFaultyCommandLineIsToldBeforeAnything()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, problem);
+        auto [arguments, problem] = fetch<QStringList, QString>("arguments", "problem");
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
         program.options.arguments = parseProgramArguments(arguments);
         QCOMPARE(program.start(), StartupResult::BadArguments);
@@ -163,18 +156,14 @@ private Q_SLOTS:
 
     void aSecondCopyHandsItsFileOver_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<int>("result");
+        columns<QString, bool, int>("file", "accepted", "result");
         row("the running copy takes the file", "Roy.nvl", true, int(StartupResult::HandedOver));
         row("no answer: the usual warning", "Roy.nvl", false, int(StartupResult::AlreadyRunning));
         row("no file: the usual warning", "", true, int(StartupResult::AlreadyRunning));
     }
     void aSecondCopyHandsItsFileOver()
     {
-        QFETCH(QString, file);
-        QFETCH(bool, accepted);
-        QFETCH(int, result);
+        auto [file, accepted, result] = fetch<QString, bool, int>("file", "accepted", "result");
         RefusingLock lock;
         RecordingChannel channel;
         channel.accepts = accepted;
@@ -198,8 +187,8 @@ private Q_SLOTS:
     // The path arrives whole, or the hand-over fails when nobody answers.
     void theChannel_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("listener"); // 0 the program, 1 nobody, 2 one that never answers
+        // listener: 0 the program, 1 nobody, 2 one that never answers
+        columns<QString, int>("path", "listener");
         row("plain", "/home/broker/Norvel/Roy.nvl", 0);
         row("accents and blanks", QString::fromUtf8("/home/hélène/Mes soumissions/Côté.nvl"), 0);
         row("a line break in a name", "/tmp/a\nb/%0A.nvl", 0);
@@ -208,8 +197,7 @@ private Q_SLOTS:
     }
     void theChannel()
     {
-        QFETCH(QString, path);
-        QFETCH(int, listener);
+        auto [path, listener] = fetch<QString, int>("path", "listener");
         const QString program = QStringLiteral("/opt/norvel/norvel");
         LocalInstanceChannel running(runtime_.path(), 300);
         QStringList received;
@@ -228,15 +216,13 @@ private Q_SLOTS:
 
     void theRunningCopyOpensAHandedFileThroughItsSaveQuestion_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("opened");
+        columns<int, bool>("answer", "opened");
         row("Cancel keeps the current quote", int(Answer::Cancel), false);
         row("No opens the file", int(Answer::No), true);
     }
     void theRunningCopyOpensAHandedFileThroughItsSaveQuestion()
     {
-        QFETCH(int, answer);
-        QFETCH(bool, opened);
+        auto [answer, opened] = fetch<int, bool>("answer", "opened");
         const QString path =
             writeIllustration(files_.filePath(QStringLiteral("Gagnon.nvl")),
                               QStringLiteral("Jeanne Courtier"), QStringLiteral("Gagnon"));

@@ -39,10 +39,8 @@ private Q_SLOTS:
 
     void brokerRecordIsZeroButNameAndTelephone_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("telephone");
-        QTest::addColumn<QByteArray>("nameBytes");
-        QTest::addColumn<QByteArray>("phoneBytes");
+        columns<QString, QString, QByteArray, QByteArray>("name", "telephone", "nameBytes",
+                                                          "phoneBytes");
         row("saved", "Jean Roy", "5145551234", QByteArray("Jean Roy").leftJustified(30),
             QByteArray("5145551234     "));
         row("blank telephone", "X", "    ", QByteArray("X").leftJustified(30),
@@ -50,10 +48,9 @@ private Q_SLOTS:
     }
     void brokerRecordIsZeroButNameAndTelephone()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, telephone);
-        QFETCH(QByteArray, nameBytes);
-        QFETCH(QByteArray, phoneBytes);
+        auto [name, telephone, nameBytes, phoneBytes] =
+            fetch<QString, QString, QByteArray, QByteArray>("name", "telephone", "nameBytes",
+                                                            "phoneBytes");
         const QByteArray record = encodeBrokerRecord(name, telephone);
         QCOMPARE(record.size(), kIllusRecordSize);
         QCOMPARE(record.mid(67, 30), nameBytes);
@@ -92,8 +89,7 @@ private Q_SLOTS:
 
     void unreadableFiles_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("readable");
+        columns<QByteArray, bool>("bytes", "readable");
         const QByteArray good = encodeIllustration({}, {}, test::newIllustrationRecord());
         row("good", good, true);
         row("one byte short", good.left(kIllustrationFileSize - 1), false);
@@ -112,8 +108,7 @@ private Q_SLOTS:
     }
     void unreadableFiles()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, readable);
+        auto [bytes, readable] = fetch<QByteArray, bool>("bytes", "readable");
         QCOMPARE(decodeIllustration(bytes).has_value(), readable);
     }
 };

@@ -37,8 +37,7 @@ private Q_SLOTS:
 
     void lookup_data()
     {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, QString>("value", "expected");
         row("plain", QByteArray("Norvel"), "Norvel");
         row("one character reads empty", QByteArray("F"), "");
         row("escapes", QByteArray("a\\sb\\nc"), "a b\r\nc");
@@ -48,8 +47,7 @@ private Q_SLOTS:
     }
     void lookup()
     {
-        QFETCH(QByteArray, value);
-        QFETCH(QString, expected);
+        auto [value, expected] = fetch<QByteArray, QString>("value", "expected");
         const Language language(
             writeLanguage(QStringLiteral("t.lng"), "[modCotalmira-Msg]\r\nKey=" + value + "\r\n"));
         QCOMPARE(language.text(QStringLiteral("modCotalmira-Msg"), QStringLiteral("Key")),
@@ -94,9 +92,7 @@ private Q_SLOTS:
 
     void resolvePath_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString>("path", "base", "expected");
         row("dot", ".\\Data\\French.lng", "/opt/norvel", "/opt/norvel/Data/French.lng");
         row("one up", "..\\Data\\x.jpg", "/opt/norvel/bin", "/opt/norvel/Data/x.jpg");
         row("more up than the base has", "..\\..\\..\\..\\x.jpg", "/a/b", "x.jpg");
@@ -104,9 +100,7 @@ private Q_SLOTS:
     }
     void resolvePath()
     {
-        QFETCH(QString, path);
-        QFETCH(QString, base);
-        QFETCH(QString, expected);
+        auto [path, base, expected] = fetch<QString, QString, QString>("path", "base", "expected");
         QCOMPARE(ResolvePath(path, base), QDir::toNativeSeparators(expected));
     }
 };

@@ -55,18 +55,15 @@ private Q_SLOTS:
 
     void menusFollowTheProvince_data()
     {
-        QTest::addColumn<QString>("province");
-        QTest::addColumn<bool>("languageMenus");
-        QTest::addColumn<bool>("versionMenu");
+        columns<QString, bool, bool>("province", "languageMenus", "versionMenu");
         row("quebec", "quebec", true, false);
         row("ontario", "ontario", false, false);
         row("dev", "dev", true, true);
     }
     void menusFollowTheProvince()
     {
-        QFETCH(QString, province);
-        QFETCH(bool, languageMenus);
-        QFETCH(bool, versionMenu);
+        auto [province, languageMenus, versionMenu] =
+            fetch<QString, bool, bool>("province", "languageMenus", "versionMenu");
         MainWindow *w = start("[systeme]\r\nprovince=" + province.toLatin1() + "\r\n");
         QVERIFY(w);
         for (const char *name : {"indLangage", "mnu_docFran", "sep4"})
@@ -243,8 +240,10 @@ private Q_SLOTS:
                 const auto *label = qobject_cast<QLabel *>(c);
                 const auto *button = qobject_cast<QAbstractButton *>(c);
                 const auto *frame = qobject_cast<QGroupBox *>(c);
-                const QString caption = label ? label->text() : button ? button->text()
-                                                              : frame  ? frame->title() : QString();
+                const QString caption = label    ? label->text()
+                                        : button ? button->text()
+                                        : frame  ? frame->title()
+                                                 : QString();
                 if (c->window() != window)
                     continue;
                 mnemonic(mnemonics, caption);
@@ -258,7 +257,8 @@ private Q_SLOTS:
                 if (!(c->focusPolicy() & Qt::TabFocus) || qobject_cast<QMenu *>(c))
                     continue;
                 QStringList &siblings = namesInFrame[c->parentWidget()];
-                QVERIFY2(!nameOf(c).isEmpty() && !siblings.contains(nameOf(c)), qPrintable(nameOf(c)));
+                QVERIFY2(!nameOf(c).isEmpty() && !siblings.contains(nameOf(c)),
+                         qPrintable(nameOf(c)));
                 siblings << nameOf(c);
             }
             for (QMenu *menu : window->findChildren<QMenu *>()) {

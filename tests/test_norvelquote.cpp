@@ -119,10 +119,14 @@ QStringList generatedFiles(const QTemporaryDir &dir, int count)
         return QString::fromLatin1(texts.begin()[random.bounded(int(texts.size()))]);
     };
     const auto date = [&](int fromYear, int years) {
-        return QDate(fromYear, 1, 1).addDays(random.bounded(366 * years)).toString("ddMMyyyy")
+        return QDate(fromYear, 1, 1)
+            .addDays(random.bounded(366 * years))
+            .toString("ddMMyyyy")
             .left(random.bounded(12) ? 8 : random.bounded(9));
     };
-    const auto number = [&](int low, int high) { return QString::number(random.bounded(low, high)); };
+    const auto number = [&](int low, int high) {
+        return QString::number(random.bounded(low, high));
+    };
     const auto flag = [&] { return qint16(-random.bounded(2)); };
     QStringList files;
     for (int i = 0; i < count; ++i) {
@@ -144,8 +148,9 @@ QStringList generatedFiles(const QTemporaryDir &dir, int count)
         r.prenom = pick({"Jean", "Élodie", "Marie-Ève Tremblay-Gagnon", ""});
         r.nom = pick({"Roy", "Lévesque", "Abcdefghijklmnopqrst"});
         r.prenomCo = pick({"Luc", "", "Anne-Marie-Josée"}), r.nomCo = pick({"Côté", "Gagnon"});
-        QByteArray bytes = encodeIllustration(pick({"Courtier", "", "Nom de trente caractères et plus"}),
-                                              pick({"5145550123", "514555", "", "51 555x0123"}), r);
+        QByteArray bytes =
+            encodeIllustration(pick({"Courtier", "", "Nom de trente caractères et plus"}),
+                               pick({"5145550123", "514555", "", "51 555x0123"}), r);
         if (random.bounded(40) == 0)
             bytes.chop(1);
         files << dir.filePath(QStringLiteral("g%1.nvl").arg(i));
@@ -182,7 +187,8 @@ FileQuote quoteInForm(MainWindow &main, ScriptedDialogs &dialogs, const QString 
     const QuoteCommand *command = form->findChild<QuoteCommand *>();
     quote.ok = true;
     quote.prices = command->prices();
-    quote.report = std::shared_ptr<const Report>(std::shared_ptr<void>(), command->preview()->report());
+    quote.report =
+        std::shared_ptr<const Report>(std::shared_ptr<void>(), command->preview()->report());
     return quote;
 }
 
@@ -259,10 +265,7 @@ private Q_SLOTS:
 
     void errors_data()
     {
-        QTest::addColumn<QStringList>("extra");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("language");
+        columns<QStringList, QString, QString, QString>("extra", "file", "key", "language");
         const QString invalid = example("age-70-invalid.nvl");
         row("fails validation, French", QStringList(), invalid, "AgeEmpLimitAge", "French");
         row("fails validation, English", QStringList{"--language", "en"}, invalid, "AgeEmpLimitAge",
@@ -280,12 +283,10 @@ private Q_SLOTS:
     }
     void errors()
     {
-        QFETCH(QStringList, extra);
-        QFETCH(QString, file);
-        QFETCH(QString, key);
-        QFETCH(QString, language);
-        const Run run = ToolFolder().run(QStringList{"--json", "--today", kToday} + extra +
-                                         QStringList{file});
+        auto [extra, file, key, language] =
+            fetch<QStringList, QString, QString, QString>("extra", "file", "key", "language");
+        const Run run =
+            ToolFolder().run(QStringList{"--json", "--today", kToday} + extra + QStringList{file});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.line(0)[QStringLiteral("file")].toString(), file);
         QCOMPARE(run.member(0, "error")[QStringLiteral("key")].toString(), key);
@@ -300,15 +301,13 @@ private Q_SLOTS:
     // has some, the program's. It never writes either.
     void anInstalledToolReadsTheUsersSettings_data()
     {
-        QTest::addColumn<bool>("userSettings");
-        QTest::addColumn<QString>("language");
+        columns<bool, QString>("userSettings", "language");
         row("the user's settings", true, "English");
         row("none yet: the program's", false, "French");
     }
     void anInstalledToolReadsTheUsersSettings()
     {
-        QFETCH(bool, userSettings);
-        QFETCH(QString, language);
+        auto [userSettings, language] = fetch<bool, QString>("userSettings", "language");
         ToolFolder tool;
         tool.folder.writeFile(QStringLiteral("norvel.ini"),
                               "[systeme]\r\nlangage=.\\Data\\French.lng\r\n");
@@ -331,9 +330,8 @@ private Q_SLOTS:
 
     void exitStatuses_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("broken"); // a file of the program folder taken away
-        QTest::addColumn<int>("status");
+        // broken: a file of the program folder taken away
+        columns<QStringList, QString, int>("arguments", "broken", "status");
         const QString couple = example("couple.nvl");
         const QString none;
         row("quoted", QStringList{"--today", kToday, couple}, none, 0);
@@ -355,9 +353,8 @@ private Q_SLOTS:
     }
     void exitStatuses()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, broken);
-        QFETCH(int, status);
+        auto [arguments, broken, status] =
+            fetch<QStringList, QString, int>("arguments", "broken", "status");
         ToolFolder tool;
         if (!broken.isEmpty())
             tool.folder.remove(broken);
@@ -392,7 +389,8 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(run.member(i, "report")["lblCourtier"].toString(),
                      QString::fromLatin1(brokers[i][0]).remove('_'));
-            QCOMPARE(run.member(i, "report")["lblTelephone"].toString(), QLatin1String(brokers[i][2]));
+            QCOMPARE(run.member(i, "report")["lblTelephone"].toString(),
+                     QLatin1String(brokers[i][2]));
         }
     }
 
@@ -400,9 +398,7 @@ private Q_SLOTS:
     // never through a link, never a FIFO or a device.
     void pdfReplacesOnlyWhatItShould_data()
     {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<int>("status");
+        columns<QString, bool, int>("target", "overwrite", "status");
         row("an older report", "old.pdf", false, 0);
         row("its own input", "c1.nvl", false, 2);
         row("another illustration", "c2.nvl", false, 1);
@@ -412,9 +408,8 @@ private Q_SLOTS:
     }
     void pdfReplacesOnlyWhatItShould()
     {
-        QFETCH(QString, target);
-        QFETCH(bool, overwrite);
-        QFETCH(int, status);
+        auto [target, overwrite, status] =
+            fetch<QString, bool, int>("target", "overwrite", "status");
         ToolFolder tool;
         for (const char *name : {"c1.nvl", "c2.nvl"})
             QVERIFY(QFile::copy(example("couple.nvl"), tool.folder.file(name)));
@@ -461,8 +456,7 @@ private Q_SLOTS:
             QStringList{"--json", "--today", kToday, "--province", "dev", "--out-dir", dir} +
             examplePaths());
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.member(0, "report")[QStringLiteral("lblCourtier")],
-                 QStringLiteral("Luc Roy"));
+        QCOMPARE(run.member(0, "report")[QStringLiteral("lblCourtier")], QStringLiteral("Luc Roy"));
         for (const Example &e : kExamples)
             QCOMPARE(QFile::exists(QDir(dir).filePath(QFileInfo(e.file).completeBaseName() +
                                                       QStringLiteral(".pdf"))),
@@ -481,7 +475,8 @@ private Q_SLOTS:
     void anInterruptedRunLeavesNoSettingsBehind()
     {
         ToolFolder tool;
-        tool.folder.writeFile("norvel.ini", "[courtier]\r\nnom=Luc Roy\r\ntelephone=5145550123\r\n");
+        tool.folder.writeFile("norvel.ini",
+                              "[courtier]\r\nnom=Luc Roy\r\ntelephone=5145550123\r\n");
         QTemporaryDir temporary;
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -501,16 +496,14 @@ private Q_SLOTS:
     // The tool quotes without the form what the form quotes, file after file, as one program.
     void toolQuotesAsTheForm_data()
     {
-        QTest::addColumn<QString>("province");
-        QTest::addColumn<QString>("language");
+        columns<QString, QString>("province", "language");
         row("Québec, French", "quebec", "fr");
         row("Québec, English", "quebec", "en");
         row("Ontario", "ontario", "");
     }
     void toolQuotesAsTheForm()
     {
-        QFETCH(QString, province);
-        QFETCH(QString, language);
+        auto [province, language] = fetch<QString, QString>("province", "language");
         setToday(QDate(2010, 8, 31));
         QTemporaryDir dir;
         const QStringList files = generatedFiles(dir, 400);
@@ -526,7 +519,8 @@ private Q_SLOTS:
             qsizetype at = 0; // where they part, shown in both
             while (at < actual.size() && at < expected.size() && actual.at(at) == expected.at(at))
                 ++at;
-            QVERIFY2(actual == expected, expected.mid(at - 80, 200) + "\n" + actual.mid(at - 80, 200));
+            QVERIFY2(actual == expected,
+                     expected.mid(at - 80, 200) + "\n" + actual.mid(at - 80, 200));
             quoted += expected.contains("\"ok\":true");
         }
         QVERIFY(quoted > files.size() / 10 && quoted < files.size() * 9 / 10);
@@ -546,8 +540,11 @@ private Q_SLOTS:
                 bar.advance();
         }
         std::fclose(terminal);
-        QByteArray drawn(4096, '\0');
-        drawn.truncate(qMax(qsizetype(0), qsizetype(read(master, drawn.data(), drawn.size()))));
+        // A terminal hands its output over in pieces; the writer is gone, so read to the end.
+        QByteArray drawn;
+        char piece[4096];
+        for (ssize_t n; (n = read(master, piece, sizeof piece)) > 0;)
+            drawn.append(piece, n);
         close(master);
         const QByteArray half = QByteArray(20, '#') + QByteArray(20, '.');
         QCOMPARE(drawn, "\r[" + QByteArray(40, '.') + "] 0/2\r[" + half + "] 1/2\r[" +

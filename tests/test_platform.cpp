@@ -68,8 +68,7 @@ private Q_SLOTS:
     // Whatever is not a regular file is refused before anything could wait on it.
     void onlyRegularFilesAreRead_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("read");
+        columns<QString, bool>("path", "read");
         const QString file = program_.filePath(QStringLiteral("file.nvl"));
         const QString fifo = program_.filePath(QStringLiteral("fifo.nvl"));
         QFile(file).open(QIODevice::WriteOnly);
@@ -84,16 +83,14 @@ private Q_SLOTS:
     }
     void onlyRegularFilesAreRead()
     {
-        QFETCH(QString, path);
-        QFETCH(bool, read);
+        auto [path, read] = fetch<QString, bool>("path", "read");
         QCOMPARE(readRegularFile(path, 296).has_value(), read);
     }
 
     // Every name the file system can hold comes back to the same bytes.
     void fileNamesDecodeAsTheFileSystemHoldsThem_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("name");
+        columns<QByteArray, QString>("bytes", "name");
         const QChar e9(0xDCE9);
         row("UTF-8", QByteArray("caf\xc3\xa9.nvl"), QString::fromUtf8("café.nvl"));
         row("outside the basic plane", QByteArray("\xf0\x9f\x98\x80"), QString::fromUtf8("😀"));
@@ -103,8 +100,7 @@ private Q_SLOTS:
     }
     void fileNamesDecodeAsTheFileSystemHoldsThem()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, name);
+        auto [bytes, name] = fetch<QByteArray, QString>("bytes", "name");
         QCOMPARE(decodeFileName(bytes), name);
         QCOMPARE(encodeFileName(name), bytes);
     }
@@ -112,8 +108,7 @@ private Q_SLOTS:
     // A quote's name becomes a file name any file system takes, its letters kept.
     void namesEveryFileSystemTakes_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("safe");
+        columns<QString, QString>("name", "safe");
         row("accents", QStringLiteral("Soumission - Hélène Côté - 2026-12-07"),
             QStringLiteral("Soumission - Hélène Côté - 2026-12-07"));
         row("slashes", QStringLiteral("Roy/Gagné\\Lévesque"), QStringLiteral("Roy-Gagné-Lévesque"));
@@ -145,8 +140,9 @@ private Q_SLOTS:
         ::chmod(QFile::encodeName(shared.path()).constData(), 01777);
         // The toolkit's fallback and ours, made first by someone else.
         bool taken = true;
-        for (const QString &name : {QStringLiteral("runtime-") + qEnvironmentVariable("USER", "root"),
-                                    QStringLiteral("norvel-%1").arg(::geteuid())}) {
+        for (const QString &name :
+             {QStringLiteral("runtime-") + qEnvironmentVariable("USER", "root"),
+              QStringLiteral("norvel-%1").arg(::geteuid())}) {
             const QByteArray path = QFile::encodeName(shared.filePath(name));
             taken = taken && ::mkdir(path.constData(), 0777) == 0 &&
                     ::chown(path.constData(), 65534, 65534) == 0;
@@ -165,20 +161,18 @@ private Q_SLOTS:
     // nothing to run.
     void launchedProgramThatFailsAtOnce_data()
     {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<bool>("started");
+        columns<QString, QStringList, bool>("program", "arguments", "started");
         row("ends well at once", QStringLiteral("true"), QStringList(), true);
         row("ends in error", QStringLiteral("false"), QStringList(), false);
         row("env without its program", QStringLiteral("/usr/bin/env"),
             QStringList{"FOO=1", "/nonexistent/reader"}, false);
         row("missing", QStringLiteral("/nonexistent/reader"), QStringList(), false);
+        row("not executable", sourceDir() + "/README.md", QStringList(), false);
     }
     void launchedProgramThatFailsAtOnce()
     {
-        QFETCH(QString, program);
-        QFETCH(QStringList, arguments);
-        QFETCH(bool, started);
+        auto [program, arguments, started] =
+            fetch<QString, QStringList, bool>("program", "arguments", "started");
         QCOMPARE(DetachedLauncher().start(program, arguments), started);
     }
 

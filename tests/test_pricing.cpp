@@ -67,20 +67,15 @@ class PricingTest : public QObject {
 private Q_SLOTS:
     void annualPremiums_data()
     {
-        QTest::addColumn<bool>("life");
-        QTest::addColumn<float>("rate");
-        QTest::addColumn<float>("base");
-        QTest::addColumn<float>("annual");
+        columns<bool, float, float, float>("life", "rate", "base", "annual");
         row("worked example", true, 0.25f, 200000.f, 600.0f);
         row("cut, not rounded: 2.99892 gives 2.99", true, 0.2499f, 1000.f, 2.99f);
         row("disability per 10 dollars", false, 0.15f, 1500.f, 270.0f);
     }
     void annualPremiums()
     {
-        QFETCH(bool, life);
-        QFETCH(float, rate);
-        QFETCH(float, base);
-        QFETCH(float, annual);
+        auto [life, rate, base, annual] =
+            fetch<bool, float, float, float>("life", "rate", "base", "annual");
         const float premium =
             life ? PrimeVie(rate, base, kFactor) : PrimeInvalidite(rate, qint16(base), kFactor);
         QCOMPARE_EQ(premium, annual);
@@ -88,8 +83,7 @@ private Q_SLOTS:
 
     void discountRoundsItsOwnProductFirst_data()
     {
-        QTest::addColumn<float>("premium");
-        QTest::addColumn<float>("discounted");
+        columns<float, float>("premium", "discounted");
         row("600", 600.0f, 570.0f);
         row("zero", 0.0f, 0.0f);
         // 0.05 is not exact in single precision: the product is rounded, then subtracted;
@@ -100,15 +94,13 @@ private Q_SLOTS:
     }
     void discountRoundsItsOwnProductFirst()
     {
-        QFETCH(float, premium);
-        QFETCH(float, discounted);
+        auto [premium, discounted] = fetch<float, float>("premium", "discounted");
         QCOMPARE_EQ(AppliquerRabais(premium), discounted);
     }
 
     void amortizationClasses_data()
     {
-        QTest::addColumn<double>("months");
-        QTest::addColumn<int>("classe");
+        columns<double, int>("months", "classe");
         const std::pair<double, int> cases[] = {{0, 1},   {1, 1},     {24, 1},  {24.5, 5}, {25, 2},
                                                 {84, 2},  {84.5, 5},  {85, 3},  {144, 3},  {145, 4},
                                                 {216, 4}, {216.5, 5}, {217, 5}, {360, 5},  {-1, 5}};
@@ -117,8 +109,7 @@ private Q_SLOTS:
     }
     void amortizationClasses()
     {
-        QFETCH(double, months);
-        QFETCH(int, classe);
+        auto [months, classe] = fetch<double, int>("months", "classe");
         QCOMPARE(int(ClasseAmortissement(months)), classe);
     }
 
@@ -126,9 +117,8 @@ private Q_SLOTS:
     // total, with and without the co-borrower's discount.
     void everyPremiumAndTotal_data()
     {
-        QTest::addColumn<bool>("coempAssure");
-        QTest::addColumn<QList<float>>("premiums"); // life, 24-month, duration; borrower first
-        QTest::addColumn<QList<float>>("totals");
+        // premiums: life, 24-month, duration; borrower first
+        columns<bool, QList<float>, QList<float>>("coempAssure", "premiums", "totals");
         // life both; life+24 borrower, co-borrower, both; life+duration likewise; 24 both;
         // duration both
         row("borrower alone", false, QList<float>{600, 180, 240, 0, 0, 0},
@@ -138,9 +128,8 @@ private Q_SLOTS:
     }
     void everyPremiumAndTotal()
     {
-        QFETCH(bool, coempAssure);
-        QFETCH(QList<float>, premiums);
-        QFETCH(QList<float>, totals);
+        auto [coempAssure, premiums, totals] =
+            fetch<bool, QList<float>, QList<float>>("coempAssure", "premiums", "totals");
         MemoryRates rates = twoPersonRates();
         const QuotePrices p = priceQuote(twoPersonTerms(coempAssure), rates);
         QVERIFY(!p.error);
@@ -170,12 +159,8 @@ private Q_SLOTS:
 
     void whichPremiumsExist_data()
     {
-        QTest::addColumn<double>("age");
-        QTest::addColumn<bool>("coempAssure");
-        QTest::addColumn<double>("ageCo");
-        QTest::addColumn<int>("payment");
-        QTest::addColumn<double>("months");
-        QTest::addColumn<QStringList>("asked");
+        columns<double, bool, double, int, double, QStringList>("age", "coempAssure", "ageCo",
+                                                                "payment", "months", "asked");
         const QString vie40 = QStringLiteral("TarAssVie 40/1");
         const QString vieCo = QStringLiteral("TarAssVie 35/4");
         row("borrower, payment", 40.0, false, 35.0, 1, 300.0,
@@ -190,12 +175,9 @@ private Q_SLOTS:
     }
     void whichPremiumsExist()
     {
-        QFETCH(double, age);
-        QFETCH(bool, coempAssure);
-        QFETCH(double, ageCo);
-        QFETCH(int, payment);
-        QFETCH(double, months);
-        QFETCH(QStringList, asked);
+        auto [age, coempAssure, ageCo, payment, months, asked] =
+            fetch<double, bool, double, int, double, QStringList>("age", "coempAssure", "ageCo",
+                                                                  "payment", "months", "asked");
         // Every rate a quote could ask for, so that only what exists decides what is read.
         MemoryRates rates;
         for (const QString &k : asked) {
@@ -219,18 +201,14 @@ private Q_SLOTS:
     // A rate or a factor at the edge of single precision gives an infinity or a NaN: no price.
     void figuresThatAreNoNumberStopThePricing_data()
     {
-        QTest::addColumn<float>("rate");
-        QTest::addColumn<float>("factor");
-        QTest::addColumn<QString>("table");
+        columns<float, float, QString>("rate", "factor", "table");
         row("rate near the largest single", 3e38f, kFactor, "TarAssVie");
         row("factor zero as a single", 0.25f, float(1e-300), "TarAssVie");
         row("disability rate near the largest single", 3e38f, kFactor, "TarAssInvHNF");
     }
     void figuresThatAreNoNumberStopThePricing()
     {
-        QFETCH(float, rate);
-        QFETCH(float, factor);
-        QFETCH(QString, table);
+        auto [rate, factor, table] = fetch<float, float, QString>("rate", "factor", "table");
         MemoryRates rates = twoPersonRates();
         rates.set(table, 40, table == QLatin1String("TarAssInvHNF") ? 5 : 1, rate);
         QuoteTerms terms = twoPersonTerms(true);

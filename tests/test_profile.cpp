@@ -24,10 +24,7 @@ class ProfileTest : public QObject {
 private Q_SLOTS:
     void reads_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, QString, QString, QString>("content", "section", "key", "expected");
         const QByteArray basic = "[systeme]\r\nprovince=quebec\r\nlangage=.\\Data\\English.lng\r\n";
         row("plain", basic, "systeme", "province", "quebec");
         row("names without case", basic, "SYSTEME", "Province", "quebec");
@@ -51,10 +48,8 @@ private Q_SLOTS:
     }
     void reads()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
+        auto [content, section, key, expected] =
+            fetch<QByteArray, QString, QString, QString>("content", "section", "key", "expected");
         const QString file = path(QStringLiteral("read.ini"));
         QVERIFY(writeBytes(file, content));
         QCOMPARE(ReadSetting(file, section, key), expected);
@@ -64,11 +59,8 @@ private Q_SLOTS:
 
     void writes_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QByteArray>("after");
+        columns<QByteArray, QString, QString, QString, QByteArray>("before", "section", "key",
+                                                                   "value", "after");
         row("new file", QByteArray(), "courtier", "nom", "Jean",
             QByteArray("[courtier]\r\nnom=Jean\r\n"));
         row("replace in place, other lines kept",
@@ -86,15 +78,14 @@ private Q_SLOTS:
         row("line breaks in a value cannot split the file", QByteArray(), "a", "x", "one\r\ntwo",
             QByteArray("[a]\r\nx=one  two\r\n"));
         row("control characters never reach the file", QByteArray(), "a", "x",
-            QString::fromLatin1("Ev\0il\x01\x7f", 7) + QChar(0x81), QByteArray("[a]\r\nx=Evil\r\n"));
+            QString::fromLatin1("Ev\0il\x01\x7f", 7) + QChar(0x81),
+            QByteArray("[a]\r\nx=Evil\r\n"));
     }
     void writes()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
-        QFETCH(QByteArray, after);
+        auto [before, section, key, value, after] =
+            fetch<QByteArray, QString, QString, QString, QByteArray>("before", "section", "key",
+                                                                     "value", "after");
         const QString file = path(QStringLiteral("write.ini"));
         QFile::remove(file);
         if (!before.isEmpty())
@@ -137,8 +128,8 @@ private Q_SLOTS:
         QCOMPARE(text.size(), 256);
         QCOMPARE(toCp1252(text), all);
         QVERIFY(fitsCp1252(text));
-        for (const auto &[byte, unicode] : {std::pair{0x80, 0x20AC}, {0x81, 0x81}, {0x92, 0x2019},
-                                            {0x9C, 0x0153}, {0xE9, 0xE9}})
+        for (const auto &[byte, unicode] :
+             {std::pair{0x80, 0x20AC}, {0x81, 0x81}, {0x92, 0x2019}, {0x9C, 0x0153}, {0xE9, 0xE9}})
             QCOMPARE(int(fromCp1252(QByteArray(1, char(byte))).at(0).unicode()), unicode);
         QVERIFY(!fitsCp1252(QStringLiteral("\u0141")));
         QCOMPARE(toCp1252(QString::fromUtf8("\U0001F600\u0141")), QByteArray("??"));

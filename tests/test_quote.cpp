@@ -42,10 +42,9 @@ private Q_SLOTS:
     // separated by ";"; an empty caption: the label holds nothing).
     void arrangement_data()
     {
-        QTest::addColumn<QuoteEntry>("entry"); // ages, payment, amount
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QStringList>("hidden");
-        QTest::addColumn<QString>("figures");
+        // entry: ages, payment, amount
+        columns<QuoteEntry, QStringList, QStringList, QString>("entry", "shown", "hidden",
+                                                               "figures");
         row("borrower 45 alone", QuoteEntry{45, 0, 1500, 150000},
             names("lblMntAnn11 lblMntAnn18 lblEmp2 lblMntAnn28 lblMntAnn38 lblCo42 lblMntAnn424 "
                   "lblNormeInvl1 lblNormeVieEtInvl1"),
@@ -86,10 +85,8 @@ private Q_SLOTS:
     }
     void arrangement()
     {
-        QFETCH(QuoteEntry, entry);
-        QFETCH(QStringList, shown);
-        QFETCH(QStringList, hidden);
-        QFETCH(QString, figures);
+        auto [entry, shown, hidden, figures] = fetch<QuoteEntry, QStringList, QStringList, QString>(
+            "entry", "shown", "hidden", "figures");
         DatabaseRates rates(database_);
         const Quote q = quote(snapshotOf(entry), &rates);
         QVERIFY(q.ok());
@@ -107,8 +104,7 @@ private Q_SLOTS:
     // Where the tables' labels sit, in twips; no width or height: the design does not fix it.
     void tablePlaces_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("place");
+        columns<QString, QRect>("name", "place");
         row("life, monthly", "lblMntMens11", QRect(3600, 3930, 840, 270));
         row("disability, monthly", "lblMntMens32", QRect(5760, 8595, 840, 270));
         row("total, monthly", "lblMntMens37", QRect(7920, 9150, 840, 270));
@@ -121,8 +117,7 @@ private Q_SLOTS:
     }
     void tablePlaces()
     {
-        QFETCH(QString, name);
-        QFETCH(QRect, place);
+        auto [name, place] = fetch<QString, QRect>("name", "place");
         const QRect twips = (*newQuoteReport(french_, builtProgramDir()))[name].twips;
         QCOMPARE(twips.topLeft(), place.topLeft());
         if (place.width() > 0)
@@ -151,16 +146,14 @@ private Q_SLOTS:
     // to fill in by hand.
     void brokerLine_data()
     {
-        QTest::addColumn<QString>("masked");
-        QTest::addColumn<QString>("printed");
+        columns<QString, QString>("masked", "printed");
         row("complete", "(514)555-0123", "(514) 555-0123");
         row("area code only", "(514)___-____", "(514) ___-____");
         row("never given", "(___)___-____", "(___) ___-____");
     }
     void brokerLine()
     {
-        QFETCH(QString, masked);
-        QFETCH(QString, printed);
+        auto [masked, printed] = fetch<QString, QString>("masked", "printed");
         DatabaseRates rates(database_);
         const Quote with =
             quote(snapshotOf({}), &rates, QuotePage::Broker{QStringLiteral("Luc Roy"), masked});

@@ -179,8 +179,7 @@ private Q_SLOTS:
     // the form: no message, no focus move, the illustration left unmodified.
     void liveLineShowsTheReportsFigures_data()
     {
-        QTest::addColumn<QuoteEntry>("entry");
-        QTest::addColumn<QString>("cells");
+        columns<QuoteEntry, QString>("entry", "cells");
         row("borrower alone", QuoteEntry{45, 0, 1500, 150000}, "11 28 38");
         row("couple", QuoteEntry{45, 45, 1500, 150000}, "11 17 23 27 33 37");
         row("borrower over 59", QuoteEntry{61, 0, 1500, 150000}, "11");
@@ -188,8 +187,7 @@ private Q_SLOTS:
     }
     void liveLineShowsTheReportsFigures()
     {
-        QFETCH(QuoteEntry, entry);
-        QFETCH(QString, cells);
+        auto [entry, cells] = fetch<QuoteEntry, QString>("entry", "cells");
         const QLabel *line = form_->lblPrimesDirect;
         const auto text = [&](const char *key) {
             return program_->text("French", "frmCotalmira-Val", key);

@@ -94,7 +94,8 @@ class QuoteFormTest : public QObject {
         QStringList texts;
         // A warning under another title or icon reads as a different one.
         for (const Dialogs::Message &m : program_->dialogs.messages)
-            texts << m.text + (m.title == programContext().appTitle && m.icon == Dialogs::Icon::Exclamation
+            texts << m.text + (m.title == programContext().appTitle &&
+                                       m.icon == Dialogs::Icon::Exclamation
                                    ? QString()
                                    : QStringLiteral(" [title or icon]"));
         return texts;
@@ -126,11 +127,9 @@ private Q_SLOTS:
 
     void spaceBar_data()
     {
-        QTest::addColumn<QString>("choose"); // an option chosen first
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<int>("beeps");
+        // choose: an option chosen first
+        columns<QString, QString, QString, int, int>("choose", "name", "expected", "caret",
+                                                     "beeps");
         row("term", "", "txtTerme", "60", 2, 1);
         row("amount", "", "txtHypotheque", "10000", 5, 1);
         row("payment", "", "txtVersement", "100", 3, 1);
@@ -139,11 +138,8 @@ private Q_SLOTS:
     }
     void spaceBar()
     {
-        QFETCH(QString, choose);
-        QFETCH(QString, name);
-        QFETCH(QString, expected);
-        QFETCH(int, caret);
-        QFETCH(int, beeps);
+        auto [choose, name, expected, caret, beeps] = fetch<QString, QString, QString, int, int>(
+            "choose", "name", "expected", "caret", "beeps");
         click(f, choose);
         auto *box = static_cast<QLineEdit *>(control(f, name));
         typeInto(box, QStringLiteral("4"));
@@ -170,9 +166,7 @@ private Q_SLOTS:
     // is modified, the age no longer comes from the date); anything else is refused.
     void numberBoxesTakeDigitsOnly_data()
     {
-        QTest::addColumn<Action>("change");
-        QTest::addColumn<QString>("age");
-        QTest::addColumn<bool>("typed");
+        columns<Action, QString, bool>("change", "age", "typed");
         // Standard keys on the age box, the clipboard holding the text given.
         const auto keys = [](const char *clipboard, const QList<QKeySequence::StandardKey> &ks) {
             return Action([=](QuoteForm *f) {
@@ -226,9 +220,7 @@ private Q_SLOTS:
     }
     void numberBoxesTakeDigitsOnly()
     {
-        QFETCH(Action, change);
-        QFETCH(QString, age);
-        QFETCH(bool, typed);
+        auto [change, age, typed] = fetch<Action, QString, bool>("change", "age", "typed");
         f->optNaisEmp[0]->click();
         typeInto(f->mskDateEmp, QStringLiteral("01091970"));
         f->optNaisEmp[1]->click(); // the age, 40, stays with the date under it
@@ -242,8 +234,7 @@ private Q_SLOTS:
 
     void enterMovesOn_data()
     {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
+        columns<QString, QString>("from", "to");
         row("loan date", "mskEffet", "txtTerme");
         row("past the unticked co-borrower", "chkCoemprunteur", "cmdCotation");
         row("an option starts its box", "optNaisEmp(1)", "txtAge");
@@ -251,8 +242,7 @@ private Q_SLOTS:
     }
     void enterMovesOn()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, to);
+        auto [from, to] = fetch<QString, QString>("from", "to");
         focusOn(control(f, from));
         key(Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), control(f, to));
@@ -370,17 +360,13 @@ private Q_SLOTS:
     // even with the unused date box still holding a date (as an opened file may leave it).
     void agesFollowTheLoanDate_data()
     {
-        QTest::addColumn<bool>("byDate");
-        QTest::addColumn<QString>("age");
-        QTest::addColumn<QString>("ageCo");
+        columns<bool, QString, QString>("byDate", "age", "ageCo");
         row("dates in use", true, "40", "30");
         row("ages given", false, "45", "33");
     }
     void agesFollowTheLoanDate()
     {
-        QFETCH(bool, byDate);
-        QFETCH(QString, age);
-        QFETCH(QString, ageCo);
+        auto [byDate, age, ageCo] = fetch<bool, QString, QString>("byDate", "age", "ageCo");
         ViderMasque(f->mskEffet, QStringLiteral("15032010"));
         f->optNaisEmp[0]->click();
         typeInto(f->mskDateEmp, QStringLiteral("16031970"));
@@ -404,8 +390,7 @@ private Q_SLOTS:
 
     void modifiedFlag_data()
     {
-        QTest::addColumn<Action>("edit");
-        QTest::addColumn<bool>("modified");
+        columns<Action, bool>("edit", "modified");
         const auto clicked = [](const char *name) {
             return Action([=](QuoteForm *f) { click(f, name); });
         };
@@ -422,8 +407,7 @@ private Q_SLOTS:
     }
     void modifiedFlag()
     {
-        QFETCH(Action, edit);
-        QFETCH(bool, modified);
+        auto [edit, modified] = fetch<Action, bool>("edit", "modified");
         ::norvel::test::illustration().modified = false;
         edit(f);
         QCOMPARE(::norvel::test::illustration().modified, modified);
@@ -462,8 +446,8 @@ private Q_SLOTS:
         f->optFumCo[1]->click();
 
         tick();
-        for (QWidget *w : std::initializer_list<QWidget *>{f->txtPrenomCo, f->txtNomCo, f->mskDateCo,
-                                                           f->txtAgeCo, f->optNaisCo[0]})
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 f->txtPrenomCo, f->txtNomCo, f->mskDateCo, f->txtAgeCo, f->optNaisCo[0]})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         QVERIFY(f->mskDateCo->digits().isEmpty() && f->txtPrenomCo->text().isEmpty());
 

@@ -63,17 +63,13 @@ private Q_SLOTS:
 
     void readsTheFieldAtTheOrdinalInSinglePrecision_data()
     {
-        QTest::addColumn<double>("age");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<float>("rate");
+        columns<double, int, float>("age", "column", "rate");
         row("first rate", 30.0, 1, 0.1f);
         row("last rate", 30.0, 3, 0.3333f);
     }
     void readsTheFieldAtTheOrdinalInSinglePrecision()
     {
-        QFETCH(double, age);
-        QFETCH(int, column);
-        QFETCH(float, rate);
+        auto [age, column, rate] = fetch<double, int, float>("age", "column", "rate");
         DatabaseRates rates(small_);
         const RateResult read = rates.LireTaux(QStringLiteral("T"), age, column);
         QVERIFY(read);
@@ -82,15 +78,11 @@ private Q_SLOTS:
 
     void nothingMissingIsPriced_data()
     {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<double>("age");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<RateError::Kind>("kind");
-        QTest::addColumn<QString>("described");
+        columns<QString, double, int, RateError::Kind, QString>("table", "age", "column", "kind",
+                                                                "described");
         using K = RateError::Kind;
         row("no table", "Nope", 30.0, 1, K::NoTable, "Nope: no such rate table");
-        row("a view, whose query may never end", "V", 30.0, 1, K::NoTable,
-            "V: no such rate table");
+        row("a view, whose query may never end", "V", 30.0, 1, K::NoTable, "V: no such rate table");
         row("no row", "T", 29.0, 1, K::NoRow, "T: no row for age 29");
         row("column 0 is the age", "T", 30.0, 0, K::NoColumn, "T: no column 0 (age 30)");
         row("age is matched exactly", "T", 30.5, 1, K::NoRow, "T: no row for age 30.5");
@@ -105,11 +97,9 @@ private Q_SLOTS:
     }
     void nothingMissingIsPriced()
     {
-        QFETCH(QString, table);
-        QFETCH(double, age);
-        QFETCH(int, column);
-        QFETCH(RateError::Kind, kind);
-        QFETCH(QString, described);
+        auto [table, age, column, kind, described] =
+            fetch<QString, double, int, RateError::Kind, QString>("table", "age", "column", "kind",
+                                                                  "described");
         DatabaseRates rates(small_);
         // Twice: a failed lookup leaves the table's statement fit for the next one.
         for (int round = 0; round < 2; ++round) {

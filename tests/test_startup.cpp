@@ -102,12 +102,12 @@ private Q_SLOTS:
 
     void unusableDatabase_data()
     {
-        QTest::addColumn<Damage>("damage");
-        QTest::addColumn<QString>("cause");
+        columns<Damage, QString>("damage", "cause");
         const auto keyed = [](const QByteArray &password, const QStringList &sql) {
             return Damage([=](const QString &path) { return makeDatabase(path, password, sql); });
         };
-        const QByteArray shipped = bytesOf(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
+        const QByteArray shipped =
+            bytesOf(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
         row("wrong key", keyed(QByteArray(32, 'k'), generalTable({"0.08333,100,90,75,35"})),
             "BaseErrChiffre");
         row("cut in half", Damage([=](const QString &path) {
@@ -116,10 +116,11 @@ private Q_SLOTS:
             "BaseErrChiffre");
         row("no general table", keyed(RateDatabase::shippedKey(), {"CREATE TABLE Autre (x);"}),
             "BaseErrTable");
-        row("monthly factor zero", keyed(RateDatabase::shippedKey(), generalTable({"0,100,90,75,35"})),
-            "BaseErrMensuel");
+        row("monthly factor zero",
+            keyed(RateDatabase::shippedKey(), generalTable({"0,100,90,75,35"})), "BaseErrMensuel");
         row("monthly factor zero as a single",
-            keyed(RateDatabase::shippedKey(), generalTable({"1e-300,100,90,75,35"})), "BaseErrMensuel");
+            keyed(RateDatabase::shippedKey(), generalTable({"1e-300,100,90,75,35"})),
+            "BaseErrMensuel");
         row("no rate vintage",
             keyed(RateDatabase::shippedKey(), generalTable({"0.08333,100,90,75,35"})),
             "BaseErrTarifs");
@@ -131,8 +132,7 @@ private Q_SLOTS:
     }
     void unusableDatabase()
     {
-        QFETCH(Damage, damage);
-        QFETCH(QString, cause);
+        auto [damage, cause] = fetch<Damage, QString>("damage", "cause");
         const QString path = database();
         QVERIFY(QFile::remove(path));
         QVERIFY(damage(path));
@@ -153,17 +153,15 @@ private Q_SLOTS:
     // An empty general table reads as its default row, written only where it may be.
     void generalParameters_data()
     {
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<int>("rowsAfter");
+        columns<bool, int>("readOnly", "rowsAfter");
         row("written", false, 1);
         row("read-only: left unwritten", true, 0);
     }
     void generalParameters()
     {
-        QFETCH(bool, readOnly);
-        QFETCH(int, rowsAfter);
-        QVERIFY(
-            makeDatabase(database(), RateDatabase::shippedKey(), generalTable({}) + vintageTable()));
+        auto [readOnly, rowsAfter] = fetch<bool, int>("readOnly", "rowsAfter");
+        QVERIFY(makeDatabase(database(), RateDatabase::shippedKey(),
+                             generalTable({}) + vintageTable()));
         const QByteArray before = bytesOf(database());
         std::optional<ReadOnlyMark> mark;
         if (readOnly)

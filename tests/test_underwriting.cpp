@@ -36,10 +36,7 @@ private Q_SLOTS:
     // -1: that coverage is not asked for. Each pair of rows straddles one band limit.
     void requirements_data()
     {
-        QTest::addColumn<int>("age");
-        QTest::addColumn<int>("payment");
-        QTest::addColumn<int>("amount");
-        QTest::addColumn<int>("expected");
+        columns<int, int, int, int>("age", "payment", "amount", "expected");
         // The payment grid.
         row("pay: age 17", 17, 1000, -1, 0);
         row("pay: age 18", 18, 1000, -1, flags(DeclaSanteOuEntrevueTel));
@@ -92,10 +89,8 @@ private Q_SLOTS:
     }
     void requirements()
     {
-        QFETCH(int, age);
-        QFETCH(int, payment);
-        QFETCH(int, amount);
-        QFETCH(int, expected);
+        auto [age, payment, amount, expected] =
+            fetch<int, int, int, int>("age", "payment", "amount", "expected");
         QCOMPARE(exigencesRequises(qint16(age), qint16(payment), amount).toInt(), expected);
     }
 

@@ -70,11 +70,9 @@ class UserDataTest : public QObject {
 private Q_SLOTS:
     void locations_data()
     {
-        QTest::addColumn<QByteArray>("settings"); // beside the program; empty: none
-        QTest::addColumn<bool>("markSettings");
-        QTest::addColumn<bool>("markFolder");
-        QTest::addColumn<bool>("perUser");
-        QTest::addColumn<uint>("owner"); // of the program folder
+        // settings: beside the program; empty: none; owner: of the program folder
+        columns<QByteArray, bool, bool, bool, uint>("settings", "markSettings", "markFolder",
+                                                    "perUser", "owner");
         const uint me = ::geteuid(), nobody = 65534;
         row("portable with its settings", kSettings, false, false, false, me);
         row("settings file marked read-only", kSettings, true, false, true, me);
@@ -83,11 +81,9 @@ private Q_SLOTS:
     }
     void locations()
     {
-        QFETCH(QByteArray, settings);
-        QFETCH(bool, markSettings);
-        QFETCH(bool, markFolder);
-        QFETCH(bool, perUser);
-        QFETCH(uint, owner);
+        auto [settings, markSettings, markFolder, perUser, owner] =
+            fetch<QByteArray, bool, bool, bool, uint>("settings", "markSettings", "markFolder",
+                                                      "perUser", "owner");
         ProgramFolder program;
         if (!settings.isEmpty())
             program.writeFile(QStringLiteral("norvel.ini"), settings);
@@ -110,8 +106,7 @@ private Q_SLOTS:
 
     void systemFolders_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("system");
+        columns<QString, bool>("folder", "system");
         row("the package's", "/usr/lib/norvel", true);
         row("an unpacked copy in /opt", "/opt/norvel", true);
         row("the prefix itself", "/usr", true);
@@ -120,8 +115,7 @@ private Q_SLOTS:
     }
     void systemFolders()
     {
-        QFETCH(QString, folder);
-        QFETCH(bool, system);
+        auto [folder, system] = fetch<QString, bool>("folder", "system");
         QCOMPARE(isSystemFolder(folder), system);
     }
 

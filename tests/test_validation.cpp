@@ -123,10 +123,8 @@ private Q_SLOTS:
 
     void checks_data()
     {
-        QTest::addColumn<Edit>("edit");
-        QTest::addColumn<QString>("key"); // empty: the form passes
-        QTest::addColumn<bool>("withFormatDate");
-        QTest::addColumn<QuoteField>("focus");
+        // key: empty: the form passes
+        columns<Edit, QString, bool, QuoteField>("edit", "key", "withFormatDate", "focus");
         using F = QuoteField;
         addRow("good form", [](ValidationSnapshot &) {});
 
@@ -182,10 +180,8 @@ private Q_SLOTS:
     }
     void checks()
     {
-        QFETCH(Edit, edit);
-        QFETCH(QString, key);
-        QFETCH(bool, withFormatDate);
-        QFETCH(QuoteField, focus);
+        auto [edit, key, withFormatDate, focus] =
+            fetch<Edit, QString, bool, QuoteField>("edit", "key", "withFormatDate", "focus");
         ValidationSnapshot form = goodForm();
         edit(form);
         const std::optional<ValidationFault> fault = validateQuote(form, kToday);
@@ -205,11 +201,9 @@ private Q_SLOTS:
     // On leaving a field, the field alone is judged, beside the number box next to a date.
     void leavingWarnings_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("beside");
-        QTest::addColumn<QString>("key"); // empty: no warning
-        QTest::addColumn<bool>("withFormatDate");
+        // key: empty: no warning
+        columns<QString, QString, QString, QString, bool>("field", "text", "beside", "key",
+                                                          "withFormatDate");
         row("loan date empty", "loan", "__/__/____", "", "", false);
         row("loan date incomplete", "loan", "15/03/20__", "", "DatePretNonComplete", true);
         row("loan date 31/02", "loan", "31/02/2010", "", "DatePretNonValide", true);
@@ -240,11 +234,9 @@ private Q_SLOTS:
     }
     void leavingWarnings()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(QString, beside);
-        QFETCH(QString, key);
-        QFETCH(bool, withFormatDate);
+        auto [field, text, beside, key, withFormatDate] =
+            fetch<QString, QString, QString, QString, bool>("field", "text", "beside", "key",
+                                                            "withFormatDate");
         const MaskedValue date = masked(text, true);
         LeavingWarning warning;
         if (field == QLatin1String("loan"))

@@ -22,11 +22,8 @@ const NumberSymbols kFrench{u',', u' '};
 
 void addColumns()
 {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<bool>("single");
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<bool>("french");
-    QTest::addColumn<QString>("expected");
+    columns<double, bool, QString, bool, QString>("value", "single", "pattern", "french",
+                                                  "expected");
 }
 
 void addRow(const char *name, double value, const QString &pattern, const QString &expected,
@@ -42,11 +39,8 @@ void addSingleRow(const char *name, float value, const QString &pattern, const Q
 
 void check()
 {
-    QFETCH(double, value);
-    QFETCH(bool, single);
-    QFETCH(QString, pattern);
-    QFETCH(bool, french);
-    QFETCH(QString, expected);
+    auto [value, single, pattern, french, expected] = fetch<double, bool, QString, bool, QString>(
+        "value", "single", "pattern", "french", "expected");
     const NumberSymbols symbols = french ? kFrench : NumberSymbols{};
     const QString actual = single ? formatNumber(float(value), pattern, symbols)
                                   : formatNumber(value, pattern, symbols);
@@ -59,10 +53,7 @@ class VbHelpersTest : public QObject {
 private Q_SLOTS:
     void dateSerialCarries_data()
     {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QDate>("expected");
+        columns<int, int, int, QDate>("year", "month", "day", "expected");
         row("plain", 2010, 3, 15, dmy(15, 3, 2010));
         row("31 February", 2010, 2, 31, dmy(3, 3, 2010));
         row("month 13", 2010, 13, 1, dmy(1, 1, 2011));
@@ -72,17 +63,15 @@ private Q_SLOTS:
     }
     void dateSerialCarries()
     {
-        QFETCH(int, year);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(QDate, expected);
+        auto [year, month, day, expected] =
+            fetch<int, int, int, QDate>("year", "month", "day", "expected");
         QCOMPARE(dateSerial(year, month, day), expected);
     }
 
     void dayMonthYearReadsOnlyRealDates_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QDate>("expected"); // invalid: not a date
+        // expected: invalid: not a date
+        columns<QString, QDate>("text", "expected");
         row("plain", "15/03/2010", dmy(15, 3, 2010));
         row("29 February, leap year", "29/02/2012", dmy(29, 2, 2012));
         row("29 February, common year", "29/02/2010", QDate());
@@ -92,17 +81,14 @@ private Q_SLOTS:
     }
     void dayMonthYearReadsOnlyRealDates()
     {
-        QFETCH(QString, text);
-        QFETCH(QDate, expected);
+        auto [text, expected] = fetch<QString, QDate>("text", "expected");
         QCOMPARE(dayMonthYear(text).value_or(QDate()), expected);
     }
 
     // The leading number of a text, and whether the whole text is one.
     void numbers_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("leading");
-        QTest::addColumn<bool>("numeric");
+        columns<QString, double, bool>("text", "leading", "numeric");
         row("digits", "60", 60.0, true);
         row("trailing letters", "12abc", 12.0, false);
         row("no value mark", "---", 0.0, false);
@@ -113,18 +99,14 @@ private Q_SLOTS:
     }
     void numbers()
     {
-        QFETCH(QString, text);
-        QFETCH(double, leading);
-        QFETCH(bool, numeric);
+        auto [text, leading, numeric] = fetch<QString, double, bool>("text", "leading", "numeric");
         QCOMPARE(norvel::leadingNumber(text), leading);
         QCOMPARE(norvel::isNumeric(text), numeric);
     }
 
     void toInteger16_data()
     {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<bool>("fits");
-        QTest::addColumn<int>("expected");
+        columns<double, bool, int>("value", "fits", "expected");
         row("half down to even", 2.5, true, 2);
         row("half up to even", 3.5, true, 4);
         row("negative half up to even", -3.5, true, -4);
@@ -135,9 +117,7 @@ private Q_SLOTS:
     }
     void toInteger16()
     {
-        QFETCH(double, value);
-        QFETCH(bool, fits);
-        QFETCH(int, expected);
+        auto [value, fits, expected] = fetch<double, bool, int>("value", "fits", "expected");
         const std::optional<qint16> result = norvel::toInteger16(value);
         QCOMPARE(result.has_value(), fits);
         if (fits)

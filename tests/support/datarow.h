@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTest>
+#include <tuple>
 
 namespace norvel::test {
 
@@ -9,6 +10,18 @@ namespace norvel::test {
 template <class... Cells> void row(const char *name, const Cells &...cells)
 {
     (QTest::newRow(name) << ... << cells);
+}
+
+// The columns of a _data() table, named in their order.
+template <class... Types, class... Names> void columns(const Names &...names)
+{
+    (QTest::addColumn<Types>(names), ...);
+}
+
+// The current row's cells, as QFETCH reads them, for a structured binding.
+template <class... Types, class... Names> std::tuple<Types...> fetch(const Names &...names)
+{
+    return {*static_cast<Types *>(QTest::qData(names, qMetaTypeId<Types>()))...};
 }
 
 // Names separated by blanks, for a row's lists of controls.
