@@ -1,5 +1,6 @@
 // The main window's menus: province rules, language and province switching, About, F1 and
-// Ctrl+C.
+// Ctrl+C; every window named and reachable; the broker's name and telephone: what is shown,
+// what is saved, and what Cancel restores.
 #include "base/profile.h"
 #include "base/version.h"
 #include "support/program.h"
@@ -22,6 +23,10 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QTimer>
+#include "support/brokershown.h"
+#include "support/running.h"
+#include "support/windows.h"
+#include "ui/maskededit.h"
 
 using namespace norvel;
 using namespace norvel::test;
@@ -45,6 +50,10 @@ class MainWindowTest : public QObject {
         return text(language, "frmMDI", key);
     }
     static bool shown(MainWindow *w, const char *name) { return w->item(name)->isVisible(); }
+
+    BrokerWindow *broker() const { return ::norvel::test::brokerWindow(); }
+
+    template <class F> void whileShown(F script) { QVERIFY(whileBrokerShown(*program_, script)); }
 
 private Q_SLOTS:
     void cleanup()
@@ -301,6 +310,48 @@ private Q_SLOTS:
         QTimer::singleShot(0, closeModal);
         QTest::keyClick(form->optSexe[0], Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(modal, static_cast<QWidget *>(::norvel::test::brokerWindow()));
+    }
+
+    // Loaded hidden with the main window, the fields already hold the saved values.
+    void savedValuesAreShown()
+    {
+        start("[courtier]\r\nnom=  Jean Roy \r\ntelephone=514555123499\r\n");
+        QVERIFY(!broker()->isVisible());
+        QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
+        QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
+    }
+
+    void okSavesTrimmedNameAndPartialPhone()
+    {
+        start(QByteArray());
+        whileShown([this] {
+            QCOMPARE(QApplication::focusWidget(), broker()->txtNom);
+            QTest::keyClicks(broker()->txtNom, QStringLiteral("  Marie "));
+            broker()->txtNom->insert(QStringLiteral("Lévesque  "));
+            broker()->mskTelephone->setFocus();
+            broker()->mskTelephone->setCursorPosition(0);
+            QTest::keyClicks(broker()->mskTelephone, QStringLiteral("418"));
+            QTest::mouseClick(broker()->cmdCourtier[0], Qt::LeftButton);
+        });
+        QVERIFY(!broker()->isVisible());
+        QCOMPARE(program_->setting("courtier", "nom"), QString::fromUtf8("Marie Lévesque"));
+        QCOMPARE(program_->setting("courtier", "telephone"), QStringLiteral("418_______"));
+        QCOMPARE(broker()->ReadPhoneDigits(), QStringLiteral("418_______"));
+    }
+
+    void cancelRestoresTheSavedValues()
+    {
+        start("[courtier]\r\nnom=Jean Roy\r\ntelephone=5145551234\r\n");
+        whileShown([this] {
+            broker()->txtNom->setText(QStringLiteral("Quelqu'un d'autre"));
+            broker()->mskTelephone->setText(QStringLiteral("(999)999-9999"));
+            QTest::keyClick(broker()->txtNom, Qt::Key_Escape);
+        });
+        QVERIFY(!broker()->isVisible());
+        QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
+        QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
+        QCOMPARE(program_->setting("courtier", "nom"), QStringLiteral("Jean Roy"));
+        QVERIFY(::norvel::test::brokerWindow()); // only ever hidden
     }
 };
 

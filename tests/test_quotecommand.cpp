@@ -1,6 +1,7 @@
 // The quote button from click to report: the real form filled as the broker fills it, the
-// progress bar, the preview and its tools, the PDF and the print read back by a real reader, and
-// what fails. The arrangement rules themselves are tested on the quote as data (test_quote).
+// progress bar, the preview and its tools, keys and reading text, the PDF and the print read
+// back by a real reader, and what fails; how captions and French amounts lay out. The
+// arrangement rules themselves are tested on the quote as data (test_quote).
 #include "base/clock.h"
 #include "base/version.h"
 #include "domain/databaserates.h"
@@ -30,6 +31,25 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "domain/amountformat.h"
+#include "domain/fieldhelp.h"
+#include "domain/reporttext.h"
+#include "ui/quoteform.h"
+#include "ui/reportoutput.h"
+#include "ui/reportpainter.h"
+#include <QAction>
+#include <QClipboard>
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTextLayout>
+#include <QToolBar>
+#include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -86,6 +106,13 @@ class QuoteCommandTest : public QObject {
         for (const Dialogs::Message &m : program_->dialogs.messages)
             texts << m.text;
         return texts;
+    }
+
+    // A two-person quote through the real form.
+    ReportPreview *quoteACouple()
+    {
+        quote({42, 47, 1800, 250000});
+        return preview();
     }
 
 private Q_SLOTS:
@@ -385,6 +412,149 @@ private Q_SLOTS:
         });
         QCOMPARE(PreviewChoosers::desktop().pdfPath(p, out_.filePath("x.pdf")), QString());
         QCOMPARE(title, program_->text("French", "frmApercu-Val", "EnregistrerPDF"));
+    }
+
+    // Every caption fits its box in the report's font, with room for a space before the value
+    // beside it.
+    void captionsFitTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("language");
+        row("French", "French");
+        row("English", "English");
+    }
+    void captionsFitTheirBoxes()
+    {
+        QFETCH(QString, language);
+        const Language lang(program_->folder.file(QStringLiteral("Data/%1.lng").arg(language)));
+        const std::unique_ptr<Report> report = newQuoteReport(lang, programContext().programDir);
+        for (const ReportSection &section : report->sections())
+            for (const ReportControl &c : section.controls) {
+                if (c.kind != ControlKind::Label || c.caption.isEmpty())
+                    continue;
+                const QFontMetricsF metrics(reportFont(c));
+                const QRectF text = metrics.boundingRect(
+                    QRectF(c.twips), int(Qt::TextWordWrap | c.alignment), c.caption);
+                // As many lines as the box is high, and always one.
+                const qreal lines = qMax(1.0, std::floor(c.twips.height() / metrics.lineSpacing()));
+                QVERIFY2(text.width() + metrics.horizontalAdvance(QLatin1Char(' ')) <=
+                                 c.twips.width() &&
+                             text.height() <= lines * metrics.lineSpacing(),
+                         qPrintable(c.name + QStringLiteral(": ") + c.caption));
+            }
+    }
+
+    // Laid out at any width, a French amount never goes to a new line inside its digits.
+    void frenchNumbersHoldTogether_data()
+    {
+        QTest::addColumn<QString>("control"); // its help, or an amount with cents
+        row("loan amount's help", QStringLiteral("txtHypotheque"));
+        row("payment's help", QStringLiteral("txtVersement"));
+        row("an amount with cents", QString());
+    }
+    void frenchNumbersHoldTogether()
+    {
+        QFETCH(QString, control);
+        const Language french(program_->folder.file(QStringLiteral("Data/French.lng")));
+        QString line = control.isEmpty() ? FormaterMontant(french, 98765.25f, true)
+                                         : fieldHelp(french, control);
+        line.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
+        for (int width = 10; width < 600; width += 5) {
+            QTextLayout layout(line, QApplication::font());
+            QTextOption option;
+            option.setWrapMode(QTextOption::WordWrap);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+                l.setLineWidth(width);
+                const int at = l.textStart();
+                QVERIFY2(at < 2 || !line.at(at).isDigit() || !line.at(at - 2).isDigit(),
+                         qPrintable(QStringLiteral("%1 px: ").arg(width) + line.mid(at)));
+            }
+            layout.endLayout();
+        }
+    }
+
+    // Within the screen at the page's width; closed, it keeps the size the broker gave it.
+    void thePreviewFitsTheScreenAndKeepsItsSize()
+    {
+        ReportPreview *preview = quoteACouple();
+        QVERIFY(preview->screen()->availableGeometry().contains(preview->frameGeometry()));
+        const auto *view = preview->findChild<QScrollArea *>()->viewport();
+        const int page = preview->findChild<QScrollArea *>()->widget()->width();
+        QVERIFY2(page <= view->width() && page > view->width() * 0.9,
+                 qPrintable(QStringLiteral("%1 in %2").arg(page).arg(view->width())));
+
+        preview->resize(500, 400);
+        QTest::keyClick(preview, Qt::Key_Escape);
+        QVERIFY(!preview->isVisible());
+        QCOMPARE(program_->setting("apercu", "largeur"), QStringLiteral("500"));
+        QCOMPARE(program_->setting("apercu", "hauteur"), QStringLiteral("400"));
+        QCOMPARE(program_->restart(), StartupResult::Running);
+        QCOMPARE(quoteACouple()->size(), QSize(500, 400));
+    }
+
+    // Its keys act on it, Ctrl+S beside the program's Save; its tools follow the language.
+    void thePreviewsKeysAndLanguage()
+    {
+        ReportPreview *preview = quoteACouple();
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        int printed = 0, saved = 0;
+        preview->choosers.printer = [&](QWidget *, QPrinter &) {
+            ++printed;
+            return false;
+        };
+        preview->choosers.pdfPath = [&](QWidget *, const QString &) {
+            ++saved;
+            return QString();
+        };
+        QTest::keyClick(preview, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(preview, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(printed, 1);
+        QCOMPARE(saved, 1);
+        QVERIFY(program_->dialogs.fileRequests.isEmpty()); // not the illustration's Save
+
+        program_->window()->item("indLangAnglais")->trigger();
+        QStringList tools, english;
+        for (const QAction *tool : preview->findChild<QToolBar *>()->actions())
+            if (!tool->isSeparator())
+                tools << tool->text();
+        for (const char *key : {"Imprimer", "EnregistrerPDF", "EnvoyerCourriel", "ZoomMoins",
+                                "ZoomPlus", "PleineLargeur", "Copier", "Fermer"})
+            english << program_->text("English", QStringLiteral("frmApercu-Val"), key);
+        QCOMPARE(tools, english);
+        // The page, where the focus starts, reads and copies the quote, not the broker window.
+        QWidget *page = QApplication::focusWidget();
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(page);
+        QCOMPARE(reader->text(QAccessible::Name),
+                 program_->text("English", QStringLiteral("frmApercu-Val"), "Page"));
+        QTest::keyClick(page, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), reader->textInterface()->text(0, 100000));
+        QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!preview->isVisible());
+    }
+
+    // Row by row from the top, left to right; far apart by a tab, side by side by a space.
+    void theReportReadsInRows()
+    {
+        const auto label = [](const char *caption, int left, int top, int width = 800) {
+            return ReportControl{"lbl",
+                                 ControlKind::Label,
+                                 QRect(left, top, width, 270),
+                                 caption,
+                                 left >= 0,
+                                 false,
+                                 width > 800 ? Qt::AlignHCenter : Qt::AlignLeft};
+        };
+        const Report report(
+            QStringLiteral("act"),
+            {{"Detail",
+              9000,
+              {label("12,00 $", 3600, 300), label("Emprunteur :", 900, 330), label("/", 4420, 300),
+               label("hidden", -1, 300), label("/", 4420, 300), label("Nom :", 900, 0),
+               label("A\r\nB ", 2100, 0)}},
+             {"PageFooter", 750, {label("Page 1", 0, 0, 10800), label("Tel :", 0, 0)}}});
+        QCOMPARE(reportReadingText(report),
+                 QString::fromUtf8("Nom :\tA B\nEmprunteur :\t12,00 $ /\nTel : Page 1"));
     }
 };
 
