@@ -411,18 +411,6 @@ private Q_SLOTS:
         QVERIFY(printed.header.last().endsWith(QLatin1String(" and more")));
     }
 
-    void printedBandsInFrench()
-    {
-        const GridWording french{QStringLiteral("fr_CA"), QStringLiteral("Âge"),
-                                 QStringLiteral("%1 $"), QStringLiteral("%1 – %2"),
-                                 QStringLiteral("%1 et plus")};
-        const PrintedGrid printed = printedGrid(grilleVersement(), french);
-        const QString group = QLocale(QStringLiteral("fr_CA")).groupSeparator();
-        QCOMPARE(printed.header.at(1), QStringLiteral("1 $ – 1") + group + QStringLiteral("000 $"));
-        QCOMPARE(printed.header.last(),
-                 QStringLiteral("4") + group + QStringLiteral("501 $ et plus"));
-    }
-
     // The built documents: all six, and the standards name every requirement as the
     // language file does.
     void builtDocuments_data()
@@ -458,11 +446,6 @@ private Q_SLOTS:
         }
     }
 
-    void everyDocumentIsBuilt()
-    {
-        for (const ProductDocument &document : productDocuments())
-            QVERIFY(QFile::exists(documentPath(builtProgramDir(), document)));
-    }
 };
 
 QTEST_MAIN(DocumentsTest)

@@ -186,8 +186,6 @@ private Q_SLOTS:
         row("cut", keys("", {QKeySequence::Cut}), "", true);
         row("delete", keys("", {QKeySequence::Delete}), "", true);
         row("undo", keys("", {QKeySequence::Delete, QKeySequence::Undo}), "40", true);
-        row("redo", keys("", {QKeySequence::Delete, QKeySequence::Undo, QKeySequence::Redo}), "",
-            true);
         row("paste digits", keys("52", {QKeySequence::Paste}), "52", true);
         row("paste a letter", keys("5a", {QKeySequence::Paste}), "40", false);
         row("paste from the menu", Action([](QuoteForm *f) {
