@@ -1,32 +1,38 @@
 // The main window's menus: province rules, language and province switching, About, F1 and
 // Ctrl+C; every window named and reachable; the broker's name and telephone: what is shown,
 // what is saved, and what Cancel restores.
+#include "base/clock.h"
 #include "base/profile.h"
 #include "base/version.h"
+#include "domain/contrast.h"
+#include "support/brokershown.h"
 #include "support/program.h"
+#include "support/quoteentry.h"
+#include "support/running.h"
+#include "support/windows.h"
 #include "ui/aboutwindow.h"
 #include "ui/amountbox.h"
 #include "ui/brokerwindow.h"
 #include "ui/langstring.h"
 #include "ui/livepremiumline.h"
 #include "ui/mainwindow.h"
+#include "ui/maskededit.h"
 #include "ui/objectnode.h"
 #include "ui/programcontext.h"
-#include "domain/contrast.h"
 #include "ui/province.h"
+#include "ui/quotecommand.h"
 #include "ui/quoteform.h"
+#include "ui/reportpreview.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
 #include <QTimer>
-#include "support/brokershown.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/maskededit.h"
+#include <QToolBar>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -240,8 +246,14 @@ private Q_SLOTS:
             seen[key] = caption;
         };
         AboutWindow about(w);
+        setToday(QDate(2010, 8, 31));
+        enterQuote(quoteForm(), {45, 47, 1500, 150000}); // the co-borrower is ticked
+        quoteForm()->cmdCotation->click();
+        setToday(QDate());
+        ReportPreview *preview = quoteForm()->findChild<QuoteCommand *>()->preview();
+        QVERIFY(preview);
         double least = 21;
-        for (QWidget *window : QList<QWidget *>{w, brokerWindow(), &about}) {
+        for (QWidget *window : QList<QWidget *>{w, brokerWindow(), &about, preview}) {
             QVERIFY(!window->windowIcon().isNull());
             QMap<QString, QString> mnemonics;
             QMap<QWidget *, QStringList> namesInFrame;
@@ -259,7 +271,9 @@ private Q_SLOTS:
                 QVERIFY(!label || !caption.contains('&') || label->buddy());
                 if ((frame && !caption.isEmpty()) || (label && label->buddy()))
                     QCOMPARE(nameOf(frame ? c : label->buddy()), QString(caption).remove('&'));
-                if (c->isEnabled() && c->isVisible())
+                // What shows text: a caption or an entry; a bare container draws none.
+                if (c->isEnabled() && c->isVisible() &&
+                    (!caption.isEmpty() || qobject_cast<QLineEdit *>(c)))
                     least = qMin(least, contrastRatio(c->palette().color(c->foregroundRole()),
                                                       c->palette().color(c->backgroundRole())));
                 QVERIFY2(least >= 4.5, qPrintable(c->objectName()));
@@ -270,6 +284,10 @@ private Q_SLOTS:
                          qPrintable(nameOf(c)));
                 siblings << nameOf(c);
             }
+            for (QToolBar *tools : window->findChildren<QToolBar *>())
+                for (QAction *tool : tools->actions())
+                    if (tools->window() == window)
+                        mnemonic(mnemonics, tool->text());
             for (QMenu *menu : window->findChildren<QMenu *>()) {
                 QMap<QString, QString> items;
                 for (QAction *item : menu->actions())
