@@ -111,6 +111,7 @@ class QuoteCommandTest : public QObject {
     // A two-person quote through the real form.
     ReportPreview *quoteACouple()
     {
+        form_ = ::norvel::test::quoteForm(); // a restart makes another
         quote({42, 47, 1800, 250000});
         return preview();
     }
