@@ -2,7 +2,7 @@
 // the quote button's validation; its fields as the broker types in them: key filters, Enter and
 // the space bar, the warning on leaving a field (none on leaving the window), the derived ages
 // and durations, and which edits mark the illustration modified. The rules themselves are
-// tested on their functions (test_validation, test_quotedates).
+// tested on their functions (test_validation).
 #include "base/clock.h"
 #include "domain/illustration.h"
 #include "support/datarow.h"
