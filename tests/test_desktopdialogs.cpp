@@ -69,9 +69,10 @@ private Q_SLOTS:
     }
     void messageBox()
     {
-        auto [buttons, icon, defaultAnswer, pressed, answer, standard, boxIcon] =
-            fetch<Buttons, Icon, Answer, int, Answer, int, int>(
-                "buttons", "icon", "defaultAnswer", "pressed", "answer", "standard", "boxIcon");
+        auto [buttons, icon, defaultAnswer, answer, standard, boxIcon] =
+            fetch<Buttons, Icon, Answer, Answer, int, int>("buttons", "icon", "defaultAnswer",
+                                                           "answer", "standard", "boxIcon");
+        QFETCH(int, pressed); // a lambda uses it: a variable, not a binding
         const QMessageBox::StandardButton byAnswer[] = {QMessageBox::Ok, QMessageBox::Yes,
                                                         QMessageBox::No, QMessageBox::Cancel};
         QStringList seen; // text, title, buttons, default button, icon
@@ -99,7 +100,8 @@ private Q_SLOTS:
     }
     void fileDialog()
     {
-        auto [save, accept] = fetch<bool, bool>("save", "accept");
+        QFETCH(bool, save); // lambdas use them: variables, not bindings
+        QFETCH(bool, accept);
         QTemporaryDir folder;
         const QString existing = folder.filePath(QStringLiteral("Roy.NVL"));
         QFile(existing).open(QIODevice::WriteOnly);
