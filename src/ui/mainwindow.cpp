@@ -86,8 +86,8 @@ MainWindow::MainWindow(QWidget *parent)
     // A form larger than the screen leaves the rest of itself a scroll away, never out of reach.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget *, QWidget *now) { scrollTo(now); });
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this,
+                             [this](QWidget *, QWidget *now) { scrollTo(now); });
     setCentralWidget(area_);
     buildMainMenu(this);
 
@@ -126,7 +126,11 @@ MainWindow::MainWindow(QWidget *parent)
     });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Closing the window moves the focus; by then this is no longer a main window to scroll.
+    disconnect(focusFollower_);
+}
 
 QAction *MainWindow::item(const char *name) const
 {

@@ -62,6 +62,7 @@ private:
     void scrollTo(QWidget *control);
 
     QMdiArea *area_;
+    QMetaObject::Connection focusFollower_;
     QPointer<QuoteForm> quoteForm_;
     QPointer<BrokerWindow> broker_;
     std::unique_ptr<RecentIllustrations> recent_;
