@@ -136,6 +136,14 @@ private Q_SLOTS:
         program_->dialogs.script({Answer::Yes});
         EffacerIllustration(*program_->window());
         QVERIFY(QFile::exists(open));
+        // A file the system does not delete is told, never taken as erased.
+        const QString gone = program_->illustration(QStringLiteral("Absent.nvl"));
+        program_->dialogs.scriptFiles({gone});
+        program_->dialogs.script({Answer::Yes});
+        EffacerIllustration(*program_->window());
+        QVERIFY(lastQuestion().text.startsWith(
+            msg("ErrEffIllus_1") + QDir::toNativeSeparators(gone) + msg("ErrEffIllus_2")));
+        QCOMPARE(lastQuestion().icon, Dialogs::Icon::Critical);
     }
 
     void eraseDialogSaysErase()

@@ -11,6 +11,7 @@
 #include "ui/quoteform.h"
 #include "ui/recentillustrations.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -96,8 +97,7 @@ bool DemanderEnregistrement(MainWindow &main)
     const QString fileName = form->illustration().fileName;
     const QString question = fileName.isEmpty()
                                  ? text(QStringLiteral("NouIllus_t"))
-                                 : text(QStringLiteral("NouIllus_1")) +
-                                       displayName(fileName) +
+                                 : text(QStringLiteral("NouIllus_1")) + displayName(fileName) +
                                        text(QStringLiteral("NouIllus_2"));
     switch (askYesNo(question, Dialogs::Buttons::YesNoCancel, Dialogs::Answer::Yes)) {
     case Dialogs::Answer::No:
@@ -177,11 +177,21 @@ void EffacerIllustration(MainWindow &main)
     const QString question = text(QStringLiteral("EffIllus_1")) + displayName(*chosen) +
                              text(QStringLiteral("EffIllus_2"));
     // A file or folder marked read-only keeps its files, even where the system would not.
-    if (askYesNo(question, Dialogs::Buttons::YesNo, Dialogs::Answer::No) == Dialogs::Answer::Yes &&
-        !isMarkedReadOnly(*chosen) && !isMarkedReadOnly(QFileInfo(*chosen).absolutePath()) &&
-        QFile::remove(*chosen))
-        if (RecentIllustrations *recent = main.recentIllustrations())
-            recent->remove(*chosen);
+    if (askYesNo(question, Dialogs::Buttons::YesNo, Dialogs::Answer::No) != Dialogs::Answer::Yes ||
+        isMarkedReadOnly(*chosen) || isMarkedReadOnly(QFileInfo(*chosen).absolutePath()))
+        return;
+    QFile file(*chosen);
+    if (!file.remove()) {
+        // The broker believes it gone otherwise.
+        state.dialogs->tell(text(QStringLiteral("ErrEffIllus_1")) +
+                                QDir::toNativeSeparators(*chosen) +
+                                text(QStringLiteral("ErrEffIllus_2")) + QStringLiteral("\r\n(") +
+                                file.errorString() + QLatin1Char(')'),
+                            state.appTitle, Dialogs::Icon::Critical);
+        return;
+    }
+    if (RecentIllustrations *recent = main.recentIllustrations())
+        recent->remove(*chosen);
 }
 
 bool ConfirmerFermeture(MainWindow &main)
