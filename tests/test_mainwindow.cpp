@@ -28,6 +28,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>
@@ -218,6 +219,24 @@ private Q_SLOTS:
     // Each window, in French and light, in English (after a switch) and dark: the program's icon;
     // every focusable control named, a box by its label, a frame by its title, none twice in a
     // frame; every mnemonic leads somewhere, one per letter in a window or menu; all text reads.
+    // The picture is decoded beside the window's building; the first paint must still show it.
+    void theWorkAreaShowsTheLanguagesPicture()
+    {
+        MainWindow *w = start(QByteArray());
+        QWidget *area = w->workspace()->viewport();
+        auto shown = [area] {
+            QImage image(area->size(), QImage::Format_RGB32);
+            area->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            return image;
+        };
+        const QImage french = shown();
+        QImage plain(french);
+        plain.fill(w->workspace()->background().color());
+        QVERIFY(french != plain);
+        w->item("indLangAnglais")->trigger();
+        QVERIFY(shown() != french);
+    }
+
     void everyWindowReadsAndIsReachable_data()
     {
         QTest::addColumn<bool>("english");

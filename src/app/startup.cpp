@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <future>
 
 namespace norvel {
 
@@ -131,6 +133,12 @@ bool openRates(const QString &path)
 
 StartupResult startProgram(const StartupOptions &options, MainWindow **shown)
 {
+    // Reading the system's fonts costs as much as all the rest before the window shows; it
+    // runs on another core meanwhile, and whatever needs a font first waits for it. Every way
+    // out of here waits for the reading to end.
+    const std::future<void> fonts =
+        std::async(std::launch::async, [] { QFontDatabase::families(); });
+
     ProgramContext &state = programContext();
     state.dialogs = options.dialogs;
     QApplication::setWindowIcon(programIcon());

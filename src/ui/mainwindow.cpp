@@ -11,6 +11,7 @@
 #include "ui/mainmenu.h"
 #include "ui/objectnode.h"
 #include "ui/pdfreader.h"
+#include "ui/pendingpicture.h"
 #include "ui/programcontext.h"
 #include "ui/province.h"
 #include "ui/quotecommand.h"
@@ -38,13 +39,14 @@ namespace norvel {
 
 namespace {
 
-// The work area is covered by the language's picture, centred.
+// The work area is covered by the language's picture, centred. The picture is decoded while
+// the window builds itself and taken at the first paint that needs it.
 class Workspace : public QMdiArea {
 public:
     using QMdiArea::QMdiArea;
-    void setPicture(const QImage &image)
+    void setPictureFile(const QString &file)
     {
-        picture_ = image;
+        pending_ = PendingPicture(file);
         viewport()->update();
     }
 
@@ -52,6 +54,10 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QMdiArea::paintEvent(event);
+        // A picture that cannot be read leaves the one shown.
+        if (pending_.isPending())
+            if (const QImage image = pending_.take(); !image.isNull())
+                picture_ = image;
         if (picture_.isNull())
             return;
         QPainter painter(viewport());
@@ -63,6 +69,7 @@ protected:
     }
 
 private:
+    PendingPicture pending_;
     QImage picture_;
 };
 
@@ -292,9 +299,9 @@ void MainWindow::mailQuote()
         command->preview()->sendByMail();
 }
 
-void MainWindow::setPicture(const QImage &image)
+void MainWindow::setPictureFile(const QString &file)
 {
-    static_cast<Workspace *>(area_)->setPicture(image);
+    static_cast<Workspace *>(area_)->setPictureFile(file);
 }
 
 void MainWindow::switchProvince(const QString &province)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -42,7 +41,7 @@ public:
     QMdiArea *workspace() const { return area_; }
 
     // The background picture the language file names.
-    Q_INVOKABLE void setPicture(const QImage &image);
+    Q_INVOKABLE void setPictureFile(const QString &file);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

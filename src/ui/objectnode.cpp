@@ -1,6 +1,7 @@
 #include "ui/objectnode.h"
 
 #include "domain/language.h"
+#include "ui/pendingpicture.h"
 #include "ui/programcontext.h"
 
 #include <QAbstractButton>
@@ -173,7 +174,11 @@ void ObjectNode::setListEntry(int n, const QString &text)
 
 bool ObjectNode::hasPicture() const
 {
-    return object_ && object_->metaObject()->indexOfMethod("setPicture(QImage)") >= 0;
+    if (!object_)
+        return false;
+    const QMetaObject *meta = object_->metaObject();
+    return meta->indexOfMethod("setPicture(QImage)") >= 0 ||
+           meta->indexOfMethod("setPictureFile(QString)") >= 0;
 }
 
 void ObjectNode::setPicture(const QString &tag, const QString &file)
@@ -181,14 +186,15 @@ void ObjectNode::setPicture(const QString &tag, const QString &file)
     if (!object_)
         return;
     object_->setProperty("Tag", tag);
-    const QImage image(file);
-    if (image.isNull()) {
-        // A missing picture is a damaged installation, not the broker's doing: the window
-        // keeps the picture it has and the log says which file is wanted.
-        qWarning("Norvel: picture %s cannot be loaded", qPrintable(file));
+    // A holder that takes the file decodes it in its own time; the others get the picture now.
+    if (object_->metaObject()->indexOfMethod("setPictureFile(QString)") >= 0) {
+        QMetaObject::invokeMethod(object_, "setPictureFile", Q_ARG(QString, file));
         return;
     }
-    QMetaObject::invokeMethod(object_, "setPicture", Q_ARG(QImage, image));
+    // A picture that cannot be read leaves the one the window has.
+    const QImage image = readPicture(file);
+    if (!image.isNull())
+        QMetaObject::invokeMethod(object_, "setPicture", Q_ARG(QImage, image));
 }
 
 std::optional<int> ObjectNode::controlCount() const

@@ -11,7 +11,8 @@ namespace norvel {
 
 // A Qt window or one of its widgets and menu actions, seen by the translation walk.
 // Control arrays are objects of the same name carrying an "Index" property; a picture holder
-// offers an invokable setPicture(QImage) and keeps the language value in its "Tag" property.
+// offers an invokable setPicture(QImage), or setPictureFile(QString) when it decodes the file
+// itself, and keeps the language value in its "Tag" property.
 class ObjectNode : public TranslationNode {
 public:
     // A window node lists as its controls every named widget and action it holds, except what
