@@ -113,13 +113,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.messages.at(0).title, QString());
         QCOMPARE(dialogs_.messages.at(0).icon, Dialogs::Icon::Critical);
         QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("ok"));
-    }
-
-    void fileExistsForFilesOnly()
-    {
-        QVERIFY(FileExists(writeLanguage(QStringLiteral("good.lng"), "x")));
-        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("folder")));
-        QVERIFY(!FileExists(dir_.filePath(QStringLiteral("folder"))));
+        QVERIFY(FileExists(good));
+        QVERIFY(!FileExists(dir_.path())); // a folder is no file
     }
 
     void resolvePath_data()
