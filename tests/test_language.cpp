@@ -1,20 +1,46 @@
-// Text lookup in the current language file, and the paths stored in the settings.
+// Text lookup in the current language file, the paths stored in the settings, and the
+// translation walk over real widgets (the report's sections are walked in test_quotecommand).
 #include "base/paths.h"
 #include "domain/language.h"
+#include "domain/translation.h"
 #include "support/datarow.h"
 #include "support/programfolder.h"
-#include "ui/programcontext.h"
 #include "ui/langstring.h"
+#include "ui/objectnode.h"
 #include "ui/programcontext.h"
 #include "ui/scripteddialogs.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
-#include <QFile>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace norvel;
 using namespace norvel::test;
+
+// A widget that holds a picture, as the main window and the splash window do.
+class PictureBox : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    Q_INVOKABLE void setPicture(const QImage &image) { picture = image; }
+    QImage picture;
+};
+
+// A control of a form, named as in its design.
+template <class T, class... Args> T *named(const char *name, Args &&...args)
+{
+    auto *control = new T(std::forward<Args>(args)...);
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
 
 class LanguageTest : public QObject {
     Q_OBJECT
@@ -27,10 +53,16 @@ class LanguageTest : public QObject {
         return writeBytes(dir_.filePath(name), content) ? dir_.filePath(name) : QString();
     }
 
+    void useLanguage(const QByteArray &content)
+    {
+        programContext().language = Language(writeLanguage(QStringLiteral("test.lng"), content));
+    }
+
 private Q_SLOTS:
     void init()
     {
         resetProgramContext();
+        programContext().programDir = dir_.path();
         dialogs_.messages.clear();
         programContext().dialogs = &dialogs_;
     }
@@ -81,13 +113,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs_.messages.at(0).title, QString());
         QCOMPARE(dialogs_.messages.at(0).icon, Dialogs::Icon::Critical);
         QCOMPARE(GetLangString(QStringLiteral("a"), QStringLiteral("k")), QStringLiteral("ok"));
-    }
-
-    void fileExistsForFilesOnly()
-    {
-        QVERIFY(FileExists(writeLanguage(QStringLiteral("good.lng"), "x")));
-        QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("folder")));
-        QVERIFY(!FileExists(dir_.filePath(QStringLiteral("folder"))));
+        QVERIFY(FileExists(good));
+        QVERIFY(!FileExists(dir_.path())); // a folder is no file
     }
 
     void resolvePath_data()
@@ -103,7 +130,106 @@ private Q_SLOTS:
         auto [path, base, expected] = fetch<QString, QString, QString>("path", "base", "expected");
         QCOMPARE(ResolvePath(path, base), QDir::toNativeSeparators(expected));
     }
+
+    void translatesEveryKindOfControl()
+    {
+        QWidget form;
+        form.setObjectName(QStringLiteral("frmTest"));
+        markAsForm(&form);
+        form.setWindowTitle(QStringLiteral("design"));
+        const QString design = QStringLiteral("design");
+        auto *label = named<QLabel>("lblNom", design, &form);
+        auto *frame = named<QGroupBox>("fraCourtier", design, &form);
+        auto *edit = named<QLineEdit>("txtNom", design, frame);
+        QPushButton *buttons[2];
+        for (int i = 0; i < 2; ++i) {
+            buttons[i] = named<QPushButton>("cmdCourtier", design, frame);
+            buttons[i]->setProperty("Index", i);
+        }
+        auto *check = named<QCheckBox>("chkCoemprunteur", design, &form);
+        auto *combo = named<QComboBox>("cboChoix", &form);
+        combo->addItems({QStringLiteral("d0"), QStringLiteral("d1"), QStringLiteral("d2")});
+        auto *action = named<QAction>("indQuitter", design, &form);
+        auto *untouched = named<QLabel>("lblSansCle", design, &form);
+
+        useLanguage("[frmTest]\r\n"
+                    "frmTest-Caption=Titre\r\n"
+                    "lblNom-Caption=Nom :\r\n"
+                    "lblNom-ToolTipText=Le nom\\sdu client\r\n"
+                    "fraCourtier-Caption=Repr\xe9sentant\r\n"
+                    "txtNom-Text=Texte\r\n"
+                    "txtNom-AccessibleName=Nom du client\r\n"
+                    "cmdCourtier(0)-Caption=&OK\r\n"
+                    "cmdCourtier(1)-Caption=&Annuler\r\n"
+                    "cmdCourtier-Caption=never\r\n"
+                    "chkCoemprunteur-Caption=Coemprunteur\\nassur\xe9\r\n"
+                    "cboChoix-List#0=Un\r\n"
+                    "cboChoix-List#1=Deux\r\n"
+                    "cboChoix-List#3=Quatre\r\n"
+                    "indQuitter-Caption=&Quitter\r\n"
+                    "lblSansCle-Caption=x\r\n");
+        TranslateForm(static_cast<QObject *>(&form));
+
+        QCOMPARE(form.windowTitle(), QStringLiteral("Titre"));
+        QCOMPARE(label->text(), QStringLiteral("Nom :"));
+        QCOMPARE(label->toolTip(), QStringLiteral("Le nom du client"));
+        QCOMPARE(frame->title(), QString::fromUtf8("Représentant"));
+        QCOMPARE(edit->text(), QStringLiteral("Texte"));
+        QCOMPARE(edit->accessibleName(), QStringLiteral("Nom du client"));
+        QCOMPARE(buttons[0]->text(), QStringLiteral("&OK"));
+        QCOMPARE(buttons[1]->text(), QStringLiteral("&Annuler"));
+        QCOMPARE(check->text(), QString::fromUtf8("Coemprunteur\nassuré"));
+        QCOMPARE(combo->itemText(0), QStringLiteral("Un"));
+        QCOMPARE(combo->itemText(1), QStringLiteral("Deux"));
+        QCOMPARE(combo->itemText(2), QStringLiteral("d2")); // the chain stops at the first gap
+        QCOMPARE(action->text(), QStringLiteral("&Quitter"));
+        QCOMPARE(untouched->text(), design); // one character reads empty
+
+        // A key the next language lacks keeps the previous language's text.
+        useLanguage("[frmTest]\r\nlblB-Caption=other\r\n");
+        TranslateForm(static_cast<QObject *>(&form));
+        QCOMPARE(label->text(), QStringLiteral("Nom :"));
+    }
+
+    void childFormTranslatesItself()
+    {
+        QWidget frame;
+        frame.setObjectName(QStringLiteral("frmMDI"));
+        markAsForm(&frame);
+        auto *child = named<QWidget>("frmCotalmira", &frame);
+        markAsForm(child);
+        auto *label = named<QLabel>("lblEffet", QStringLiteral("design"), child);
+
+        useLanguage("[frmMDI]\r\nlblEffet-Caption=wrong\r\n[frmCotalmira]\r\nlblEffet-Caption=Date "
+                    "du pr\xeat :\r\n");
+        TranslateForm(static_cast<QObject *>(&frame));
+        QCOMPARE(label->text(), QStringLiteral("design"));
+        TranslateForm(static_cast<QObject *>(child));
+        QCOMPARE(label->text(), QString::fromUtf8("Date du prêt :"));
+    }
+
+    void pictureLoadedFromItsTag()
+    {
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QDir(dir_.path()).mkpath(QStringLiteral("Img"));
+        QVERIFY(image.save(dir_.filePath(QStringLiteral("Img/picture_en.png"))));
+
+        QWidget form;
+        form.setObjectName(QStringLiteral("frmTest"));
+        auto *box = named<PictureBox>("Image1", &form);
+        useLanguage("[frmTest]\r\nImage1-Picture#Tag=.\\Img\\picture_en.png\r\n");
+        TranslateForm(static_cast<QObject *>(&form));
+        QCOMPARE(box->property("Tag").toString(), QStringLiteral(".\\Img\\picture_en.png"));
+        QCOMPARE(box->picture.size(), QSize(8, 6));
+
+        // A picture that cannot be loaded leaves the one shown.
+        useLanguage("[frmTest]\r\nImage1-Picture#Tag=.\\Img\\missing.jpg\r\n");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("missing.jpg")));
+        TranslateForm(static_cast<QObject *>(&form));
+        QCOMPARE(box->picture.size(), QSize(8, 6));
+    }
 };
 
-QTEST_GUILESS_MAIN(LanguageTest)
+QTEST_MAIN(LanguageTest)
 #include "test_language.moc"

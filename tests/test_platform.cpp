@@ -178,22 +178,15 @@ private Q_SLOTS:
 
     void settingsStoreIsClearedForItsApplicationOnly()
     {
-        {
-            QSettings old(QSettings::NativeFormat, QSettings::UserScope,
-                          QStringLiteral("Belmonde"));
-            old.setValue(QStringLiteral("Options/Langue"), 2);
-            QSettings other(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Autre"));
-            other.setValue(QStringLiteral("x"), 1);
-        }
-        NativeSettingsStore store;
-        store.deleteApplication(QStringLiteral("Belmonde"));
-        QVERIFY(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Belmonde"))
-                    .allKeys()
-                    .isEmpty());
-        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Autre"))
-                     .value(QStringLiteral("x"))
-                     .toInt(),
-                 1);
+        const auto settings = [](const char *application) {
+            return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                               QLatin1String(application));
+        };
+        settings("Belmonde")->setValue(QStringLiteral("Options/Langue"), 2);
+        settings("Autre")->setValue(QStringLiteral("x"), 1);
+        NativeSettingsStore().deleteApplication(QStringLiteral("Belmonde"));
+        QVERIFY(settings("Belmonde")->allKeys().isEmpty());
+        QCOMPARE(settings("Autre")->value(QStringLiteral("x")).toInt(), 1);
     }
 };
 

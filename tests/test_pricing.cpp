@@ -38,12 +38,9 @@ struct MemoryRates : RateSource {
 MemoryRates twoPersonRates()
 {
     MemoryRates rates;
-    rates.set(QStringLiteral("TarAssVie"), 40, 1, 0.25f);
-    rates.set(QStringLiteral("TarAssInv24"), 40, 1, 0.15f);
-    rates.set(QStringLiteral("TarAssInvHNF"), 40, 5, 0.2f);
-    rates.set(QStringLiteral("TarAssVie"), 35, 4, 0.5f);
-    rates.set(QStringLiteral("TarAssInv24"), 35, 4, 0.1f);
-    rates.set(QStringLiteral("TarAssInvFF"), 35, 5, 0.15f);
+    rates.rates = {{"TarAssVie 40/1", 0.25f},   {"TarAssInv24 40/1", 0.15f},
+                   {"TarAssInvHNF 40/5", 0.2f}, {"TarAssVie 35/4", 0.5f},
+                   {"TarAssInv24 35/4", 0.1f},  {"TarAssInvFF 35/5", 0.15f}};
     return rates;
 }
 
@@ -180,10 +177,8 @@ private Q_SLOTS:
                                                                   "payment", "months", "asked");
         // Every rate a quote could ask for, so that only what exists decides what is read.
         MemoryRates rates;
-        for (const QString &k : asked) {
-            const QStringList parts = k.split(QRegularExpression(QStringLiteral("[ /]")));
-            rates.set(parts[0], parts[1].toDouble(), parts[2].toInt(), 0.25f);
-        }
+        for (const QString &key : asked)
+            rates.rates.insert(key, 0.25f);
         QuoteTerms terms = twoPersonTerms(coempAssure);
         terms.emprunteur.age = age;
         terms.coemprunteur.age = ageCo;

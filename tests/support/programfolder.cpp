@@ -28,16 +28,6 @@ int modeOf(const QString &path)
                                                                      : -1;
 }
 
-QString builtProgramDir()
-{
-    return QStringLiteral(NORVEL_APP_DIR);
-}
-
-QString sourceDir()
-{
-    return QStringLiteral(NORVEL_SOURCE_DIR);
-}
-
 ProgramFolder::ProgramFolder()
 {
     for (const char *name : {"Data", "Img"}) {
@@ -47,21 +37,6 @@ ProgramFolder::ProgramFolder()
         for (const QString &name : built.entryList(QDir::Files))
             QFile::copy(built.filePath(name), file(folder + QLatin1Char('/') + name));
     }
-}
-
-QString ProgramFolder::file(const QString &relative) const
-{
-    return QDir(dir_.path()).filePath(relative);
-}
-
-void ProgramFolder::writeFile(const QString &relative, const QByteArray &content) const
-{
-    writeBytes(file(relative), content);
-}
-
-void ProgramFolder::remove(const QString &relative) const
-{
-    QFile::remove(file(relative));
 }
 
 } // namespace norvel::test

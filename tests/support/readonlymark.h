@@ -9,8 +9,19 @@ namespace norvel::test {
 // an installed program's folder is; the program must respect that mark even when run as root.
 class ReadOnlyMark {
 public:
-    explicit ReadOnlyMark(QString path);
-    ~ReadOnlyMark();
+    explicit ReadOnlyMark(QString path)
+        : path_(std::move(path))
+        , saved_(QFile::permissions(path_))
+        , set_(QFile::exists(path_) &&
+               QFile::setPermissions(path_, saved_ & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                       QFile::WriteGroup | QFile::WriteOther)))
+    {
+    }
+    ~ReadOnlyMark()
+    {
+        if (set_)
+            QFile::setPermissions(path_, saved_);
+    }
     ReadOnlyMark(const ReadOnlyMark &) = delete;
     ReadOnlyMark &operator=(const ReadOnlyMark &) = delete;
     bool isSet() const { return set_; }
@@ -18,7 +29,7 @@ public:
 private:
     QString path_;
     QFile::Permissions saved_;
-    bool set_ = false;
+    bool set_;
 };
 
 } // namespace norvel::test

@@ -2,8 +2,6 @@
 
 #include "base/profile.h"
 #include "domain/language.h"
-#include "support/windows.h"
-#include "ui/langstring.h"
 #include "ui/mainwindow.h"
 #include "ui/programcontext.h"
 
@@ -23,11 +21,6 @@ RunningProgram::RunningProgram(const QByteArray &settings, Start when)
         start();
 }
 
-RunningProgram::~RunningProgram()
-{
-    stop();
-}
-
 void RunningProgram::stop()
 {
     delete ::norvel::test::mainWindow();
@@ -38,17 +31,6 @@ StartupResult RunningProgram::start()
 {
     resetProgramContext();
     return startProgram(options);
-}
-
-StartupResult RunningProgram::restart()
-{
-    stop();
-    return start();
-}
-
-MainWindow *RunningProgram::window() const
-{
-    return ::norvel::test::mainWindow();
 }
 
 QString RunningProgram::text(const char *language, const QString &section, const QString &key) const

@@ -2,16 +2,13 @@
 
 #include "app/startup.h"
 #include "support/programfolder.h"
+#include "support/windows.h"
 #include "ui/scripteddialogs.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
-
-namespace norvel {
-class MainWindow;
-}
 
 namespace norvel::test {
 
@@ -21,14 +18,18 @@ class RunningProgram {
 public:
     enum class Start { Now, Later };
     explicit RunningProgram(const QByteArray &settings = QByteArray(), Start when = Start::Now);
-    ~RunningProgram();
+    ~RunningProgram() { stop(); }
 
     // The start-up sequence with `options`, which a test may change first.
     StartupResult start();
     // Ends the run as a closed program would, without its questions, and starts again.
-    StartupResult restart();
+    StartupResult restart()
+    {
+        stop();
+        return start();
+    }
 
-    MainWindow *window() const;
+    MainWindow *window() const { return mainWindow(); }
     // A text of one of the built language files ("French" or "English").
     QString text(const char *language, const QString &section, const QString &key) const;
     // A value of the settings file the program uses.

@@ -17,21 +17,18 @@ MainWindow *mainWindow()
 
 QuoteForm *quoteForm()
 {
-    MainWindow *window = mainWindow();
-    return window ? window->quoteForm() : nullptr;
+    return mainWindow() ? mainWindow()->quoteForm() : nullptr;
 }
 
 BrokerWindow *brokerWindow()
 {
-    MainWindow *window = mainWindow();
-    return window ? window->brokerWindow() : nullptr;
+    return mainWindow() ? mainWindow()->brokerWindow() : nullptr;
 }
 
 Illustration &illustration()
 {
     static Illustration none;
-    QuoteForm *form = quoteForm();
-    if (form)
+    if (QuoteForm *form = quoteForm())
         return form->illustration();
     none = {};
     return none;

@@ -1,10 +1,13 @@
-// Settings and language files follow the Windows private-profile rules; these cases are the
-// files brokers and support staff write by hand. Every file the program reads or writes is
+// The bytes of the files the program reads and writes. Settings and language files follow the
+// Windows private-profile rules; these cases are the files brokers and support staff write by
+// hand. Illustration files are checked against images made by hand. Every file is
 // Windows-1252: a byte that changes on the way through corrupts a name or a text.
 #include "base/cp1252.h"
 #include "base/profile.h"
+#include "domain/illusrecord.h"
 #include "support/datarow.h"
 #include "support/filesizelimit.h"
+#include "support/newillustration.h"
 #include "support/programfolder.h"
 
 #include <QDir>
@@ -15,7 +18,7 @@
 using namespace norvel;
 using namespace norvel::test;
 
-class ProfileTest : public QObject {
+class FileFormatsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
@@ -134,7 +137,86 @@ private Q_SLOTS:
         QVERIFY(!fitsCp1252(QStringLiteral("\u0141")));
         QCOMPARE(toCp1252(QString::fromUtf8("\U0001F600\u0141")), QByteArray("??"));
     }
+
+    void newIllustrationByteForByte()
+    {
+        QByteArray expected(kIllusRecordSize, ' ');
+        // Seven little-endian 16-bit integers (the date option, the man and the co-borrower's
+        // memory of one at -1), then the co-borrower byte.
+        expected.replace(0, 15, QByteArray("\xff\xff\0\0\0\0\0\0\0\0\xff\xff\xff\xff\0", 15));
+        expected.replace(61, 6, "10000 ");
+        expected.replace(144, 4, "100 ");
+        QCOMPARE(encodeQuoteRecord(test::newIllustrationRecord()), expected);
+    }
+
+    void brokerRecordIsZeroButNameAndTelephone_data()
+    {
+        columns<QString, QString, QByteArray, QByteArray>("name", "telephone", "nameBytes",
+                                                          "phoneBytes");
+        row("saved", "Jean Roy", "5145551234", QByteArray("Jean Roy").leftJustified(30),
+            QByteArray("5145551234     "));
+        row("blank telephone", "X", "    ", QByteArray("X").leftJustified(30),
+            QByteArray("__________     "));
+    }
+    void brokerRecordIsZeroButNameAndTelephone()
+    {
+        auto [name, telephone, nameBytes, phoneBytes] =
+            fetch<QString, QString, QByteArray, QByteArray>("name", "telephone", "nameBytes",
+                                                            "phoneBytes");
+        const QByteArray record = encodeBrokerRecord(name, telephone);
+        QCOMPARE(record.size(), kIllusRecordSize);
+        QCOMPARE(record.mid(67, 30), nameBytes);
+        QCOMPARE(record.mid(112, 15), phoneBytes);
+        QByteArray rest = record;
+        rest.replace(67, 30, QByteArray(30, '\0')).replace(112, 15, QByteArray(15, '\0'));
+        QCOMPARE(rest, QByteArray(kIllusRecordSize, '\0'));
+        // The telephone goes back to the settings with its padding.
+        QCOMPARE(decodeBrokerRecord(record).telephone, QString::fromLatin1(phoneBytes));
+    }
+
+    // A NUL or another control character read from a field would end up in norvel.ini; the
+    // field keeps its width.
+    void controlCharactersAreDropped()
+    {
+        QByteArray bytes = encodeIllustration(QStringLiteral("Evil"), QStringLiteral("5145551234"),
+                                              test::newIllustrationRecord());
+        bytes.replace(67, 4, QByteArray("Ev\0l", 4)).replace(112, 2, "\t\x81");
+        bytes.replace(kIllusRecordSize + 67, 3, "A\x1b\x7f");
+        const std::optional<IllustrationFile> back = decodeIllustration(bytes);
+        QVERIFY(back);
+        QCOMPARE(back->broker.nom, QStringLiteral("Evl").leftJustified(30));
+        QCOMPARE(back->broker.telephone, QStringLiteral("45551234").leftJustified(15));
+        QCOMPARE(back->quote.nom, QStringLiteral("A"));
+        // The amounts come back as stored, untrimmed.
+        QCOMPARE(back->quote.montant, QStringLiteral("10000 "));
+        QCOMPARE(back->quote.versement, QStringLiteral("100 "));
+    }
+
+    void unreadableFiles_data()
+    {
+        columns<QByteArray, bool>("bytes", "readable");
+        const QByteArray good = encodeIllustration({}, {}, test::newIllustrationRecord());
+        row("good", good, true);
+        row("one byte short", good.left(kIllustrationFileSize - 1), false);
+        row("longer, extra ignored", (good + "garbage"), true);
+        for (int byte : {2, 3}) {
+            QByteArray b = good;
+            b[kIllusRecordSize + 14] = char(byte);
+            QTest::addRow("co-borrower byte %d", byte) << b << (byte <= 2);
+        }
+        QByteArray letters = good;
+        letters.replace(kIllusRecordSize + 61, 6, "12a   ");
+        row("amount not a number", letters, false);
+        QByteArray blank = good;
+        blank.replace(kIllusRecordSize + 144, 4, "    ");
+        row("blank payment", blank, true);
+    }
+    void unreadableFiles()
+    {
+        auto [bytes, readable] = fetch<QByteArray, bool>("bytes", "readable");
+        QCOMPARE(decodeIllustration(bytes).has_value(), readable);
+    }
 };
 
-QTEST_GUILESS_MAIN(ProfileTest)
-#include "test_profile.moc"
+QTEST_GUILESS_MAIN(FileFormatsTest)
+#include "test_fileformats.moc"
