@@ -7,11 +7,6 @@
 #include "domain/illusrecord.h"
 #include "support/program.h"
 #include "support/newillustration.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/mainwindow.h"
-#include "ui/programcontext.h"
-#include "ui/quoteform.h"
 
 #include <QLocalServer>
 #include <QThread>
@@ -21,6 +16,7 @@ using namespace norvel::test;
 
 using Problem = ProgramArguments::Problem;
 using Answer = Dialogs::Answer;
+Q_DECLARE_METATYPE(Problem)
 
 namespace {
 
@@ -40,16 +36,6 @@ struct RecordingChannel : InstanceChannel {
         return accepts;
     }
 };
-
-// An illustration of the borrower named, prepared by the broker named.
-QString writeIllustration(const QString &path, const QString &broker, const QString &borrower)
-{
-    IllusRecord record = newIllustrationRecord();
-    record.nom = borrower;
-    return writeBytes(path, encodeIllustration(broker, QStringLiteral("5145551234"), record))
-               ? path
-               : QString();
-}
 
 // A second copy's side of the hand-over, run on its own thread as another process would.
 class Sender {
@@ -78,66 +64,67 @@ class HandOverTest : public QObject {
     QTemporaryDir files_;
     QTemporaryDir runtime_; // where the lock and the socket live
 
+    // An illustration of the borrower named, prepared by Jeanne Courtier.
+    QString illustrationOf(const QString &borrower)
+    {
+        IllusRecord record = newIllustrationRecord();
+        record.nom = borrower;
+        const QString path = files_.filePath(borrower + QStringLiteral(".nvl"));
+        return writeBytes(path, encodeIllustration(QStringLiteral("Jeanne Courtier"),
+                                                   QStringLiteral("5145551234"), record))
+                   ? path
+                   : QString();
+    }
     static QString msg(RunningProgram &program, const char *section, const char *key)
     {
         return program.text("French", QLatin1String(section), QLatin1String(key));
     }
 
 private Q_SLOTS:
+    // What the command line names; a fault in it is told before anything starts.
     void arguments_data()
     {
-        columns<QStringList, QString, int, QString>("arguments", "file", "problem", "offending");
-        row("none", QStringList(), "", int(Problem::None), "");
-        row("one file", QStringList{"Roy.nvl"}, "Roy.nvl", int(Problem::None), "");
-        row("a lone dash is a name", QStringList{"-"}, "-", int(Problem::None), "");
-        row("a name after --", QStringList{"--", "-Roy.nvl"}, "-Roy.nvl", int(Problem::None), "");
-        row("unknown long option", QStringList{"--print"}, "", int(Problem::UnknownOption),
-            "--print");
+        columns<QStringList, QString, Problem, QString>("arguments", "file", "problem",
+                                                        "offending");
+        row("none", QStringList(), "", Problem::None, "");
+        row("one file", QStringList{"Roy.nvl"}, "Roy.nvl", Problem::None, "");
+        row("a lone dash is a name", QStringList{"-"}, "-", Problem::None, "");
+        row("a name after --", QStringList{"--", "-Roy.nvl"}, "-Roy.nvl", Problem::None, "");
+        row("unknown long option", QStringList{"--print"}, "", Problem::UnknownOption, "--print");
         row("unknown option after the file", QStringList{"Roy.nvl", "-x"}, "Roy.nvl",
-            int(Problem::UnknownOption), "-x");
-        row("two files", QStringList{"Roy.nvl", "Gagnon.nvl"}, "Roy.nvl",
-            int(Problem::TooManyFiles), "Gagnon.nvl");
+            Problem::UnknownOption, "-x");
+        row("two files", QStringList{"Roy.nvl", "Gagnon.nvl"}, "Roy.nvl", Problem::TooManyFiles,
+            "Gagnon.nvl");
     }
     void arguments()
     {
-        auto [arguments, file, problem, offending] =
-            fetch<QStringList, QString, int, QString>("arguments", "file", "problem", "offending");
+        auto [arguments, file, problem, offending] = fetch<QStringList, QString, Problem, QString>(
+            "arguments", "file", "problem", "offending");
         const ProgramArguments parsed = parseProgramArguments(arguments);
-        QCOMPARE(int(parsed.problem), problem);
+        QCOMPARE(parsed.problem, problem);
         QCOMPARE(parsed.offending, offending);
-        if (parsed.problem == Problem::None)
+        if (parsed.problem == Problem::None) {
             QCOMPARE(parsed.file, file);
-    }
-
-    void aFaultyCommandLineIsToldBeforeAnything_data()
-    {
-        columns<QStringList, QString>("arguments", "problem");
-        row("unknown option", QStringList{"--print"}, "ArgOption");
-        row("two files", QStringList{"a.nvl", "b.nvl"}, "ArgFichier");
-    }
-    void aFaultyCommandLineIsToldBeforeAnything()
-    {
-        auto [arguments, problem] = fetch<QStringList, QString>("arguments", "problem");
+            return;
+        }
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
-        program.options.arguments = parseProgramArguments(arguments);
+        program.options.arguments = parsed;
         QCOMPARE(program.start(), StartupResult::BadArguments);
         QCOMPARE(program.dialogs.messages.size(), 1);
-        auto text = [&](const QString &key) {
-            return program.text("French", QStringLiteral("modCotalmira-Msg"), key);
+        const QString key = problem == Problem::TooManyFiles ? "ArgFichier" : "ArgOption";
+        const auto text = [&](const QString &name) {
+            return program.text("French", QStringLiteral("modCotalmira-Msg"), name);
         };
         QCOMPARE(program.dialogs.messages.at(0).text,
-                 text(problem + "_1") + arguments.constLast() + text(problem + "_2") +
-                     QStringLiteral("\r\n\r\n") + text("ArgUsage_1") + QStringLiteral("norvel") +
-                     text("ArgUsage_2"));
+                 text(key + "_1") + offending + text(key + "_2") + QStringLiteral("\r\n\r\n") +
+                     text("ArgUsage_1") + QStringLiteral("norvel") + text("ArgUsage_2"));
         QVERIFY(!::norvel::test::mainWindow());
         QVERIFY(!programContext().rateDatabase);
     }
 
     void aFileNamedAtStartIsOpened()
     {
-        const QString path =
-            writeIllustration(files_.filePath(QStringLiteral("Roy.nvl")),
-                              QStringLiteral("Jeanne Courtier"), QStringLiteral("Roy"));
+        const QString path = illustrationOf(QStringLiteral("Roy"));
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
         // A name relative to the folder the program was started from.
         const QString started = QDir::currentPath();
@@ -223,9 +210,7 @@ private Q_SLOTS:
     void theRunningCopyOpensAHandedFileThroughItsSaveQuestion()
     {
         auto [answer, opened] = fetch<int, bool>("answer", "opened");
-        const QString path =
-            writeIllustration(files_.filePath(QStringLiteral("Gagnon.nvl")),
-                              QStringLiteral("Jeanne Courtier"), QStringLiteral("Gagnon"));
+        const QString path = illustrationOf(QStringLiteral("Gagnon"));
         FileInstanceLock lock(runtime_.path());
         LocalInstanceChannel channel(runtime_.path());
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
