@@ -255,11 +255,6 @@ private Q_SLOTS:
               {"Creator", QStringLiteral("Norvel " NORVEL_VERSION)}})
             QCOMPARE(pdfInfo(path, QLatin1String(field)), value);
 
-        p->choosers.pdfPath = [](QWidget *, const QString &) { return QString(); };
-        p->choosers.printer = [](QWidget *, QPrinter &) { return false; };
-        QVERIFY(!p->saveAsPdf());
-        QVERIFY(!p->print());
-        QVERIFY(told().isEmpty());
         const QString unwritable = out_.filePath(QStringLiteral("no-such-folder/quote.pdf"));
         p->choosers.pdfPath = [&](QWidget *, const QString &) { return unwritable; };
         QVERIFY(!p->saveAsPdf());
@@ -309,41 +304,6 @@ private Q_SLOTS:
         QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
         program_.reset();
         QVERIFY(!QFileInfo::exists(outbox));
-    }
-
-    // The tool bar's zoom stays within its limits; the page is drawn at any zoom; the desktop
-    // asks for the PDF's name in a real dialog.
-    void previewTools()
-    {
-        QVERIFY(quote({45, 0, 1500, 150000}));
-        ReportPreview *p = preview();
-        QList<QAction *> actions = p->findChildren<QAction *>();
-        const auto tool = [&](const char *key) {
-            const QString text = program_->text("French", "frmApercu-Val", QLatin1String(key));
-            for (QAction *a : actions)
-                if (a->text() == text)
-                    return a;
-            return static_cast<QAction *>(nullptr);
-        };
-        p->setZoom(3.5);
-        tool("ZoomPlus")->trigger();
-        QCOMPARE_EQ(p->zoom(), 4.0);
-        p->setZoom(0.3);
-        tool("ZoomMoins")->trigger();
-        QCOMPARE_EQ(p->zoom(), 0.25);
-        tool("PleineLargeur")->trigger();
-        QVERIFY(p->zoom() > 0.25);
-        QVERIFY(!p->grab().isNull());
-
-        QString title;
-        QTimer::singleShot(0, [&] {
-            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                title = dialog->windowTitle();
-                dialog->close();
-            }
-        });
-        QCOMPARE(PreviewChoosers::desktop().pdfPath(p, out_.filePath("x.pdf")), QString());
-        QCOMPARE(title, program_->text("French", "frmApercu-Val", "EnregistrerPDF"));
     }
 
     // In either language, every control is named once and an unknown one is a fault; the
@@ -422,7 +382,9 @@ private Q_SLOTS:
     }
 
     // Within the screen at the page's width; its keys act on it, Ctrl+S beside the program's
-    // Save; its tools follow the language; closed, it keeps the size the broker gave it.
+    // Save, and cancelled, write nothing; the zoom stays within its limits and the page is drawn
+    // at any zoom; its tools follow the language; the desktop asks for the PDF's name in a real
+    // dialog; closed, it keeps the size the broker gave it.
     void thePreviewWindow()
     {
         ReportPreview *preview = quoteACouple();
@@ -447,16 +409,31 @@ private Q_SLOTS:
         QCOMPARE(printed, 1);
         QCOMPARE(saved, 1);
         QVERIFY(program_->dialogs.fileRequests.isEmpty()); // not the illustration's Save
+        QVERIFY(!preview->saveAsPdf() && !preview->print());
+        QVERIFY(told().isEmpty());
+        preview->setZoom(3.5);
+        QTest::keySequence(preview, QKeySequence::ZoomIn);
+        QCOMPARE_EQ(preview->zoom(), 4.0);
+        preview->setZoom(0.3);
+        QTest::keySequence(preview, QKeySequence::ZoomOut);
+        QCOMPARE_EQ(preview->zoom(), 0.25);
+        QTest::keyClick(preview, Qt::Key_0, Qt::ControlModifier);
+        QVERIFY(preview->zoom() > 0.25);
+        QVERIFY(!preview->grab().isNull());
 
+        const auto tools = [&](const char *language) {
+            QStringList shown, texts;
+            for (const QAction *tool : preview->findChild<QToolBar *>()->actions())
+                if (!tool->isSeparator())
+                    shown << tool->text();
+            for (const char *key : {"Imprimer", "EnregistrerPDF", "EnvoyerCourriel", "ZoomMoins",
+                                    "ZoomPlus", "PleineLargeur", "Copier", "Fermer"})
+                texts << program_->text(language, QStringLiteral("frmApercu-Val"), key);
+            return std::pair{shown, texts};
+        };
+        QCOMPARE(tools("French").first, tools("French").second);
         program_->window()->item("indLangAnglais")->trigger();
-        QStringList tools, english;
-        for (const QAction *tool : preview->findChild<QToolBar *>()->actions())
-            if (!tool->isSeparator())
-                tools << tool->text();
-        for (const char *key : {"Imprimer", "EnregistrerPDF", "EnvoyerCourriel", "ZoomMoins",
-                                "ZoomPlus", "PleineLargeur", "Copier", "Fermer"})
-            english << program_->text("English", QStringLiteral("frmApercu-Val"), key);
-        QCOMPARE(tools, english);
+        QCOMPARE(tools("English").first, tools("English").second);
         // The page, where the focus starts, reads and copies the quote, not the broker window.
         QWidget *focus = QApplication::focusWidget();
         QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(focus);
@@ -464,6 +441,15 @@ private Q_SLOTS:
                  program_->text("English", QStringLiteral("frmApercu-Val"), "Page"));
         QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), reader->textInterface()->text(0, 100000));
+        QString title;
+        QTimer::singleShot(0, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                title = dialog->windowTitle();
+                dialog->close();
+            }
+        });
+        QCOMPARE(PreviewChoosers::desktop().pdfPath(preview, out_.filePath("x.pdf")), QString());
+        QCOMPARE(title, program_->text("English", "frmApercu-Val", "EnregistrerPDF"));
 
         preview->resize(500, 400);
         QTest::keyClick(preview, Qt::Key_W, Qt::ControlModifier);
