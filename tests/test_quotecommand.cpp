@@ -4,7 +4,6 @@
 // arrangement rules themselves are tested on the quote as data (test_quote).
 #include "base/clock.h"
 #include "base/version.h"
-#include "domain/amountformat.h"
 #include "domain/databaserates.h"
 #include "domain/fieldhelp.h"
 #include "domain/language.h"
@@ -106,20 +105,8 @@ private Q_SLOTS:
 
     void aCoupleIsQuoted()
     {
-        const Report *report = quote({45, 45, 1500, 150000});
-        QVERIFY2(report, qPrintable(told().join(u'\n')));
-        const Report &r = *report;
-        for (const char *name : {"lblCo1", "lblCo2", "lblCo3", "lblCo42", "lblTotalPrime4",
-                                 "lblRabaisApplique", "lblTitreCo"})
-            QVERIFY2(r[QLatin1String(name)].visible, name);
-        QVERIFY(!r[QStringLiteral("lblSlash18")].visible);
-        for (const auto &[name, caption] : {std::pair{"lblMntAnn11", "454,58 $"},
-                                            {"lblMntAnn17", "1\u00A0496,25 $"},
-                                            {"lblMntAnn37", "4\u00A0807,95 $"},
-                                            {"lblTotalAA", "1\u00A0892,40 $"},
-                                            {"lblTotalBM", "275,96 $"},
-                                            {"lblMntAnn28", ""}})
-            QCOMPARE(r[QLatin1String(name)].caption, QString::fromUtf8(caption));
+        // What the report shows is the quote's own (test_quote), as the tool's (test_norvelquote).
+        QVERIFY2(quote({45, 45, 1500, 150000}), qPrintable(told().join(u'\n')));
         // Every quote reaches the end of the bar, hides it and gives the button back.
         QCOMPARE(form_->prgBar->value(), 13);
         QVERIFY(!form_->fraProgress->isVisible());
@@ -350,26 +337,21 @@ private Q_SLOTS:
         QVERIFY(!(*report)[QStringLiteral("Image1")].picture.isNull());
     }
 
-    // Laid out at any width, a French amount never goes to a new line inside its digits.
+    // Laid out at any width, a French help never goes to a new line inside a number's digits.
     void frenchNumbersHoldTogether_data()
     {
-        QTest::addColumn<QString>("control"); // its help, or an amount with cents
+        QTest::addColumn<QString>("control"); // whose help
         row("loan amount's help", QStringLiteral("txtHypotheque"));
         row("payment's help", QStringLiteral("txtVersement"));
-        row("an amount with cents", QString());
     }
     void frenchNumbersHoldTogether()
     {
         QFETCH(QString, control);
         const Language french(program_->folder.file(QStringLiteral("Data/French.lng")));
-        QString line = control.isEmpty() ? FormaterMontant(french, 98765.25f, true)
-                                         : fieldHelp(french, control);
+        QString line = fieldHelp(french, control);
         line.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
         for (int width = 10; width < 600; width += 5) {
-            QTextLayout layout(line, QApplication::font());
-            QTextOption option;
-            option.setWrapMode(QTextOption::WordWrap);
-            layout.setTextOption(option);
+            QTextLayout layout(line, QApplication::font()); // wrapped at word boundaries
             layout.beginLayout();
             for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
                 l.setLineWidth(width);
