@@ -275,26 +275,24 @@ private Q_SLOTS:
         // system/applications/mimeinfo.cache; declared: mupdf's entry names the PDF type
         columns<QByteArray, QByteArray, QByteArray, QString, bool>("userList", "desktopList",
                                                                    "cache", "expected", "declared");
+        const QByteArray none;
         const QByteArray cache = "[MIME Cache]\napplication/pdf=mupdf.desktop;evince.desktop;\n";
-        row("nothing declared", QByteArray(), QByteArray(), QByteArray(), "", false);
-        row("no cache, entries declare it", QByteArray(), QByteArray(), QByteArray(),
-            "mupdf.desktop", true);
-        row("installed readers only", QByteArray(), QByteArray(), cache, "mupdf.desktop", false);
-        row("user default", QByteArray("[Default Applications]\napplication/pdf=evince.desktop\n"),
-            QByteArray(), cache, "evince.desktop", false);
-        row("desktop's own list first",
-            QByteArray("[Default Applications]\napplication/pdf=evince.desktop\n"),
+        const QByteArray evince = "[Default Applications]\napplication/pdf=evince.desktop\n";
+        row("nothing declared", none, none, none, "", false);
+        row("no cache, entries declare it", none, none, none, "mupdf.desktop", true);
+        row("installed readers only", none, none, cache, "mupdf.desktop", false);
+        row("user default", evince, none, cache, "evince.desktop", false);
+        row("desktop's own list first", evince,
             QByteArray("[Default Applications]\napplication/pdf=mupdf.desktop\n"), cache,
             "mupdf.desktop", false);
         row("default not installed",
             QByteArray("[Default Applications]\napplication/pdf=gone.desktop;evince.desktop\n"),
-            QByteArray(), QByteArray(), "evince.desktop", false);
+            none, none, "evince.desktop", false);
         row("removed association",
-            QByteArray("[Removed Associations]\napplication/pdf=mupdf.desktop\n"), QByteArray(),
-            cache, "evince.desktop", false);
-        row("hidden entry", QByteArray(), QByteArray(),
-            QByteArray("[MIME Cache]\napplication/pdf=hidden.desktop;"
-                       "evince.desktop\n"),
+            QByteArray("[Removed Associations]\napplication/pdf=mupdf.desktop\n"), none, cache,
+            "evince.desktop", false);
+        row("hidden entry", none, none,
+            QByteArray("[MIME Cache]\napplication/pdf=hidden.desktop;evince.desktop\n"),
             "evince.desktop", false);
     }
     void defaultReader()
@@ -389,18 +387,15 @@ private Q_SLOTS:
         auto [relative, language, expected] =
             fetch<QString, QString, QString>("relative", "language", "expected");
         const QString path = QDir(builtProgramDir()).filePath(relative);
-        QFile pdf(path);
-        QVERIFY2(pdf.open(QIODevice::ReadOnly), qPrintable(path));
-        QCOMPARE(pdf.read(5), QByteArrayLiteral("%PDF-"));
+        QVERIFY2(bytesOf(path).startsWith("%PDF-"), qPrintable(path));
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed");
         const QString text = pdfText(path).simplified();
         QVERIFY2(text.contains(expected), qPrintable(expected));
         if (language.isEmpty())
             return;
-        QFile lang(QDir(builtProgramDir()).filePath(QStringLiteral("Data/%1.lng").arg(language)));
-        QVERIFY(lang.open(QIODevice::ReadOnly));
-        const QByteArray content = lang.readAll();
+        const QByteArray content =
+            bytesOf(QDir(builtProgramDir()).filePath(QStringLiteral("Data/%1.lng").arg(language)));
         for (const QString &key : numberedRequirementKeys()) {
             const QString name = langText(content, QStringLiteral("frmCotalmira-Val"), key);
             QVERIFY2(!name.isEmpty() && text.contains(name), qPrintable(key));

@@ -75,9 +75,10 @@ class HandOverTest : public QObject {
                    ? path
                    : QString();
     }
-    static QString msg(RunningProgram &program, const char *section, const char *key)
+    static QString msg(RunningProgram &program, const QString &key,
+                       const char *section = "modCotalmira-Msg")
     {
-        return program.text("French", QLatin1String(section), QLatin1String(key));
+        return program.text("French", QLatin1String(section), key);
     }
 
 private Q_SLOTS:
@@ -112,12 +113,10 @@ private Q_SLOTS:
         QCOMPARE(program.start(), StartupResult::BadArguments);
         QCOMPARE(program.dialogs.messages.size(), 1);
         const QString key = problem == Problem::TooManyFiles ? "ArgFichier" : "ArgOption";
-        const auto text = [&](const QString &name) {
-            return program.text("French", QStringLiteral("modCotalmira-Msg"), name);
-        };
         QCOMPARE(program.dialogs.messages.at(0).text,
-                 text(key + "_1") + offending + text(key + "_2") + QStringLiteral("\r\n\r\n") +
-                     text("ArgUsage_1") + QStringLiteral("norvel") + text("ArgUsage_2"));
+                 msg(program, key + "_1") + offending + msg(program, key + "_2") +
+                     QStringLiteral("\r\n\r\n") + msg(program, "ArgUsage_1") +
+                     QStringLiteral("norvel") + msg(program, "ArgUsage_2"));
         QVERIFY(!::norvel::test::mainWindow());
         QVERIFY(!programContext().rateDatabase);
     }
@@ -164,10 +163,9 @@ private Q_SLOTS:
         const bool warned = result == int(StartupResult::AlreadyRunning);
         QCOMPARE(program.dialogs.messages.size(), warned ? 1 : 0);
         if (warned)
-            QCOMPARE(program.dialogs.messages.at(0).text,
-                     msg(program, "modCotalmira-Msg", "AppDejaLancer_1") +
-                         QStringLiteral("norvel") +
-                         msg(program, "modCotalmira-Msg", "AppDejaLancer_2"));
+            QCOMPARE(program.dialogs.messages.at(0).text, msg(program, "AppDejaLancer_1") +
+                                                              QStringLiteral("norvel") +
+                                                              msg(program, "AppDejaLancer_2"));
         QVERIFY(!::norvel::test::mainWindow());
     }
 
@@ -226,7 +224,7 @@ private Q_SLOTS:
         QVERIFY(second.result());
         QTRY_COMPARE(program.dialogs.messages.size(), 1);
         QCOMPARE(program.dialogs.messages.at(0).text,
-                 msg(program, "modEnregistrement-Msg", "NouIllus_t"));
+                 msg(program, "NouIllus_t", "modEnregistrement-Msg"));
         QCOMPARE(::norvel::test::quoteForm()->txtNom->text(),
                  opened ? QStringLiteral("Gagnon") : QStringLiteral("Tremblay"));
         QCOMPARE(::norvel::test::illustration().fileName, opened ? path : QString());
