@@ -104,10 +104,8 @@ QStringList generatedFiles(const QTemporaryDir &dir, int count)
         return QString::fromLatin1(texts.begin()[random.bounded(int(texts.size()))]);
     };
     const auto date = [&](int fromYear, int years) {
-        return QDate(fromYear, 1, 1)
-            .addDays(random.bounded(366 * years))
-            .toString("ddMMyyyy")
-            .left(random.bounded(12) ? 8 : random.bounded(9));
+        const QDate day = QDate(fromYear, 1, 1).addDays(random.bounded(366 * years));
+        return day.toString("ddMMyyyy").left(random.bounded(12) ? 8 : random.bounded(9));
     };
     const auto number = [&](int low, int high) {
         return QString::number(random.bounded(low, high));
@@ -252,9 +250,12 @@ private Q_SLOTS:
             QCOMPARE(run.member(i, "report")[QStringLiteral("lblCourtier")].toString(),
                      QStringLiteral("Luc Roy"));
         }
-        if (settings.isEmpty())
+        if (settings.isEmpty()) { // in French: an amount, and the title the program gives a PDF
             QCOMPARE(run.member(1, "report")[QStringLiteral("lblMntAnn17")].toString(),
                      QStringLiteral("2\u00A0598,25 $"));
+            QCOMPARE(pdfInfo(QDir(dir).filePath("couple.pdf"), QStringLiteral("Title")),
+                     QStringLiteral("Soumission - Hélène Tremblay - 2010-08-31"));
+        }
         const QByteArray raw = run.out.split('\n').at(1);
         QVERIFY(raw.indexOf("\"lblTitre\":") < raw.indexOf("\"lblMntAnn11\":"));
         QVERIFY(raw.indexOf("\"lblMntAnn11\":") < raw.indexOf("\"lblSEO\":"));
@@ -426,12 +427,7 @@ private Q_SLOTS:
                  status != 0 || target != "c2.nvl");
         QVERIFY(QFileInfo(tool.folder.file("link.pdf")).isSymLink());
         QVERIFY(!QFileInfo(tool.folder.file("fifo.pdf")).isFile());
-        // The PDF says what it is, as the program's own does.
-        if (status == 0) {
-            QCOMPARE(pdfInfo(path, QStringLiteral("Title")),
-                     QStringLiteral("Soumission - Hélène Tremblay - 2010-08-31"));
-            QCOMPARE(pdfInfo(path, QStringLiteral("Author")), QStringLiteral("Luc Roy"));
-        }
+        QVERIFY(status != 0 || pdfInfo(path, QStringLiteral("Author")) == QLatin1String("Luc Roy"));
     }
 
     // Interrupted, the tool leaves no copy of the broker's settings in the temporary folder.
