@@ -266,9 +266,8 @@ private Q_SLOTS:
         QTemporaryDir bin;
         const QString standIn = bin.filePath(QStringLiteral("xdg-email"));
         if (!composer.isEmpty()) {
-            QFile script(standIn);
-            QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n" + composer));
-            script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+            QVERIFY(writeBytes(standIn, "#!/bin/sh\n" + composer));
+            QFile::setPermissions(standIn, QFile::ReadOwner | QFile::ExeOwner);
         }
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(bin.path()));
