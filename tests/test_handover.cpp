@@ -9,7 +9,7 @@
 #include "support/newillustration.h"
 
 #include <QLocalServer>
-#include <QThread>
+#include <future>
 
 using namespace norvel;
 using namespace norvel::test;
@@ -38,23 +38,18 @@ struct RecordingChannel : InstanceChannel {
 };
 
 // A second copy's side of the hand-over, run on its own thread as another process would.
-class Sender {
-public:
-    Sender(const QString &folder, const QString &program, const QString &path, int timeoutMs)
-    {
-        thread_.reset(QThread::create([=, this] {
-            result_ = LocalInstanceChannel(folder, timeoutMs).handOver(program, path);
-        }));
-        thread_->start();
-    }
-    ~Sender() { thread_->wait(); }
-    bool finished() const { return thread_->isFinished(); }
-    bool result() const { return result_; }
+std::future<bool> handOver(const QString &folder, const QString &program, const QString &path,
+                           int timeoutMs)
+{
+    return std::async(std::launch::async, [=] {
+        return LocalInstanceChannel(folder, timeoutMs).handOver(program, path);
+    });
+}
 
-private:
-    std::unique_ptr<QThread> thread_;
-    bool result_ = false;
-};
+bool finished(const std::future<bool> &sender)
+{
+    return sender.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
 
 } // namespace
 
@@ -193,9 +188,9 @@ private Q_SLOTS:
             QLocalServer::removeServer(running.socketPath(program));
             QVERIFY(silent.listen(running.socketPath(program)));
         }
-        Sender second(runtime_.path(), program, path, listener ? 300 : 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(second.finished(), 5000);
-        QCOMPARE(second.result(), listener == 0);
+        std::future<bool> second = handOver(runtime_.path(), program, path, listener ? 300 : 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(finished(second), 5000);
+        QCOMPARE(second.get(), listener == 0);
         QTRY_COMPARE(received, listener ? QStringList() : QStringList{path});
     }
 
@@ -219,9 +214,10 @@ private Q_SLOTS:
         ::norvel::test::illustration().modified = true;
         program.dialogs.script({Answer(answer)});
 
-        Sender second(runtime_.path(), program.options.programPath, path, 5000);
-        QTRY_VERIFY(second.finished());
-        QVERIFY(second.result());
+        std::future<bool> second =
+            handOver(runtime_.path(), program.options.programPath, path, 5000);
+        QTRY_VERIFY(finished(second));
+        QVERIFY(second.get());
         QTRY_COMPARE(program.dialogs.messages.size(), 1);
         QCOMPARE(program.dialogs.messages.at(0).text,
                  msg(program, "NouIllus_t", "modEnregistrement-Msg"));
