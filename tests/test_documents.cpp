@@ -9,7 +9,6 @@
 #include "base/readerplatform.h"
 #include "base/shortpath.h"
 #include "domain/language.h"
-#include "domain/productdocuments.h"
 #include "domain/standardsgrid.h"
 #include "domain/underwriting.h"
 #include "support/pdftext.h"

@@ -3,7 +3,6 @@
 #include "app/programarguments.h"
 #include "base/instancechannel.h"
 #include "base/instancelock.h"
-#include "base/profile.h"
 #include "domain/illusrecord.h"
 #include "support/program.h"
 #include "support/newillustration.h"

@@ -7,8 +7,6 @@
 #include "cli/jsonline.h"
 #include "cli/progressbar.h"
 #include "domain/illusrecord.h"
-#include "domain/language.h"
-#include "domain/quotereport.h"
 #include "domain/report.h"
 #include "support/pdftext.h"
 #include "support/program.h"
