@@ -201,8 +201,8 @@ private Q_SLOTS:
             settled);
     }
 
-    // Save as PDF, offered under the quote's name, and Print, read back by a real reader;
-    // cancelled, nothing is written; a PDF that cannot be written is told.
+    // Save as PDF, offered under the quote's name, and Print, read back by a real reader; a PDF
+    // that cannot be written is told.
     void pdfAndPrint()
     {
         program_->window()->brokerWindow()->txtNom->setText(QStringLiteral("Luc Roy"));
