@@ -3,24 +3,19 @@
 #include "app/programarguments.h"
 #include "base/instancechannel.h"
 #include "base/instancelock.h"
-#include "base/profile.h"
 #include "domain/illusrecord.h"
 #include "support/program.h"
 #include "support/newillustration.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/mainwindow.h"
-#include "ui/programcontext.h"
-#include "ui/quoteform.h"
 
 #include <QLocalServer>
-#include <QThread>
+#include <future>
 
 using namespace norvel;
 using namespace norvel::test;
 
 using Problem = ProgramArguments::Problem;
 using Answer = Dialogs::Answer;
+Q_DECLARE_METATYPE(Problem)
 
 namespace {
 
@@ -41,34 +36,19 @@ struct RecordingChannel : InstanceChannel {
     }
 };
 
-// An illustration of the borrower named, prepared by the broker named.
-QString writeIllustration(const QString &path, const QString &broker, const QString &borrower)
+// A second copy's side of the hand-over, run on its own thread as another process would.
+std::future<bool> handOver(const QString &folder, const QString &program, const QString &path,
+                           int timeoutMs)
 {
-    IllusRecord record = newIllustrationRecord();
-    record.nom = borrower;
-    return writeBytes(path, encodeIllustration(broker, QStringLiteral("5145551234"), record))
-               ? path
-               : QString();
+    return std::async(std::launch::async, [=] {
+        return LocalInstanceChannel(folder, timeoutMs).handOver(program, path);
+    });
 }
 
-// A second copy's side of the hand-over, run on its own thread as another process would.
-class Sender {
-public:
-    Sender(const QString &folder, const QString &program, const QString &path, int timeoutMs)
-    {
-        thread_.reset(QThread::create([=, this] {
-            result_ = LocalInstanceChannel(folder, timeoutMs).handOver(program, path);
-        }));
-        thread_->start();
-    }
-    ~Sender() { thread_->wait(); }
-    bool finished() const { return thread_->isFinished(); }
-    bool result() const { return result_; }
-
-private:
-    std::unique_ptr<QThread> thread_;
-    bool result_ = false;
-};
+bool finished(const std::future<bool> &sender)
+{
+    return sender.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
 
 } // namespace
 
@@ -78,66 +58,66 @@ class HandOverTest : public QObject {
     QTemporaryDir files_;
     QTemporaryDir runtime_; // where the lock and the socket live
 
-    static QString msg(RunningProgram &program, const char *section, const char *key)
+    // An illustration of the borrower named, prepared by Jeanne Courtier.
+    QString illustrationOf(const QString &borrower)
     {
-        return program.text("French", QLatin1String(section), QLatin1String(key));
+        IllusRecord record = newIllustrationRecord();
+        record.nom = borrower;
+        const QString path = files_.filePath(borrower + QStringLiteral(".nvl"));
+        return writeBytes(path, encodeIllustration(QStringLiteral("Jeanne Courtier"),
+                                                   QStringLiteral("5145551234"), record))
+                   ? path
+                   : QString();
+    }
+    static QString msg(RunningProgram &program, const QString &key,
+                       const char *section = "modCotalmira-Msg")
+    {
+        return program.text("French", QLatin1String(section), key);
     }
 
 private Q_SLOTS:
+    // What the command line names; a fault in it is told before anything starts.
     void arguments_data()
     {
-        columns<QStringList, QString, int, QString>("arguments", "file", "problem", "offending");
-        row("none", QStringList(), "", int(Problem::None), "");
-        row("one file", QStringList{"Roy.nvl"}, "Roy.nvl", int(Problem::None), "");
-        row("a lone dash is a name", QStringList{"-"}, "-", int(Problem::None), "");
-        row("a name after --", QStringList{"--", "-Roy.nvl"}, "-Roy.nvl", int(Problem::None), "");
-        row("unknown long option", QStringList{"--print"}, "", int(Problem::UnknownOption),
-            "--print");
+        columns<QStringList, QString, Problem, QString>("arguments", "file", "problem",
+                                                        "offending");
+        row("none", QStringList(), "", Problem::None, "");
+        row("one file", QStringList{"Roy.nvl"}, "Roy.nvl", Problem::None, "");
+        row("a lone dash is a name", QStringList{"-"}, "-", Problem::None, "");
+        row("a name after --", QStringList{"--", "-Roy.nvl"}, "-Roy.nvl", Problem::None, "");
+        row("unknown long option", QStringList{"--print"}, "", Problem::UnknownOption, "--print");
         row("unknown option after the file", QStringList{"Roy.nvl", "-x"}, "Roy.nvl",
-            int(Problem::UnknownOption), "-x");
-        row("two files", QStringList{"Roy.nvl", "Gagnon.nvl"}, "Roy.nvl",
-            int(Problem::TooManyFiles), "Gagnon.nvl");
+            Problem::UnknownOption, "-x");
+        row("two files", QStringList{"Roy.nvl", "Gagnon.nvl"}, "Roy.nvl", Problem::TooManyFiles,
+            "Gagnon.nvl");
     }
     void arguments()
     {
-        auto [arguments, file, problem, offending] =
-            fetch<QStringList, QString, int, QString>("arguments", "file", "problem", "offending");
+        auto [arguments, file, problem, offending] = fetch<QStringList, QString, Problem, QString>(
+            "arguments", "file", "problem", "offending");
         const ProgramArguments parsed = parseProgramArguments(arguments);
-        QCOMPARE(int(parsed.problem), problem);
+        QCOMPARE(parsed.problem, problem);
         QCOMPARE(parsed.offending, offending);
-        if (parsed.problem == Problem::None)
+        if (parsed.problem == Problem::None) {
             QCOMPARE(parsed.file, file);
-    }
-
-    void aFaultyCommandLineIsToldBeforeAnything_data()
-    {
-        columns<QStringList, QString>("arguments", "problem");
-        row("unknown option", QStringList{"--print"}, "ArgOption");
-        row("two files", QStringList{"a.nvl", "b.nvl"}, "ArgFichier");
-    }
-    void aFaultyCommandLineIsToldBeforeAnything()
-    {
-        auto [arguments, problem] = fetch<QStringList, QString>("arguments", "problem");
+            return;
+        }
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
-        program.options.arguments = parseProgramArguments(arguments);
+        program.options.arguments = parsed;
         QCOMPARE(program.start(), StartupResult::BadArguments);
         QCOMPARE(program.dialogs.messages.size(), 1);
-        auto text = [&](const QString &key) {
-            return program.text("French", QStringLiteral("modCotalmira-Msg"), key);
-        };
+        const QString key = problem == Problem::TooManyFiles ? "ArgFichier" : "ArgOption";
         QCOMPARE(program.dialogs.messages.at(0).text,
-                 text(problem + "_1") + arguments.constLast() + text(problem + "_2") +
-                     QStringLiteral("\r\n\r\n") + text("ArgUsage_1") + QStringLiteral("norvel") +
-                     text("ArgUsage_2"));
+                 msg(program, key + "_1") + offending + msg(program, key + "_2") +
+                     QStringLiteral("\r\n\r\n") + msg(program, "ArgUsage_1") +
+                     QStringLiteral("norvel") + msg(program, "ArgUsage_2"));
         QVERIFY(!::norvel::test::mainWindow());
         QVERIFY(!programContext().rateDatabase);
     }
 
     void aFileNamedAtStartIsOpened()
     {
-        const QString path =
-            writeIllustration(files_.filePath(QStringLiteral("Roy.nvl")),
-                              QStringLiteral("Jeanne Courtier"), QStringLiteral("Roy"));
+        const QString path = illustrationOf(QStringLiteral("Roy"));
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
         // A name relative to the folder the program was started from.
         const QString started = QDir::currentPath();
@@ -177,10 +157,9 @@ private Q_SLOTS:
         const bool warned = result == int(StartupResult::AlreadyRunning);
         QCOMPARE(program.dialogs.messages.size(), warned ? 1 : 0);
         if (warned)
-            QCOMPARE(program.dialogs.messages.at(0).text,
-                     msg(program, "modCotalmira-Msg", "AppDejaLancer_1") +
-                         QStringLiteral("norvel") +
-                         msg(program, "modCotalmira-Msg", "AppDejaLancer_2"));
+            QCOMPARE(program.dialogs.messages.at(0).text, msg(program, "AppDejaLancer_1") +
+                                                              QStringLiteral("norvel") +
+                                                              msg(program, "AppDejaLancer_2"));
         QVERIFY(!::norvel::test::mainWindow());
     }
 
@@ -208,9 +187,9 @@ private Q_SLOTS:
             QLocalServer::removeServer(running.socketPath(program));
             QVERIFY(silent.listen(running.socketPath(program)));
         }
-        Sender second(runtime_.path(), program, path, listener ? 300 : 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(second.finished(), 5000);
-        QCOMPARE(second.result(), listener == 0);
+        std::future<bool> second = handOver(runtime_.path(), program, path, listener ? 300 : 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(finished(second), 5000);
+        QCOMPARE(second.get(), listener == 0);
         QTRY_COMPARE(received, listener ? QStringList() : QStringList{path});
     }
 
@@ -223,9 +202,7 @@ private Q_SLOTS:
     void theRunningCopyOpensAHandedFileThroughItsSaveQuestion()
     {
         auto [answer, opened] = fetch<int, bool>("answer", "opened");
-        const QString path =
-            writeIllustration(files_.filePath(QStringLiteral("Gagnon.nvl")),
-                              QStringLiteral("Jeanne Courtier"), QStringLiteral("Gagnon"));
+        const QString path = illustrationOf(QStringLiteral("Gagnon"));
         FileInstanceLock lock(runtime_.path());
         LocalInstanceChannel channel(runtime_.path());
         RunningProgram program(QByteArray(), RunningProgram::Start::Later);
@@ -236,12 +213,13 @@ private Q_SLOTS:
         ::norvel::test::illustration().modified = true;
         program.dialogs.script({Answer(answer)});
 
-        Sender second(runtime_.path(), program.options.programPath, path, 5000);
-        QTRY_VERIFY(second.finished());
-        QVERIFY(second.result());
+        std::future<bool> second =
+            handOver(runtime_.path(), program.options.programPath, path, 5000);
+        QTRY_VERIFY(finished(second));
+        QVERIFY(second.get());
         QTRY_COMPARE(program.dialogs.messages.size(), 1);
         QCOMPARE(program.dialogs.messages.at(0).text,
-                 msg(program, "modEnregistrement-Msg", "NouIllus_t"));
+                 msg(program, "NouIllus_t", "modEnregistrement-Msg"));
         QCOMPARE(::norvel::test::quoteForm()->txtNom->text(),
                  opened ? QStringLiteral("Gagnon") : QStringLiteral("Tremblay"));
         QCOMPARE(::norvel::test::illustration().fileName, opened ? path : QString());
