@@ -278,8 +278,6 @@ private Q_SLOTS:
         QCOMPARE(modeOf(QDir(dir).filePath("couple.pdf")), 0600);
         const QString out = tool.folder.file(QStringLiteral("out.nvl"));
         QCOMPARE(tool.run({"--rewrite", out, example("couple.nvl")}).status, 0);
-        QEXPECT_FAIL("a broker name holding a NUL", "the file's broker telephone is lost",
-                     Continue);
         QCOMPARE(bytesOf(out), bytesOf(example("couple.nvl")));
         QCOMPARE(QFile::exists(ini), !settings.isEmpty());
         QCOMPARE(bytesOf(ini), settings);

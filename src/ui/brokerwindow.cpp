@@ -123,6 +123,7 @@ void BrokerWindow::showPhone(const QString &telephone)
 {
     // Only digits fill a position; anything else leaves it unfilled, in its place (the box,
     // given the whole text, would move the digits after a gap into it).
+    telephone_ = telephone;
     const QString shown = shownTelephone(telephone);
     ViderMasque(mskTelephone);
     for (int position : kDigitPositions)
@@ -136,8 +137,9 @@ void BrokerWindow::showPhone(const QString &telephone)
 void BrokerWindow::accepted()
 {
     QDialog::accept();
+    telephone_ = ReadPhoneDigits();
     SaveSettings(kSection, {{QStringLiteral("nom"), txtNom->text().trimmed()},
-                            {QStringLiteral("telephone"), ReadPhoneDigits()}});
+                            {QStringLiteral("telephone"), telephone_}});
 }
 
 void BrokerWindow::reject()

@@ -24,6 +24,9 @@ public:
     void showBroker(const QString &name, const QString &telephone);
     // Puts the saved telephone into the field, position by position.
     void ShowSavedPhone();
+    // The telephone as stored that the window last showed or saved: what a saved illustration
+    // carries, even when the settings file refused it.
+    QString storedTelephone() const { return telephone_; }
 
     QLineEdit *txtNom;
     MaskedEdit *mskTelephone;
@@ -39,6 +42,8 @@ protected:
 private:
     void accepted();
     void showPhone(const QString &telephone);
+
+    QString telephone_;
 };
 
 } // namespace norvel

@@ -88,9 +88,14 @@ bool EcrireIllustration(MainWindow &main, const QString &path)
     QuoteForm *form = main.quoteForm();
     if (!form)
         return false;
-    const QString broker = main.brokerWindow() ? main.brokerWindow()->txtNom->text() : QString();
-    const QString telephone = ReadSetting(state.settingsFilePath, QStringLiteral("courtier"),
-                                          QStringLiteral("telephone"));
+    // The broker the window holds, as the file that was opened gave it even when the settings
+    // file could not take it: saving again must not lose the file's telephone.
+    const BrokerWindow *window = main.brokerWindow();
+    const QString broker = window ? window->txtNom->text() : QString();
+    const QString telephone =
+        window ? window->storedTelephone()
+               : ReadSetting(state.settingsFilePath, QStringLiteral("courtier"),
+                             QStringLiteral("telephone"));
     const QByteArray bytes =
         encodeIllustration(broker, telephone, recordOf(*form, form->illustration().coempMemoire));
 
