@@ -1,32 +1,16 @@
 // The illustration files through the real windows: New, Open, Save, Save As and Erase with
 // every answer the broker can give; what is written and read back, and writes that fail.
-#include "domain/illusrecord.h"
 #include "support/program.h"
 #include "support/filesizelimit.h"
 #include "support/newillustration.h"
 #include "support/readonlymark.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/brokerwindow.h"
 #include "ui/desktopdialogs.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
 #include "ui/illustrationio.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
-#include "ui/programcontext.h"
-#include "ui/quoteform.h"
-#include <QAction>
-#include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
-#include <QtTest>
 #include <optional>
 
 using namespace norvel;

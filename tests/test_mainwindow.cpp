@@ -8,26 +8,16 @@
 #include "support/brokershown.h"
 #include "support/program.h"
 #include "support/quoteentry.h"
-#include "support/running.h"
-#include "support/windows.h"
 #include "ui/aboutwindow.h"
 #include "ui/amountbox.h"
-#include "ui/brokerwindow.h"
-#include "ui/langstring.h"
 #include "ui/livepremiumline.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
-#include "ui/objectnode.h"
-#include "ui/programcontext.h"
 #include "ui/province.h"
 #include "ui/quotecommand.h"
-#include "ui/quoteform.h"
 #include "ui/reportpreview.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyle>

@@ -4,23 +4,10 @@
 // and durations, and which edits mark the illustration modified. The rules themselves are
 // tested on their functions (test_validation).
 #include "base/clock.h"
-#include "domain/illustration.h"
-#include "support/datarow.h"
 #include "support/program.h"
-#include "support/running.h"
-#include "support/windows.h"
 #include "ui/formutils.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
-#include "ui/programcontext.h"
-#include "ui/quoteform.h"
-#include <QCheckBox>
 #include <QClipboard>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QPushButton>
 #include <QMenu>
 #include <QSignalSpy>
 #include <functional>

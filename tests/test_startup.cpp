@@ -1,17 +1,11 @@
 // The start-up sequence, driven with scripted dialogs in a throw-away program folder.
 #include "base/settingsstore.h"
 #include "support/program.h"
-#include "domain/language.h"
 #include "domain/ratedatabase.h"
 #include "support/ratefiles.h"
 #include "support/readonlymark.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/mainwindow.h"
-#include "ui/programcontext.h"
 #include "ui/splashwindow.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <functional>
 #include <optional>

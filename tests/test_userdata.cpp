@@ -2,19 +2,10 @@
 // there, in the user's own folders when it may not; and what it says when it cannot write.
 #include "base/datalocations.h"
 #include "base/profile.h"
-#include "domain/language.h"
-#include "domain/ratedatabase.h"
 #include "support/brokershown.h"
 #include "support/program.h"
 #include "support/readonlymark.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/brokerwindow.h"
 #include "ui/filecommands.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
-#include "ui/programcontext.h"
-#include "ui/quoteform.h"
 
 #include <QDirIterator>
 #include <map>
