@@ -114,8 +114,11 @@ private Q_SLOTS:
         request.defaultSuffix = QStringLiteral("NVL");
         request.mustExist = !save;
         request.confirmOverwrite = save;
+        request.acceptLabel = save ? QString() : QStringLiteral("Effacer"); // Save keeps its word
         whenShown<QFileDialog>([&](QFileDialog *dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Ouvrir"));
+            if (!save)
+                QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("Effacer"));
             QCOMPARE(dialog->acceptMode(),
                      save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
             QCOMPARE(dialog->fileMode(), save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -78,7 +78,9 @@ private Q_SLOTS:
             QVERIFY2(shown(w, always), always);
     }
 
-    // The province is for this run only: the saved language stays the broker's.
+    // The province is for this run only: the saved language stays the broker's, and Ontario
+    // never saves one. About names the province of this run; the language file may override
+    // the company.
     void provinceSwitchInDeveloperMode()
     {
         MainWindow *w = start("[systeme]\r\nprovince=dev\r\nlangage=.\\Data\\English.lng\r\n");
@@ -88,6 +90,26 @@ private Q_SLOTS:
         QVERIFY(w->item("indProvOntario")->isChecked() && !w->item("indProvQuebec")->isChecked());
         QVERIFY(!shown(w, "indLangage") && !shown(w, "mnu_docFran"));
         QCOMPARE(w->item("mnuFichier")->text(), caption("English", "mnuFichier-Caption"));
+        QVERIFY(WriteSetting(programContext().language.path(), QStringLiteral("frmApropos"),
+                             QStringLiteral("lblLigne3-Caption"),
+                             QStringLiteral("Autre compagnie")));
+        QStringList lines;
+        QTimer::singleShot(0, [&] {
+            auto *about = qobject_cast<AboutWindow *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            for (int i : {0, 1, 3, 4})
+                lines << about->lblLigne[i]->text();
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        w->item("indAProposDe")->trigger();
+        QCOMPARE(lines, (QStringList{
+                            QString::fromUtf8(NORVEL_PRODUCT_NAME),
+                            text("English", "modCotalmira-Msg", "Version") + ' ' +
+                                text("English", "modCotalmira-Msg", "NoVersionontario"),
+                            QStringLiteral("Autre compagnie"),
+                            QStringLiteral("Rates: Tarifs 2010, in effect since 1 January 2010")}));
+        QVERIFY(!QApplication::activeModalWidget());
+        ChangeLanguage(*w, QLatin1String(kFrenchFile));
 
         w->item("indProvQuebec")->trigger();
         QCOMPARE(programContext().province, QStringLiteral("quebec"));
@@ -139,14 +161,7 @@ private Q_SLOTS:
                  program_->folder.file(QStringLiteral("Data/English.lng")));
     }
 
-    void ontarioNeverSavesALanguage()
-    {
-        start("[systeme]\r\nprovince=ontario\r\n");
-        ChangeLanguage(*program_->window(), QLatin1String(kFrenchFile));
-        QCOMPARE(program_->setting("systeme", "langage"), QString());
-    }
-
-    void f1ShowsTheHelpMessage()
+    void keysOfTheMainWindow()
     {
         MainWindow *w = start(QByteArray());
         w->activateWindow();
@@ -161,32 +176,28 @@ private Q_SLOTS:
         QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(program_->dialogs.fileRequests.size(), 1);
         QCOMPARE(program_->dialogs.fileRequests.at(0).kind, Dialogs::FileRequest::Kind::Save);
-    }
+        // Ctrl+C copies in a text box and opens the broker window elsewhere.
+        QuoteForm *form = ::norvel::test::quoteForm();
+        form->txtNom->setText(QStringLiteral("Tremblay"));
+        form->txtNom->setFocus();
+        form->txtNom->selectAll();
+        QApplication::clipboard()->clear();
+        QWidget *modal = nullptr;
+        const auto closeModal = [&] {
+            modal = QApplication::activeModalWidget();
+            if (modal)
+                modal->close();
+        };
+        QTimer::singleShot(0, closeModal);
+        QTest::keyClick(form->txtNom, Qt::Key_C, Qt::ControlModifier);
+        QTest::qWait(10);
+        QVERIFY(!modal);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Tremblay"));
 
-    // About names the province of this run, and the language file may override the company.
-    void aboutShowsTheCurrentProvince()
-    {
-        MainWindow *w = start("[systeme]\r\nprovince=dev\r\n");
-        w->item("indProvOntario")->trigger();
-        QVERIFY(WriteSetting(programContext().language.path(), QStringLiteral("frmApropos"),
-                             QStringLiteral("lblLigne3-Caption"),
-                             QStringLiteral("Autre compagnie")));
-        QStringList lines;
-        QTimer::singleShot(0, [&] {
-            auto *about = qobject_cast<AboutWindow *>(QApplication::activeModalWidget());
-            QVERIFY(about);
-            for (int i : {0, 1, 3, 4})
-                lines << about->lblLigne[i]->text();
-            QTest::keyClick(about, Qt::Key_Escape);
-        });
-        w->item("indAProposDe")->trigger();
-        QCOMPARE(lines, (QStringList{
-                            QString::fromUtf8(NORVEL_PRODUCT_NAME),
-                            text("English", "modCotalmira-Msg", "Version") + ' ' +
-                                text("English", "modCotalmira-Msg", "NoVersionontario"),
-                            QStringLiteral("Autre compagnie"),
-                            QStringLiteral("Rates: Tarifs 2010, in effect since 1 January 2010")}));
-        QVERIFY(!QApplication::activeModalWidget());
+        form->optSexe[0]->setFocus();
+        QTimer::singleShot(0, closeModal);
+        QTest::keyClick(form->optSexe[0], Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(modal, static_cast<QWidget *>(::norvel::test::brokerWindow()));
     }
 
     // View > Live premiums hides the line and keeps the choice for the next start.
@@ -292,43 +303,6 @@ private Q_SLOTS:
             text(english ? "English" : "French", "frmCotalmira-Msg", "TermePretDesc_1")));
     }
 
-    void ctrlCCopiesInATextBoxAndOpensTheBrokerElsewhere()
-    {
-        MainWindow *w = start(QByteArray());
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QuoteForm *form = ::norvel::test::quoteForm();
-        form->txtNom->setText(QStringLiteral("Tremblay"));
-        form->txtNom->setFocus();
-        form->txtNom->selectAll();
-        QApplication::clipboard()->clear();
-        QWidget *modal = nullptr;
-        const auto closeModal = [&] {
-            modal = QApplication::activeModalWidget();
-            if (modal)
-                modal->close();
-        };
-        QTimer::singleShot(0, closeModal);
-        QTest::keyClick(form->txtNom, Qt::Key_C, Qt::ControlModifier);
-        QTest::qWait(10);
-        QVERIFY(!modal);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Tremblay"));
-
-        form->optSexe[0]->setFocus();
-        QTimer::singleShot(0, closeModal);
-        QTest::keyClick(form->optSexe[0], Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(modal, static_cast<QWidget *>(::norvel::test::brokerWindow()));
-    }
-
-    // Loaded hidden with the main window, the fields already hold the saved values.
-    void savedValuesAreShown()
-    {
-        start("[courtier]\r\nnom=  Jean Roy \r\ntelephone=514555123499\r\n");
-        QVERIFY(!broker()->isVisible());
-        QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
-        QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
-    }
-
     void okSavesTrimmedNameAndPartialPhone()
     {
         start(QByteArray());
@@ -347,17 +321,23 @@ private Q_SLOTS:
         QCOMPARE(broker()->ReadPhoneDigits(), QStringLiteral("418_______"));
     }
 
+    // Loaded hidden with the main window, the fields already hold the saved values; Cancel
+    // restores them.
     void cancelRestoresTheSavedValues()
     {
-        start("[courtier]\r\nnom=Jean Roy\r\ntelephone=5145551234\r\n");
+        const auto savedShown = [this] {
+            QVERIFY(!broker()->isVisible());
+            QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
+            QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
+        };
+        start("[courtier]\r\nnom=  Jean Roy \r\ntelephone=514555123499\r\n");
+        savedShown();
         whileShown([this] {
             broker()->txtNom->setText(QStringLiteral("Quelqu'un d'autre"));
             broker()->mskTelephone->setText(QStringLiteral("(999)999-9999"));
             QTest::keyClick(broker()->txtNom, Qt::Key_Escape);
         });
-        QVERIFY(!broker()->isVisible());
-        QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
-        QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
+        savedShown();
         QCOMPARE(program_->setting("courtier", "nom"), QStringLiteral("Jean Roy"));
         QVERIFY(::norvel::test::brokerWindow()); // only ever hidden
     }
