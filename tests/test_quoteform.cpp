@@ -5,6 +5,7 @@
 // tested on their functions (test_validation).
 #include "base/clock.h"
 #include "support/program.h"
+#include "support/quoteentry.h"
 #include "ui/formutils.h"
 #include <QClipboard>
 #include <QMimeData>
@@ -137,18 +138,6 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.beeps, beeps);
     }
 
-    void spaceBarOnTheDates()
-    {
-        ViderMasque(f->mskEffet);
-        focusOn(f->mskEffet);
-        key(Qt::Key_Space);
-        QCOMPARE(f->mskEffet->digits(), QStringLiteral("31082010"));
-        focusOn(f->mskEcheance);
-        key(Qt::Key_Space);
-        QCOMPARE(f->mskEcheance->digits(), QStringLiteral("31082040"));
-        QCOMPARE(f->txtEcheance->text(), QStringLiteral("360"));
-    }
-
     // Every way of changing a number box: digits get in and count as typed (the illustration
     // is modified, the age no longer comes from the date); anything else is refused.
     void numberBoxesTakeDigitsOnly_data()
@@ -234,12 +223,18 @@ private Q_SLOTS:
         QVERIFY(!f->chkCoemprunteur->isChecked());
     }
 
-    // A digit typed on an option, or in the number box, replaces the date beside it.
-    void aNumberReplacesItsDate()
+    // Enter on an option moves on as Tab does; a digit typed on an option, or in the number
+    // box, replaces the date beside it.
+    void optionsLeadToTheirBox()
     {
         f->optNaisEmp[0]->click();
-        typeInto(f->mskDateEmp, QStringLiteral("01091970"));
+        typeInto(f->mskDateEmp, QStringLiteral("01091970")); // the caret stays after the mask
         QCOMPARE(f->txtAge->text(), QStringLiteral("40"));
+        focusOn(f->optNaisEmp[0]);
+        key(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f->mskDateEmp);
+        QTest::keyClicks(f->mskDateEmp, QStringLiteral("02091980"));
+        QCOMPARE(f->mskDateEmp->formattedText(), QStringLiteral("02/09/1980"));
         f->optNaisEmp[1]->click();
         focusOn(f->optNaisEmp[1]);
         key(Qt::Key_4);
@@ -249,30 +244,13 @@ private Q_SLOTS:
         QVERIFY(!f->txtAge->hasSelectedText());
         key(Qt::Key_5);
         QCOMPARE(f->txtAge->text(), QStringLiteral("45"));
-
-        f->optNaisEmp[0]->click();
-        typeInto(f->mskDateEmp, QStringLiteral("01091970"));
-        f->optNaisEmp[1]->click();
-        typeInto(f->txtAge, QStringLiteral("3"));
-        QCOMPARE(f->mskDateEmp->digits(), QString());
         typeInto(f->mskEcheance, QStringLiteral("01092040"));
         f->optEcheance[1]->click();
         typeInto(f->txtEcheance, QStringLiteral("1"));
         QCOMPARE(f->mskEcheance->digits(), QString());
     }
 
-    void enterOnAnOptionMovesOnAsTabDoes()
-    {
-        f->optNaisEmp[0]->click();
-        typeInto(f->mskDateEmp, QStringLiteral("01091970")); // the caret stays after the mask
-        focusOn(f->optNaisEmp[0]);
-        key(Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), f->mskDateEmp);
-        QTest::keyClicks(f->mskDateEmp, QStringLiteral("02091980"));
-        QCOMPARE(f->mskDateEmp->formattedText(), QStringLiteral("02/09/1980"));
-    }
-
-    void leavingTheWindowIsNotLeavingTheField()
+    void aFaultIsToldOnLeavingTheField()
     {
         typeInto(f->txtTerme, QStringLiteral("61"));
         QWidget other;
@@ -290,27 +268,31 @@ private Q_SLOTS:
         key(Qt::Key_Tab);
         QCOMPARE(told(), QStringList{text("TermePretLimitMois")});
         QVERIFY(QApplication::focusWidget() != f->txtTerme); // the broker goes on
-    }
-
-    void quotingFromAFaultyFieldTellsTheFaultOnce()
-    {
-        typeInto(f->txtTerme, QStringLiteral("61"));
+        // Quoting from the faulty field tells its fault once, and goes back to it.
+        focusOn(f->txtTerme);
         QTest::mouseClick(f->cmdCotation, Qt::LeftButton);
         QCoreApplication::processEvents();
-        QCOMPARE(told(), QStringList{text("TermePretLimitMois")});
+        QCOMPARE(told(), QStringList(2, text("TermePretLimitMois")));
         QCOMPARE(QApplication::focusWidget(), f->txtTerme);
     }
 
+    // The space bar on a date gives today, and thirty years on for the end of term.
     void loanDateOpensAndClosesTheEndOfTerm()
     {
         f->optEcheance[1]->click();
-        typeInto(f->mskEffet, QStringLiteral("15032010"));
+        ViderMasque(f->mskEffet);
+        QVERIFY(!f->fraEcheance->isEnabled());
+        focusOn(f->mskEffet);
+        key(Qt::Key_Space);
+        QCOMPARE(f->mskEffet->digits(), QStringLiteral("31082010"));
         QVERIFY(f->optEcheance[0]->isChecked());
         QVERIFY(f->mskEcheance->isEnabled());
         QVERIFY(!f->txtEcheance->isEnabled());
 
         focusOn(f->mskEcheance);
         key(Qt::Key_Space);
+        QCOMPARE(f->mskEcheance->digits(), QStringLiteral("31082040"));
+        QCOMPARE(f->txtEcheance->text(), QStringLiteral("360"));
         focusOn(f->mskEffet);
         f->mskEffet->setCursorPosition(10);
         key(Qt::Key_Backspace);
@@ -330,10 +312,9 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QStringLiteral("40"));
         key(Qt::Key_Backspace); // an incomplete date takes its age away
         QCOMPARE(f->txtAge->text(), QString());
-    }
 
-    void durationFollowsTheLoanDate()
-    {
+        ViderMasque(f->mskEffet, QStringLiteral("01092010"));
+        ViderMasque(f->mskEcheance);
         typeInto(f->mskEcheance, QStringLiteral("01092017"));
         QCOMPARE(f->txtEcheance->text(), QStringLiteral("84"));
         // A day earlier, as typed over the old date: 85 months, the next disability class.
@@ -471,12 +452,7 @@ private Q_SLOTS:
         QCOMPARE(f->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
         QVERIFY(f->cmdCotation->isEnabled());
 
-        ViderMasque(f->mskEffet, QStringLiteral("01092010"));
-        f->txtTerme->setText(QStringLiteral("60"));
-        f->optEcheance[1]->click();
-        f->txtEcheance->setText(QStringLiteral("300"));
-        f->txtAge->setText(QStringLiteral("45"));
-        f->optSexe[1]->click();
+        enterQuote(f, {});
         f->optFumeur[1]->click();
         QTest::mouseClick(f->cmdCotation, Qt::LeftButton);
         QCOMPARE(program_->dialogs.messages.size(), 1);
