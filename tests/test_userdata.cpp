@@ -38,17 +38,6 @@ const QByteArray kSettings = "[systeme]\r\nlangage=.\\Data\\English.lng\r\n"
 class UserDataTest : public QObject {
     Q_OBJECT
 
-    // The program folder as an installed program has it: nothing in it can be written.
-    struct Installed {
-        ReadOnlyMark settings, data, folder;
-        explicit Installed(const ProgramFolder &program)
-            : settings(program.file(QStringLiteral("norvel.ini")))
-            , data(program.file(QStringLiteral("Data")))
-            , folder(program.path())
-        {
-        }
-    };
-
     static QString brokerName() { return ::norvel::test::brokerWindow()->txtNom->text(); }
     static void saveBroker(RunningProgram &program, const QString &name)
     {
@@ -113,7 +102,10 @@ private Q_SLOTS:
     void anInstalledProgramKeepsTheBrokersWorkInTheUsersFolders()
     {
         RunningProgram program(kSettings, RunningProgram::Start::Later);
-        Installed installed(program.folder);
+        // The program folder as an installed program has it: nothing in it can be written.
+        const ReadOnlyMark settings(program.folder.file(QStringLiteral("norvel.ini")));
+        const ReadOnlyMark data(program.folder.file(QStringLiteral("Data")));
+        const ReadOnlyMark installed(program.folder.path());
         const auto before = snapshot(program.folder.path());
         QCOMPARE(program.start(), StartupResult::Running);
         QVERIFY(program.dialogs.messages.isEmpty());
@@ -146,38 +138,28 @@ private Q_SLOTS:
         for (const QString &file : {userSettings, path})
             QCOMPARE(modeOf(file), 0600);
 
-        // The broker survives a restart; the program folder never changed.
+        // The broker survives a restart, even in a file marked read-only since; the program
+        // folder never changed.
+        const QByteArray content = bytesOf(userSettings);
+        ReadOnlyMark mark(userSettings);
+        QVERIFY(mark.isSet());
         QCOMPARE(program.restart(), StartupResult::Running);
+        QCOMPARE(programContext().settingsFilePath, userSettings);
         QCOMPARE(brokerName(), QStringLiteral("Marc Gagnon"));
         QVERIFY(snapshot(program.folder.path()) == before);
-    }
-
-    // The broker is told, the program goes on, and the file stays as it was.
-    void aSettingsFileThatCannotBeWrittenIsTold()
-    {
-        const QByteArray content = "[courtier]\r\nnom=Jeanne Roy\r\n";
-        const QString reason = QStringLiteral("read-only file");
-        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
-        Installed installed(program.folder);
-        const QString file = program.userSettingsFolder() + QStringLiteral("/norvel.ini");
-        QVERIFY(writeBytes(file, content));
-        ReadOnlyMark mark(file);
-        QVERIFY(mark.isSet());
-
-        QCOMPARE(program.start(), StartupResult::Running);
-        QCOMPARE(programContext().settingsFilePath, file);
         QVERIFY(program.dialogs.messages.isEmpty());
-        saveBroker(program, QStringLiteral("Marc Gagnon"));
+
+        // A file that cannot be written is told; the program goes on, the file stays as it was.
+        saveBroker(program, QStringLiteral("Luc Roy"));
         QCOMPARE(program.dialogs.messages.size(), 1);
         const Dialogs::Message &m = program.dialogs.messages.at(0);
-        QCOMPARE(m.text, program.text("French", QStringLiteral("modCotalmira-Msg"),
-                                      QStringLiteral("ErrParam_1")) +
-                             QDir::toNativeSeparators(file) +
-                             program.text("French", QStringLiteral("modCotalmira-Msg"),
-                                          QStringLiteral("ErrParam_2")) +
-                             QStringLiteral("\r\n(") + reason + QLatin1Char(')'));
+        const auto msg = [&](const char *key) {
+            return program.text("English", QStringLiteral("modCotalmira-Msg"), QLatin1String(key));
+        };
+        QCOMPARE(m.text, msg("ErrParam_1") + QDir::toNativeSeparators(userSettings) +
+                             msg("ErrParam_2") + QStringLiteral("\r\n(read-only file)"));
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
-        QCOMPARE(bytesOf(file), content);
+        QCOMPARE(bytesOf(userSettings), content);
         QVERIFY(::norvel::test::mainWindow()->isVisible());
     }
 };
