@@ -3,6 +3,7 @@
 #include "support/program.h"
 #include "support/filesizelimit.h"
 #include "support/newillustration.h"
+#include "support/quoteentry.h"
 #include "support/readonlymark.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
@@ -32,6 +33,12 @@ class FileCommandsTest : public QObject {
         ::norvel::test::illustration().modified = true;
     }
     const Dialogs::Message &lastQuestion() const { return program_->dialogs.messages.constLast(); }
+    void erase(const QString &path)
+    {
+        program_->dialogs.scriptFiles({path});
+        program_->dialogs.script({Answer::Yes});
+        EffacerIllustration(*program_->window());
+    }
 
 private Q_SLOTS:
     void init()
@@ -71,6 +78,7 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.fileRequests.size(), answer == int(Answer::Yes) ? 1 : 0);
     }
 
+    // New saves an illustration that has its file without a dialog.
     void newWithAFileSavesItWithoutADialog()
     {
         const QString path = program_->illustration(QStringLiteral("Roy.Luc.nvl"));
@@ -87,41 +95,30 @@ private Q_SLOTS:
         QVERIFY(form_->txtNom->text().isEmpty());
         QVERIFY(::norvel::test::illustration().fileName.isEmpty());
         // The file holds the last entry.
-        QVERIFY(LireIllustration(*program_->window(), path));
+        OuvrirFichierIllustration(*program_->window(), path);
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Roy-Gagné"));
-    }
 
-    void eraseAsksThenKeepsTheOpenName()
-    {
-        const QString open = program_->illustration(QStringLiteral("Ouvert.nvl"));
-        program_->dialogs.scriptFiles({open});
-        EnregistrerIllustrationSous(*program_->window());
-        program_->dialogs.scriptFiles({open});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration(*program_->window());
+        // Erase asks, then keeps the open name.
+        erase(path);
         const Dialogs::FileRequest &r = program_->dialogs.fileRequests.constLast();
         QCOMPARE(r.title, msg("EffIllus_t"));
         QCOMPARE(r.acceptLabel, msg("EffIllus_b"));
         QVERIFY(r.fileName.isEmpty());
         QCOMPARE(lastQuestion().text,
-                 msg("EffIllus_1") + QStringLiteral("Ouvert") + msg("EffIllus_2"));
+                 msg("EffIllus_1") + QStringLiteral("Roy") + msg("EffIllus_2"));
         QCOMPARE(lastQuestion().defaultAnswer, Answer::No);
-        QVERIFY(!QFile::exists(open));
-        QCOMPARE(::norvel::test::illustration().fileName, open);
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(::norvel::test::illustration().fileName, path);
         // A later Save writes the erased file again; marked read-only, it stays, even where the
         // system would let root delete it.
         EnregistrerIllustration(*program_->window());
-        ReadOnlyMark mark(open);
+        ReadOnlyMark mark(path);
         QVERIFY(mark.isSet());
-        program_->dialogs.scriptFiles({open});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration(*program_->window());
-        QVERIFY(QFile::exists(open));
+        erase(path);
+        QVERIFY(QFile::exists(path));
         // A file the system does not delete is told, never taken as erased.
         const QString gone = program_->illustration(QStringLiteral("Absent.nvl"));
-        program_->dialogs.scriptFiles({gone});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration(*program_->window());
+        erase(gone);
         QVERIFY(lastQuestion().text.startsWith(
             msg("ErrEffIllus_1") + QDir::toNativeSeparators(gone) + msg("ErrEffIllus_2")));
         QCOMPARE(lastQuestion().icon, Dialogs::Icon::Critical);
@@ -171,9 +168,7 @@ private Q_SLOTS:
         item(2)->trigger();
         QCOMPARE(::norvel::test::illustration().fileName, program_->illustration("E.nvl"));
         QCOMPARE(program_->dialogs.messages.size(), 2);
-        program_->dialogs.scriptFiles({program_->illustration("D.nvl")});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration(*program_->window());
+        erase(program_->illustration("D.nvl"));
         QVERIFY(QFile::remove(program_->illustration("C.nvl")));
         item(2)->trigger();
         QCOMPARE(lastQuestion().text,
@@ -185,16 +180,11 @@ private Q_SLOTS:
     void aQuoteComesBackAsItWasEntered()
     {
         ::norvel::test::brokerWindow()->txtNom->setText(QStringLiteral("Luc Roy"));
-        ViderMasque(form_->mskEffet, QStringLiteral("15032010"));
+        // A co-borrower entered, then unticked: the file keeps the entries.
+        enterQuote(form_, {45, 47, 1500, 150000});
         form_->txtHypotheque->setText(QStringLiteral("150 000 $"));
         form_->txtNom->setText(QString::fromUtf8("Côté"));
         form_->optFumeur[1]->setChecked(true);
-        form_->txtAge->setText(QStringLiteral("45"));
-        // A co-borrower entered, then unticked: the file keeps the entries.
-        form_->chkCoemprunteur->setChecked(true);
-        form_->txtPrenomCo->setText(QStringLiteral("Marc"));
-        form_->txtAgeCo->setText(QStringLiteral("47"));
-        form_->optSexeCo[0]->setChecked(true);
         form_->chkCoemprunteur->setChecked(false);
         const QString path = program_->illustration(QStringLiteral("Cote.nvl"));
         QVERIFY(EcrireIllustration(*program_->window(), path));
@@ -202,9 +192,9 @@ private Q_SLOTS:
         form_->resetToNewIllustration();
         ::norvel::test::brokerWindow()->txtNom->setText(QString());
         QVERIFY(LireIllustration(*program_->window(), path));
-        QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("15/03/2010"));
+        QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("01/09/2010"));
         QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
-        QCOMPARE(form_->txtVersement->text(), QStringLiteral("100 $"));
+        QCOMPARE(form_->txtVersement->text(), QStringLiteral("1\u00A0500 $"));
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Côté"));
         QVERIFY(form_->optFumeur[1]->isChecked());
         QCOMPARE(form_->txtAge->text(), QStringLiteral("45"));
