@@ -153,12 +153,6 @@ private Q_SLOTS:
         QCOMPARE(w->item("indQuitter")->text(), caption("French", "indQuitter-Caption"));
         QCOMPARE(form->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
         QCOMPARE(form->windowTitle(), QStringLiteral("Tremblay"));
-
-        // The next start uses the language chosen last.
-        w->item("indLangAnglais")->trigger();
-        QCOMPARE(program_->restart(), StartupResult::Running);
-        QCOMPARE(programContext().language.path(),
-                 program_->folder.file(QStringLiteral("Data/English.lng")));
     }
 
     void keysOfTheMainWindow()

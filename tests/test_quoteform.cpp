@@ -453,15 +453,12 @@ private Q_SLOTS:
         QCOMPARE(quoted.count(), 1);
         // The entries as the form reads them, options by their index.
         const QuoteInput input = f->quoteInput();
-        QCOMPARE(input.datePret, QStringLiteral("01/09/2010"));
-        QCOMPARE(input.optionEcheance, 1);
-        QCOMPARE(input.dureeAmorti, QStringLiteral("300"));
-        QCOMPARE(input.montantPret, QStringLiteral("150\u00A0000 $"));
-        QCOMPARE(input.emprunteur.optionNais, 1);
-        QCOMPARE(input.emprunteur.age, QStringLiteral("45"));
-        QCOMPARE(input.emprunteur.sexe, 1);
-        QCOMPARE(input.emprunteur.fumeur, 1);
-        QVERIFY(!input.coemprunteur);
+        const QuoteInput::Person &borrower = input.emprunteur;
+        QCOMPARE((QStringList{input.datePret, input.dureeAmorti, input.montantPret, borrower.age}),
+                 (QStringList{"01/09/2010", "300", "150\u00A0000 $", "45"}));
+        QCOMPARE((QList<int>{input.optionEcheance, borrower.optionNais, borrower.sexe,
+                             borrower.fumeur, input.coemprunteur}),
+                 (QList<int>{1, 1, 1, 1, false}));
     }
 };
 
