@@ -93,30 +93,25 @@ private Q_SLOTS:
     void unusableDatabase_data()
     {
         columns<Damage, QString>("damage", "cause");
-        const auto keyed = [](const QByteArray &password, const QStringList &sql) {
+        const auto keyed = [](const QStringList &sql,
+                              const QByteArray &password = RateDatabase::shippedKey()) {
             return Damage([=](const QString &path) { return makeDatabase(path, password, sql); });
         };
         const QByteArray shipped =
             bytesOf(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
-        row("wrong key", keyed(QByteArray(32, 'k'), generalTable({"0.08333,100,90,75,35"})),
+        row("wrong key", keyed(generalTable({"0.08333,100,90,75,35"}), QByteArray(32, 'k')),
             "BaseErrChiffre");
         row("cut in half", Damage([=](const QString &path) {
                 return writeBytes(path, shipped.left(shipped.size() / 2));
             }),
             "BaseErrChiffre");
-        row("no general table", keyed(RateDatabase::shippedKey(), {"CREATE TABLE Autre (x);"}),
-            "BaseErrTable");
-        row("monthly factor zero",
-            keyed(RateDatabase::shippedKey(), generalTable({"0,100,90,75,35"})), "BaseErrMensuel");
-        row("monthly factor zero as a single",
-            keyed(RateDatabase::shippedKey(), generalTable({"1e-300,100,90,75,35"})),
+        row("no general table", keyed({"CREATE TABLE Autre (x);"}), "BaseErrTable");
+        row("monthly factor zero", keyed(generalTable({"0,100,90,75,35"})), "BaseErrMensuel");
+        row("monthly factor zero as a single", keyed(generalTable({"1e-300,100,90,75,35"})),
             "BaseErrMensuel");
-        row("no rate vintage",
-            keyed(RateDatabase::shippedKey(), generalTable({"0.08333,100,90,75,35"})),
-            "BaseErrTarifs");
+        row("no rate vintage", keyed(generalTable({"0.08333,100,90,75,35"})), "BaseErrTarifs");
         row("general table a view without end",
-            keyed(RateDatabase::shippedKey(),
-                  {"CREATE VIEW General_Cotalmira AS WITH RECURSIVE c(Mensuel) AS (SELECT 0.08333 "
+            keyed({"CREATE VIEW General_Cotalmira AS WITH RECURSIVE c(Mensuel) AS (SELECT 0.08333 "
                    "UNION ALL SELECT Mensuel FROM c) SELECT Mensuel FROM c WHERE Mensuel < 0;"}),
             "BaseErrTable");
     }
