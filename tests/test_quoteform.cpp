@@ -19,50 +19,38 @@ using namespace norvel::test;
 using Action = std::function<void(QuoteForm *)>;
 Q_DECLARE_METATYPE(Action)
 
-namespace {
-
-// "optNaisEmp(1)" names the second option of the pair.
-QWidget *control(QuoteForm *form, const QString &name)
-{
-    const qsizetype paren = name.indexOf(QLatin1Char('('));
-    for (QWidget *w : form->findChildren<QWidget *>(name.left(paren)))
-        if (paren < 0 || w->property("Index").toInt() == name.mid(paren + 1, 1).toInt())
-            return w;
-    return nullptr;
-}
-
-void click(QuoteForm *form, const QString &name)
-{
-    if (!name.isEmpty())
-        static_cast<QAbstractButton *>(control(form, name))->click();
-}
-
-void focusOn(QWidget *w)
-{
-    w->setFocus(Qt::TabFocusReason);
-}
-
-void typeInto(QWidget *w, const QString &keys)
-{
-    focusOn(w);
-    QTest::keyClicks(w, keys);
-}
-
-// A key on the control that has the focus, and whatever follows it.
-void key(Qt::Key k)
-{
-    QTest::keyClick(QApplication::focusWidget(), k);
-    QCoreApplication::processEvents();
-}
-
-} // namespace
-
 class QuoteFormTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<RunningProgram> program_;
     QuoteForm *f = nullptr;
 
+    // "optNaisEmp(1)" names the second option of the pair.
+    static QWidget *control(QuoteForm *form, const QString &name)
+    {
+        const qsizetype paren = name.indexOf(QLatin1Char('('));
+        for (QWidget *w : form->findChildren<QWidget *>(name.left(paren)))
+            if (paren < 0 || w->property("Index").toInt() == name.mid(paren + 1, 1).toInt())
+                return w;
+        return nullptr;
+    }
+    static void click(QuoteForm *form, const QString &name)
+    {
+        if (!name.isEmpty())
+            static_cast<QAbstractButton *>(control(form, name))->click();
+    }
+    static void focusOn(QWidget *w) { w->setFocus(Qt::TabFocusReason); }
+    static void typeInto(QWidget *w, const QString &keys)
+    {
+        focusOn(w);
+        QTest::keyClicks(w, keys);
+    }
+    // A key on the control that has the focus, and whatever follows it.
+    static void key(Qt::Key k)
+    {
+        QTest::keyClick(QApplication::focusWidget(), k);
+        QCoreApplication::processEvents();
+    }
     QString text(const char *key) const
     {
         return program_->text("French", "frmCotalmira-Msg", QLatin1String(key));
