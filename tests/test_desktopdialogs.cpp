@@ -24,26 +24,22 @@ Q_DECLARE_METATYPE(Buttons)
 Q_DECLARE_METATYPE(Icon)
 Q_DECLARE_METATYPE(Answer)
 
-namespace {
-
-// Runs `answer` on the modal dialog once it is up.
-template <class W> void whenShown(const std::function<void(W *)> &answer)
-{
-    QTimer::singleShot(0, [answer] {
-        if (auto *dialog = qobject_cast<W *>(QApplication::activeModalWidget()))
-            answer(dialog);
-        else
-            whenShown(answer);
-    });
-}
-
-} // namespace
-
 class DesktopDialogsTest : public QObject {
     Q_OBJECT
 
     DesktopDialogs dialogs_;
     ProgramFolder folder_;
+
+    // Runs `answer` on the modal dialog once it is up.
+    template <class W> static void whenShown(const std::function<void(W *)> &answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            if (auto *dialog = qobject_cast<W *>(QApplication::activeModalWidget()))
+                answer(dialog);
+            else
+                whenShown(answer);
+        });
+    }
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setApplicationName(QStringLiteral("norvel")); }

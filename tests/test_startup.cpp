@@ -17,35 +17,30 @@ using namespace norvel::test;
 using Damage = std::function<bool(const QString &path)>;
 Q_DECLARE_METATYPE(Damage)
 
-namespace {
-
-class RecordingStore : public SettingsStore {
-public:
-    void deleteApplication(const QString &application) override { cleared << application; }
-    QStringList cleared;
-};
-
-int generalRows(const QString &path)
-{
-    RateDatabase db;
-    if (!db.open(path))
-        return -1;
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db.handle(), "SELECT count(*) FROM General_Cotalmira", -1, &stmt, nullptr);
-    sqlite3_step(stmt);
-    const int rows = sqlite3_column_int(stmt, 0);
-    sqlite3_finalize(stmt);
-    return rows;
-}
-
-} // namespace
-
 class StartupTest : public QObject {
     Q_OBJECT
 
+    class RecordingStore : public SettingsStore {
+    public:
+        void deleteApplication(const QString &application) override { cleared << application; }
+        QStringList cleared;
+    };
     std::unique_ptr<RunningProgram> program_;
     RecordingStore store_;
 
+    static int generalRows(const QString &path)
+    {
+        RateDatabase db;
+        if (!db.open(path))
+            return -1;
+        sqlite3_stmt *stmt = nullptr;
+        sqlite3_prepare_v2(db.handle(), "SELECT count(*) FROM General_Cotalmira", -1, &stmt,
+                           nullptr);
+        sqlite3_step(stmt);
+        const int rows = sqlite3_column_int(stmt, 0);
+        sqlite3_finalize(stmt);
+        return rows;
+    }
     QString msg(const char *key) const
     {
         return program_->text("French", QStringLiteral("modCotalmira-Msg"), QLatin1String(key));

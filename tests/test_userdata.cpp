@@ -16,28 +16,24 @@
 using namespace norvel;
 using namespace norvel::test;
 
-namespace {
-
-// Every file under a folder with its bytes: what "nothing changed" means.
-std::map<QString, QByteArray> snapshot(const QString &folder)
-{
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[QDir(folder).relativeFilePath(path)] = bytesOf(path);
-    }
-    return files;
-}
-
-const QByteArray kSettings = "[systeme]\r\nlangage=.\\Data\\English.lng\r\n"
-                             "[courtier]\r\nnom=Jeanne Roy\r\ntelephone=5145551234\r\n";
-
-} // namespace
-
 class UserDataTest : public QObject {
     Q_OBJECT
 
+    static inline const QByteArray kSettings =
+        "[systeme]\r\nlangage=.\\Data\\English.lng\r\n"
+        "[courtier]\r\nnom=Jeanne Roy\r\ntelephone=5145551234\r\n";
+
+    // Every file under a folder with its bytes: what "nothing changed" means.
+    static std::map<QString, QByteArray> snapshot(const QString &folder)
+    {
+        std::map<QString, QByteArray> files;
+        QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            files[QDir(folder).relativeFilePath(path)] = bytesOf(path);
+        }
+        return files;
+    }
     static QString brokerName() { return ::norvel::test::brokerWindow()->txtNom->text(); }
     static void saveBroker(RunningProgram &program, const QString &name)
     {
