@@ -256,8 +256,7 @@ private Q_SLOTS:
         focusOn(f->mskEffet);
         key(Qt::Key_Space);
         QCOMPARE(f->mskEffet->digits(), QStringLiteral("31082010"));
-        QVERIFY(f->optEcheance[0]->isChecked());
-        QVERIFY(f->mskEcheance->isEnabled());
+        QVERIFY(f->optEcheance[0]->isChecked() && f->mskEcheance->isEnabled());
         QVERIFY(!f->txtEcheance->isEnabled());
 
         focusOn(f->mskEcheance);
@@ -354,7 +353,6 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QStringLiteral("40")); // the age stays shown, greyed
         f->optNaisEmp[1]->click();
         QVERIFY(f->txtAge->isEnabled() && !f->mskDateEmp->isEnabled());
-        QCOMPARE(f->txtAge->text(), QStringLiteral("40"));
 
         f->optEcheance[1]->click();
         QVERIFY(!f->mskEcheance->isEnabled() && f->txtEcheance->isEnabled());
@@ -366,8 +364,7 @@ private Q_SLOTS:
     void coBorrowerStartsFreshAndComesBackAsTyped()
     {
         tick();
-        QVERIFY(f->optNaisCo[1]->isChecked());
-        QVERIFY(f->txtAgeCo->isEnabled());
+        QVERIFY(f->optNaisCo[1]->isChecked() && f->txtAgeCo->isEnabled());
         QCOMPARE(QApplication::focusWidget(), f->txtPrenomCo);
 
         f->txtPrenomCo->insert(QStringLiteral("Hélène"));
