@@ -251,6 +251,8 @@ private Q_SLOTS:
     void loanDateOpensAndClosesTheEndOfTerm()
     {
         f->optEcheance[1]->click();
+        QVERIFY(!f->mskEcheance->isEnabled() && f->txtEcheance->isEnabled());
+        QCOMPARE(base(f->txtEcheance), appBase(f->txtEcheance));
         ViderMasque(f->mskEffet);
         QVERIFY(!f->fraEcheance->isEnabled());
         focusOn(f->mskEffet);
@@ -353,12 +355,6 @@ private Q_SLOTS:
         QCOMPARE(f->txtAge->text(), QStringLiteral("40")); // the age stays shown, greyed
         f->optNaisEmp[1]->click();
         QVERIFY(f->txtAge->isEnabled() && !f->mskDateEmp->isEnabled());
-
-        f->optEcheance[1]->click();
-        QVERIFY(!f->mskEcheance->isEnabled() && f->txtEcheance->isEnabled());
-        QCOMPARE(base(f->txtEcheance), appBase(f->txtEcheance));
-        f->optEcheance[0]->click();
-        QVERIFY(f->mskEcheance->isEnabled() && !f->txtEcheance->isEnabled());
     }
 
     void coBorrowerStartsFreshAndComesBackAsTyped()
