@@ -294,7 +294,17 @@ private Q_SLOTS:
             text(english ? "English" : "French", "frmCotalmira-Msg", "TermePretDesc_1")));
     }
 
-    void okSavesTrimmedNameAndPartialPhone()
+    // Loaded hidden with the main window, the fields already hold the saved values.
+    void savedValuesAreShown()
+    {
+        start("[courtier]\r\nnom=  Jean Roy \r\ntelephone=514555123499\r\n");
+        QVERIFY(!broker()->isVisible());
+        QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
+        QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
+    }
+
+    // OK saves the name trimmed and the telephone as far as typed; Cancel restores them.
+    void okSavesAndCancelRestores()
     {
         start(QByteArray());
         whileShown([this] {
@@ -309,27 +319,15 @@ private Q_SLOTS:
         QVERIFY(!broker()->isVisible());
         QCOMPARE(program_->setting("courtier", "nom"), QString::fromUtf8("Marie Lévesque"));
         QCOMPARE(program_->setting("courtier", "telephone"), QStringLiteral("418_______"));
-        QCOMPARE(broker()->ReadPhoneDigits(), QStringLiteral("418_______"));
-    }
-
-    // Loaded hidden with the main window, the fields already hold the saved values; Cancel
-    // restores them.
-    void cancelRestoresTheSavedValues()
-    {
-        const auto savedShown = [this] {
-            QVERIFY(!broker()->isVisible());
-            QCOMPARE(broker()->txtNom->text(), QStringLiteral("Jean Roy"));
-            QCOMPARE(broker()->mskTelephone->formattedText(), QStringLiteral("(514)555-1234"));
-        };
-        start("[courtier]\r\nnom=  Jean Roy \r\ntelephone=514555123499\r\n");
-        savedShown();
         whileShown([this] {
             broker()->txtNom->setText(QStringLiteral("Quelqu'un d'autre"));
             broker()->mskTelephone->setText(QStringLiteral("(999)999-9999"));
             QTest::keyClick(broker()->txtNom, Qt::Key_Escape);
         });
-        savedShown();
-        QCOMPARE(program_->setting("courtier", "nom"), QStringLiteral("Jean Roy"));
+        QVERIFY(!broker()->isVisible());
+        QCOMPARE(broker()->txtNom->text(), QString::fromUtf8("Marie Lévesque"));
+        QCOMPARE(broker()->ReadPhoneDigits(), QStringLiteral("418_______"));
+        QCOMPARE(program_->setting("courtier", "nom"), QString::fromUtf8("Marie Lévesque"));
         QVERIFY(::norvel::test::brokerWindow()); // only ever hidden
     }
 };
