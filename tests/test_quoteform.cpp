@@ -194,11 +194,16 @@ private Q_SLOTS:
         QVERIFY(!f->chkCoemprunteur->isChecked());
     }
 
-    // Enter on an option moves on as Tab does; a digit typed on an option, or in the number
-    // box, replaces the date beside it.
+    // An option enables its box, and greys the other; Enter on it moves on as Tab does; a digit
+    // typed on an option, or in the number box, replaces the date beside it.
     void optionsLeadToTheirBox()
     {
+        f->txtAge->setText(QStringLiteral("33"));
         f->optNaisEmp[0]->click();
+        QVERIFY(f->mskDateEmp->isEnabled() && !f->txtAge->isEnabled());
+        QCOMPARE(base(f->mskDateEmp), appBase(f->mskDateEmp));
+        QCOMPARE(base(f->txtAge), appBase(f->txtAge, QPalette::Button));
+        QCOMPARE(f->txtAge->text(), QStringLiteral("33"));   // the age stays shown, greyed
         typeInto(f->mskDateEmp, QStringLiteral("01091970")); // the caret stays after the mask
         QCOMPARE(f->txtAge->text(), QStringLiteral("40"));
         focusOn(f->optNaisEmp[0]);
@@ -207,6 +212,7 @@ private Q_SLOTS:
         QTest::keyClicks(f->mskDateEmp, QStringLiteral("02091980"));
         QCOMPARE(f->mskDateEmp->formattedText(), QStringLiteral("02/09/1980"));
         f->optNaisEmp[1]->click();
+        QVERIFY(f->txtAge->isEnabled() && !f->mskDateEmp->isEnabled());
         focusOn(f->optNaisEmp[1]);
         key(Qt::Key_4);
         QCOMPARE(QApplication::focusWidget(), f->txtAge);
@@ -343,18 +349,6 @@ private Q_SLOTS:
         ::norvel::test::illustration().modified = false;
         edit(f);
         QCOMPARE(::norvel::test::illustration().modified, modified);
-    }
-
-    void optionsEnableTheirBox()
-    {
-        f->txtAge->setText(QStringLiteral("40"));
-        f->optNaisEmp[0]->click();
-        QVERIFY(f->mskDateEmp->isEnabled() && !f->txtAge->isEnabled());
-        QCOMPARE(base(f->mskDateEmp), appBase(f->mskDateEmp));
-        QCOMPARE(base(f->txtAge), appBase(f->txtAge, QPalette::Button));
-        QCOMPARE(f->txtAge->text(), QStringLiteral("40")); // the age stays shown, greyed
-        f->optNaisEmp[1]->click();
-        QVERIFY(f->txtAge->isEnabled() && !f->mskDateEmp->isEnabled());
     }
 
     void coBorrowerStartsFreshAndComesBackAsTyped()
