@@ -147,11 +147,6 @@ private Q_SLOTS:
         row("undo", keys("", {QKeySequence::Delete, QKeySequence::Undo}), "40", true);
         row("paste digits", keys("52", {QKeySequence::Paste}), "52", true);
         row("paste a letter", keys("5a", {QKeySequence::Paste}), "40", false);
-        row("paste from the menu", Action([](QuoteForm *f) {
-                QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-                f->txtAge->paste(); // what the box's own menu item calls, past the keys
-            }),
-            "40", false);
         row("drop", Action([](QuoteForm *f) {
                 QMimeData data;
                 data.setText(QStringLiteral("5"));

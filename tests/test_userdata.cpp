@@ -34,7 +34,6 @@ class UserDataTest : public QObject {
         }
         return files;
     }
-    static QString brokerName() { return ::norvel::test::brokerWindow()->txtNom->text(); }
     static void saveBroker(RunningProgram &program, const QString &name)
     {
         QVERIFY(whileBrokerShown(program, [&] {
@@ -110,7 +109,7 @@ private Q_SLOTS:
         // Seeded from the program's file: its language and broker.
         QCOMPARE(programContext().language.path(),
                  program.folder.file(QStringLiteral("Data/English.lng")));
-        QCOMPARE(brokerName(), QStringLiteral("Jeanne Roy"));
+        QCOMPARE(::norvel::test::brokerWindow()->txtNom->text(), QStringLiteral("Jeanne Roy"));
         QVERIFY(programContext().rateDatabase->isReadOnly());
 
         saveBroker(program, QStringLiteral("Marc Gagnon"));
@@ -141,7 +140,7 @@ private Q_SLOTS:
         QVERIFY(mark.isSet());
         QCOMPARE(program.restart(), StartupResult::Running);
         QCOMPARE(programContext().settingsFilePath, userSettings);
-        QCOMPARE(brokerName(), QStringLiteral("Marc Gagnon"));
+        QCOMPARE(::norvel::test::brokerWindow()->txtNom->text(), QStringLiteral("Marc Gagnon"));
         QVERIFY(snapshot(program.folder.path()) == before);
         QVERIFY(program.dialogs.messages.isEmpty());
 
