@@ -99,6 +99,7 @@ private Q_SLOTS:
         // Erase asks, then keeps the open name.
         program_->window()->item("indEffacer")->trigger(); // no file chosen: nothing erased
         QVERIFY(QFile::exists(path));
+        QCOMPARE(program_->dialogs.messages.size(), 1);
         erase(path);
         const Dialogs::FileRequest &r = program_->dialogs.fileRequests.constLast();
         QCOMPARE(r.title, msg("EffIllus_t"));
