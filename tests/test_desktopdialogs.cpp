@@ -98,8 +98,7 @@ private Q_SLOTS:
         QFETCH(bool, save); // lambdas use them: variables, not bindings
         QFETCH(bool, accept);
         QTemporaryDir folder;
-        const QString existing = folder.filePath(QStringLiteral("Roy.NVL"));
-        QFile(existing).open(QIODevice::WriteOnly);
+        QFile(folder.filePath(QStringLiteral("Roy.NVL"))).open(QIODevice::WriteOnly);
         Dialogs::FileRequest request;
         request.kind = save ? Dialogs::FileRequest::Kind::Save : Dialogs::FileRequest::Kind::Open;
         request.title = QStringLiteral("Ouvrir");

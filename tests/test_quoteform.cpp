@@ -324,17 +324,14 @@ private Q_SLOTS:
     void modifiedFlag_data()
     {
         columns<Action, bool>("edit", "modified");
-        const auto clicked = [](const char *name) {
-            return Action([=](QuoteForm *f) { click(f, name); });
-        };
         row("loan date typed", Action([](QuoteForm *f) { typeInto(f->mskEffet, "1"); }), true);
         row("amount only visited", Action([](QuoteForm *f) {
                 focusOn(f->txtHypotheque);
                 key(Qt::Key_Tab);
             }),
             false);
-        row("sex chosen", clicked("optSexe(1)"), true);
-        row("birth option chosen", clicked("optNaisEmp(0)"), false);
+        row("sex chosen", Action([](QuoteForm *f) { click(f, "optSexe(1)"); }), true);
+        row("birth option chosen", Action([](QuoteForm *f) { click(f, "optNaisEmp(0)"); }), false);
         row("duration set by code",
             Action([](QuoteForm *f) { f->txtEcheance->setText(QStringLiteral("100")); }), false);
     }
