@@ -306,7 +306,6 @@ private Q_SLOTS:
         tick();
         f->optNaisCo[0]->click();
         typeInto(f->mskDateCo, QStringLiteral("16031980"));
-        QCOMPARE(f->txtAgeCo->text(), QStringLiteral("29"));
         if (!byDate) {
             f->optNaisEmp[1]->click();
             f->txtAge->setText(QStringLiteral("45"));
