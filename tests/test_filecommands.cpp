@@ -1,32 +1,13 @@
 // The illustration files through the real windows: New, Open, Save, Save As and Erase with
 // every answer the broker can give; what is written and read back, and writes that fail.
-#include "domain/illusrecord.h"
 #include "support/program.h"
 #include "support/filesizelimit.h"
 #include "support/newillustration.h"
+#include "support/quoteentry.h"
 #include "support/readonlymark.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/brokerwindow.h"
-#include "ui/desktopdialogs.h"
 #include "ui/filecommands.h"
 #include "ui/formutils.h"
 #include "ui/illustrationio.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
-#include "ui/programcontext.h"
-#include "ui/quoteform.h"
-#include <QAction>
-#include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
-#include <QtTest>
 #include <optional>
 
 using namespace norvel;
@@ -42,8 +23,7 @@ class FileCommandsTest : public QObject {
 
     QString msg(const char *key) const
     {
-        return program_->text("French", QStringLiteral("modEnregistrement-Msg"),
-                              QLatin1String(key));
+        return program_->text("French", "modEnregistrement-Msg", QLatin1String(key));
     }
     // The broker's unsaved entry.
     void edit(const QString &name)
@@ -52,6 +32,12 @@ class FileCommandsTest : public QObject {
         ::norvel::test::illustration().modified = true;
     }
     const Dialogs::Message &lastQuestion() const { return program_->dialogs.messages.constLast(); }
+    void erase(const QString &path)
+    {
+        program_->dialogs.scriptFiles({path});
+        program_->dialogs.script({Answer::Yes});
+        program_->window()->item("indEffacer")->trigger();
+    }
 
 private Q_SLOTS:
     void init()
@@ -69,8 +55,7 @@ private Q_SLOTS:
         row("Cancel keeps everything", int(Answer::Cancel), "", false);
         row("No resets the form", int(Answer::No), "", true);
         row("Yes, then the dialog cancelled, keeps everything", int(Answer::Yes), "", false);
-        row("Yes, then a write that fails, keeps everything", int(Answer::Yes), "Missing/X.nvl",
-            false);
+        row("Yes, then a failed write, keeps everything", int(Answer::Yes), "Missing/X.nvl", false);
     }
     void newAsksForAnIllustrationWithoutFile()
     {
@@ -79,7 +64,7 @@ private Q_SLOTS:
         program_->dialogs.script({Answer(answer)});
         if (!file.isEmpty())
             program_->dialogs.scriptFiles({program_->illustration(file)});
-        NouvelleIllustration(*program_->window());
+        program_->window()->item("indNouveau")->trigger();
         QCOMPARE(program_->dialogs.messages.size(), file.isEmpty() ? 1 : 2);
         QCOMPARE(program_->dialogs.messages.at(0).text, msg("NouIllus_t"));
         QCOMPARE(program_->dialogs.messages.at(0).buttons, Dialogs::Buttons::YesNoCancel);
@@ -91,6 +76,7 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.fileRequests.size(), answer == int(Answer::Yes) ? 1 : 0);
     }
 
+    // New saves an illustration that has its file without a dialog.
     void newWithAFileSavesItWithoutADialog()
     {
         const QString path = program_->illustration(QStringLiteral("Roy.Luc.nvl"));
@@ -107,72 +93,36 @@ private Q_SLOTS:
         QVERIFY(form_->txtNom->text().isEmpty());
         QVERIFY(::norvel::test::illustration().fileName.isEmpty());
         // The file holds the last entry.
-        QVERIFY(LireIllustration(*program_->window(), path));
+        OuvrirFichierIllustration(*program_->window(), path);
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Roy-Gagné"));
-    }
 
-    void eraseAsksThenKeepsTheOpenName()
-    {
-        const QString open = program_->illustration(QStringLiteral("Ouvert.nvl"));
-        program_->dialogs.scriptFiles({open});
-        EnregistrerIllustrationSous(*program_->window());
-        program_->dialogs.scriptFiles({open});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration(*program_->window());
+        // Erase asks, then keeps the open name.
+        program_->window()->item("indEffacer")->trigger(); // no file chosen: nothing erased
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(program_->dialogs.messages.size(), 1);
+        erase(path);
         const Dialogs::FileRequest &r = program_->dialogs.fileRequests.constLast();
         QCOMPARE(r.title, msg("EffIllus_t"));
+        QCOMPARE(r.acceptLabel, msg("EffIllus_b"));
         QVERIFY(r.fileName.isEmpty());
         QCOMPARE(lastQuestion().text,
-                 msg("EffIllus_1") + QStringLiteral("Ouvert") + msg("EffIllus_2"));
+                 msg("EffIllus_1") + QStringLiteral("Roy") + msg("EffIllus_2"));
         QCOMPARE(lastQuestion().defaultAnswer, Answer::No);
-        QVERIFY(!QFile::exists(open));
-        QCOMPARE(::norvel::test::illustration().fileName, open);
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(::norvel::test::illustration().fileName, path);
         // A later Save writes the erased file again; marked read-only, it stays, even where the
         // system would let root delete it.
         EnregistrerIllustration(*program_->window());
-        ReadOnlyMark mark(open);
+        ReadOnlyMark mark(path);
         QVERIFY(mark.isSet());
-        program_->dialogs.scriptFiles({open});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration(*program_->window());
-        QVERIFY(QFile::exists(open));
+        erase(path);
+        QVERIFY(QFile::exists(path));
         // A file the system does not delete is told, never taken as erased.
         const QString gone = program_->illustration(QStringLiteral("Absent.nvl"));
-        program_->dialogs.scriptFiles({gone});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration(*program_->window());
+        erase(gone);
         QVERIFY(lastQuestion().text.startsWith(
             msg("ErrEffIllus_1") + QDir::toNativeSeparators(gone) + msg("ErrEffIllus_2")));
         QCOMPARE(lastQuestion().icon, Dialogs::Icon::Critical);
-    }
-
-    void eraseDialogSaysErase()
-    {
-        DesktopDialogs desktop;
-        programContext().dialogs = &desktop;
-        QString accept;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            accept =
-                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open)->text();
-            dialog->reject();
-        });
-        program_->window()->item("indEffacer")->trigger();
-        programContext().dialogs = &program_->dialogs;
-        QCOMPARE(accept, msg("EffIllus_b"));
-    }
-
-    void fileMenuCommandsAreWired()
-    {
-        edit(QStringLiteral("Tremblay"));
-        program_->dialogs.script({Answer::No});
-        program_->window()->item("indNouveau")->trigger();
-        QVERIFY(form_->txtNom->text().isEmpty());
-        program_->window()->item("indEnregistrerSous")->trigger();
-        program_->window()->item("indOuvrir")->trigger();
-        program_->window()->item("indEffacer")->trigger();
-        QCOMPARE(program_->dialogs.fileRequests.size(), 3);
     }
 
     // File lists the last four illustrations opened or saved, most recent first, across a
@@ -192,8 +142,9 @@ private Q_SLOTS:
         };
         for (const char *name : {"A.nvl", "B.nvl", "C.nvl", "D.nvl", "E.nvl", "C.nvl"})
             program_->dialogs.scriptFiles({program_->illustration(name)});
+        // The last Open finds no file chosen.
         for (const char *command : {"EnregistrerSous", "EnregistrerSous", "EnregistrerSous",
-                                    "EnregistrerSous", "EnregistrerSous", "Ouvrir"})
+                                    "EnregistrerSous", "EnregistrerSous", "Ouvrir", "Ouvrir"})
             program_->window()->item(qPrintable(QStringLiteral("ind") + command))->trigger();
         const QStringList four{"&1 C.nvl", "&2 E.nvl", "&3 D.nvl", "&4 B.nvl"};
         QCOMPARE(shown(), four);
@@ -207,9 +158,7 @@ private Q_SLOTS:
         item(2)->trigger();
         QCOMPARE(::norvel::test::illustration().fileName, program_->illustration("E.nvl"));
         QCOMPARE(program_->dialogs.messages.size(), 2);
-        program_->dialogs.scriptFiles({program_->illustration("D.nvl")});
-        program_->dialogs.script({Answer::Yes});
-        EffacerIllustration(*program_->window());
+        erase(program_->illustration("D.nvl"));
         QVERIFY(QFile::remove(program_->illustration("C.nvl")));
         item(2)->trigger();
         QCOMPARE(lastQuestion().text,
@@ -218,31 +167,22 @@ private Q_SLOTS:
         QCOMPARE(program_->setting("recents", "fichier2"), program_->illustration("B.nvl"));
     }
 
-    void newIllustrationIsTheReferenceFile()
-    {
-        const QString path = program_->illustration(QStringLiteral("Tremblay.J.nvl"));
-        QVERIFY(EcrireIllustration(*program_->window(), path));
-        const QByteArray bytes = bytesOf(path);
-        QCOMPARE(bytes.size(), kIllustrationFileSize);
-        QCOMPARE(bytes.mid(kIllusRecordSize), encodeQuoteRecord(newIllustrationRecord()));
-        QCOMPARE(bytes.left(kIllusRecordSize), encodeBrokerRecord(QString(), QString()));
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Tremblay"));
-        QVERIFY(!::norvel::test::illustration().modified);
-    }
-
+    // A new illustration writes the reference file; a quote comes back as it was entered; a
+    // file that cannot be read changes nothing.
     void aQuoteComesBackAsItWasEntered()
     {
+        const QString fresh = program_->illustration(QStringLiteral("Tremblay.J.nvl"));
+        QVERIFY(EcrireIllustration(*program_->window(), fresh));
+        QCOMPARE(bytesOf(fresh), encodeIllustration(QString(), QString(), newIllustrationRecord()));
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Tremblay"));
+        QVERIFY(!::norvel::test::illustration().modified);
+
         ::norvel::test::brokerWindow()->txtNom->setText(QStringLiteral("Luc Roy"));
-        ViderMasque(form_->mskEffet, QStringLiteral("15032010"));
+        // A co-borrower entered, then unticked: the file keeps the entries.
+        enterQuote(form_, {45, 47, 1500, 150000});
         form_->txtHypotheque->setText(QStringLiteral("150 000 $"));
         form_->txtNom->setText(QString::fromUtf8("Côté"));
         form_->optFumeur[1]->setChecked(true);
-        form_->txtAge->setText(QStringLiteral("45"));
-        // A co-borrower entered, then unticked: the file keeps the entries.
-        form_->chkCoemprunteur->setChecked(true);
-        form_->txtPrenomCo->setText(QStringLiteral("Marc"));
-        form_->txtAgeCo->setText(QStringLiteral("47"));
-        form_->optSexeCo[0]->setChecked(true);
         form_->chkCoemprunteur->setChecked(false);
         const QString path = program_->illustration(QStringLiteral("Cote.nvl"));
         QVERIFY(EcrireIllustration(*program_->window(), path));
@@ -250,9 +190,9 @@ private Q_SLOTS:
         form_->resetToNewIllustration();
         ::norvel::test::brokerWindow()->txtNom->setText(QString());
         QVERIFY(LireIllustration(*program_->window(), path));
-        QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("15/03/2010"));
+        QCOMPARE(form_->mskEffet->formattedText(), QStringLiteral("01/09/2010"));
         QCOMPARE(form_->txtHypotheque->text(), QStringLiteral("150\u00A0000 $"));
-        QCOMPARE(form_->txtVersement->text(), QStringLiteral("100 $"));
+        QCOMPARE(form_->txtVersement->text(), QStringLiteral("1\u00A0500 $"));
         QCOMPARE(form_->txtNom->text(), QString::fromUtf8("Côté"));
         QVERIFY(form_->optFumeur[1]->isChecked());
         QCOMPARE(form_->txtAge->text(), QStringLiteral("45"));
@@ -266,13 +206,8 @@ private Q_SLOTS:
         form_->chkCoemprunteur->setChecked(true);
         QCOMPARE(form_->txtPrenomCo->text(), QStringLiteral("Marc"));
         QCOMPARE(form_->txtAgeCo->text(), QStringLiteral("47"));
-    }
 
-    void anUnreadableFileChangesNothing()
-    {
-        form_->txtNom->setText(QStringLiteral("Tremblay"));
-        QVERIFY(EcrireIllustration(*program_->window(), program_->illustration("Good.nvl")));
-        ::norvel::test::illustration().modified = true;
+        edit(QStringLiteral("Roy"));
         const QString ini = program_->folder.file(QStringLiteral("norvel.ini"));
         const QByteArray before = bytesOf(ini);
         const QString bad = program_->illustration(QStringLiteral("Bad.nvl"));
@@ -281,8 +216,8 @@ private Q_SLOTS:
         QCOMPARE(program_->dialogs.messages.size(), 1);
         QCOMPARE(program_->dialogs.messages.at(0).text, msg("ErrAffSoumission"));
         QCOMPARE(program_->dialogs.messages.at(0).icon, Dialogs::Icon::Critical);
-        QCOMPARE(form_->txtNom->text(), QStringLiteral("Tremblay"));
-        QCOMPARE(form_->windowTitle(), QStringLiteral("Good"));
+        QCOMPARE(form_->txtNom->text(), QStringLiteral("Roy"));
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Cote"));
         QVERIFY(::norvel::test::illustration().modified);
         QCOMPARE(bytesOf(ini), before);
     }

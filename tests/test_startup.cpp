@@ -1,17 +1,11 @@
 // The start-up sequence, driven with scripted dialogs in a throw-away program folder.
 #include "base/settingsstore.h"
 #include "support/program.h"
-#include "domain/language.h"
 #include "domain/ratedatabase.h"
 #include "support/ratefiles.h"
 #include "support/readonlymark.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/mainwindow.h"
-#include "ui/programcontext.h"
 #include "ui/splashwindow.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -23,35 +17,30 @@ using namespace norvel::test;
 using Damage = std::function<bool(const QString &path)>;
 Q_DECLARE_METATYPE(Damage)
 
-namespace {
-
-class RecordingStore : public SettingsStore {
-public:
-    void deleteApplication(const QString &application) override { cleared << application; }
-    QStringList cleared;
-};
-
-int generalRows(const QString &path)
-{
-    RateDatabase db;
-    if (!db.open(path))
-        return -1;
-    sqlite3_stmt *stmt = nullptr;
-    sqlite3_prepare_v2(db.handle(), "SELECT count(*) FROM General_Cotalmira", -1, &stmt, nullptr);
-    sqlite3_step(stmt);
-    const int rows = sqlite3_column_int(stmt, 0);
-    sqlite3_finalize(stmt);
-    return rows;
-}
-
-} // namespace
-
 class StartupTest : public QObject {
     Q_OBJECT
 
+    class RecordingStore : public SettingsStore {
+    public:
+        void deleteApplication(const QString &application) override { cleared << application; }
+        QStringList cleared;
+    };
     std::unique_ptr<RunningProgram> program_;
     RecordingStore store_;
 
+    static int generalRows(const QString &path)
+    {
+        RateDatabase db;
+        if (!db.open(path))
+            return -1;
+        sqlite3_stmt *stmt = nullptr;
+        sqlite3_prepare_v2(db.handle(), "SELECT count(*) FROM General_Cotalmira", -1, &stmt,
+                           nullptr);
+        sqlite3_step(stmt);
+        const int rows = sqlite3_column_int(stmt, 0);
+        sqlite3_finalize(stmt);
+        return rows;
+    }
     QString msg(const char *key) const
     {
         return program_->text("French", QStringLiteral("modCotalmira-Msg"), QLatin1String(key));
@@ -67,9 +56,18 @@ private Q_SLOTS:
     }
     void cleanup() { program_.reset(); }
 
+    // The splash comes alone, before the main window.
     void startsToTheMainWindow()
     {
+        bool splashSeenAlone = false;
+        QTimer::singleShot(20, [&] {
+            const auto *splash = qobject_cast<SplashWindow *>(QApplication::activeModalWidget());
+            splashSeenAlone = splash && splash->isVisible() && !::norvel::test::mainWindow();
+        });
+        program_->options.splashMilliseconds = 200;
         QCOMPARE(program_->start(), StartupResult::Running);
+        QVERIFY(splashSeenAlone);
+        QVERIFY(!QApplication::activeModalWidget());
         const ProgramContext &state = programContext();
         const QString settings = program_->folder.file(QStringLiteral("norvel.ini"));
         QVERIFY(program_->dialogs.messages.isEmpty());
@@ -87,46 +85,28 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(settings));
     }
 
-    void splashComesBeforeTheMainWindow()
-    {
-        bool splashSeenAlone = false;
-        QTimer::singleShot(20, [&] {
-            const auto *splash = qobject_cast<SplashWindow *>(QApplication::activeModalWidget());
-            splashSeenAlone = splash && splash->isVisible() && !::norvel::test::mainWindow();
-        });
-        program_->options.splashMilliseconds = 200;
-        QCOMPARE(program_->start(), StartupResult::Running);
-        QVERIFY(splashSeenAlone);
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
     void unusableDatabase_data()
     {
         columns<Damage, QString>("damage", "cause");
-        const auto keyed = [](const QByteArray &password, const QStringList &sql) {
+        const auto keyed = [](const QStringList &sql,
+                              const QByteArray &password = RateDatabase::shippedKey()) {
             return Damage([=](const QString &path) { return makeDatabase(path, password, sql); });
         };
         const QByteArray shipped =
             bytesOf(builtProgramDir() + QStringLiteral("/Data/Illustra.mdb"));
-        row("wrong key", keyed(QByteArray(32, 'k'), generalTable({"0.08333,100,90,75,35"})),
+        row("wrong key", keyed(generalTable({"0.08333,100,90,75,35"}), QByteArray(32, 'k')),
             "BaseErrChiffre");
         row("cut in half", Damage([=](const QString &path) {
                 return writeBytes(path, shipped.left(shipped.size() / 2));
             }),
             "BaseErrChiffre");
-        row("no general table", keyed(RateDatabase::shippedKey(), {"CREATE TABLE Autre (x);"}),
-            "BaseErrTable");
-        row("monthly factor zero",
-            keyed(RateDatabase::shippedKey(), generalTable({"0,100,90,75,35"})), "BaseErrMensuel");
-        row("monthly factor zero as a single",
-            keyed(RateDatabase::shippedKey(), generalTable({"1e-300,100,90,75,35"})),
+        row("no general table", keyed({"CREATE TABLE Autre (x);"}), "BaseErrTable");
+        row("monthly factor zero", keyed(generalTable({"0,100,90,75,35"})), "BaseErrMensuel");
+        row("monthly factor zero as a single", keyed(generalTable({"1e-300,100,90,75,35"})),
             "BaseErrMensuel");
-        row("no rate vintage",
-            keyed(RateDatabase::shippedKey(), generalTable({"0.08333,100,90,75,35"})),
-            "BaseErrTarifs");
+        row("no rate vintage", keyed(generalTable({"0.08333,100,90,75,35"})), "BaseErrTarifs");
         row("general table a view without end",
-            keyed(RateDatabase::shippedKey(),
-                  {"CREATE VIEW General_Cotalmira AS WITH RECURSIVE c(Mensuel) AS (SELECT 0.08333 "
+            keyed({"CREATE VIEW General_Cotalmira AS WITH RECURSIVE c(Mensuel) AS (SELECT 0.08333 "
                    "UNION ALL SELECT Mensuel FROM c) SELECT Mensuel FROM c WHERE Mensuel < 0;"}),
             "BaseErrTable");
     }

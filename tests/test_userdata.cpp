@@ -2,19 +2,10 @@
 // there, in the user's own folders when it may not; and what it says when it cannot write.
 #include "base/datalocations.h"
 #include "base/profile.h"
-#include "domain/language.h"
-#include "domain/ratedatabase.h"
 #include "support/brokershown.h"
 #include "support/program.h"
 #include "support/readonlymark.h"
-#include "support/running.h"
-#include "support/windows.h"
-#include "ui/brokerwindow.h"
 #include "ui/filecommands.h"
-#include "ui/mainwindow.h"
-#include "ui/maskededit.h"
-#include "ui/programcontext.h"
-#include "ui/quoteform.h"
 
 #include <QDirIterator>
 #include <map>
@@ -25,40 +16,24 @@
 using namespace norvel;
 using namespace norvel::test;
 
-namespace {
-
-// Every file under a folder with its bytes: what "nothing changed" means.
-std::map<QString, QByteArray> snapshot(const QString &folder)
-{
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[QDir(folder).relativeFilePath(path)] = bytesOf(path);
-    }
-    return files;
-}
-
-const QByteArray kSettings = "[systeme]\r\nlangage=.\\Data\\English.lng\r\n"
-                             "[courtier]\r\nnom=Jeanne Roy\r\ntelephone=5145551234\r\n";
-
-} // namespace
-
 class UserDataTest : public QObject {
     Q_OBJECT
 
-    // The program folder as an installed program has it: nothing in it can be written.
-    struct Installed {
-        ReadOnlyMark settings, data, folder;
-        explicit Installed(const ProgramFolder &program)
-            : settings(program.file(QStringLiteral("norvel.ini")))
-            , data(program.file(QStringLiteral("Data")))
-            , folder(program.path())
-        {
-        }
-    };
+    static inline const QByteArray kSettings =
+        "[systeme]\r\nlangage=.\\Data\\English.lng\r\n"
+        "[courtier]\r\nnom=Jeanne Roy\r\ntelephone=5145551234\r\n";
 
-    static QString brokerName() { return ::norvel::test::brokerWindow()->txtNom->text(); }
+    // Every file under a folder with its bytes: what "nothing changed" means.
+    static std::map<QString, QByteArray> snapshot(const QString &folder)
+    {
+        std::map<QString, QByteArray> files;
+        QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            files[QDir(folder).relativeFilePath(path)] = bytesOf(path);
+        }
+        return files;
+    }
     static void saveBroker(RunningProgram &program, const QString &name)
     {
         QVERIFY(whileBrokerShown(program, [&] {
@@ -122,7 +97,10 @@ private Q_SLOTS:
     void anInstalledProgramKeepsTheBrokersWorkInTheUsersFolders()
     {
         RunningProgram program(kSettings, RunningProgram::Start::Later);
-        Installed installed(program.folder);
+        // The program folder as an installed program has it: nothing in it can be written.
+        const ReadOnlyMark settings(program.folder.file(QStringLiteral("norvel.ini")));
+        const ReadOnlyMark data(program.folder.file(QStringLiteral("Data")));
+        const ReadOnlyMark installed(program.folder.path());
         const auto before = snapshot(program.folder.path());
         QCOMPARE(program.start(), StartupResult::Running);
         QVERIFY(program.dialogs.messages.isEmpty());
@@ -131,7 +109,7 @@ private Q_SLOTS:
         // Seeded from the program's file: its language and broker.
         QCOMPARE(programContext().language.path(),
                  program.folder.file(QStringLiteral("Data/English.lng")));
-        QCOMPARE(brokerName(), QStringLiteral("Jeanne Roy"));
+        QCOMPARE(::norvel::test::brokerWindow()->txtNom->text(), QStringLiteral("Jeanne Roy"));
         QVERIFY(programContext().rateDatabase->isReadOnly());
 
         saveBroker(program, QStringLiteral("Marc Gagnon"));
@@ -155,38 +133,28 @@ private Q_SLOTS:
         for (const QString &file : {userSettings, path})
             QCOMPARE(modeOf(file), 0600);
 
-        // The broker survives a restart; the program folder never changed.
-        QCOMPARE(program.restart(), StartupResult::Running);
-        QCOMPARE(brokerName(), QStringLiteral("Marc Gagnon"));
-        QVERIFY(snapshot(program.folder.path()) == before);
-    }
-
-    // The broker is told, the program goes on, and the file stays as it was.
-    void aSettingsFileThatCannotBeWrittenIsTold()
-    {
-        const QByteArray content = "[courtier]\r\nnom=Jeanne Roy\r\n";
-        const QString reason = QStringLiteral("read-only file");
-        RunningProgram program(QByteArray(), RunningProgram::Start::Later);
-        Installed installed(program.folder);
-        const QString file = program.userSettingsFolder() + QStringLiteral("/norvel.ini");
-        QVERIFY(writeBytes(file, content));
-        ReadOnlyMark mark(file);
+        // The broker survives a restart, even in a file marked read-only since; the program
+        // folder never changed.
+        const QByteArray content = bytesOf(userSettings);
+        ReadOnlyMark mark(userSettings);
         QVERIFY(mark.isSet());
-
-        QCOMPARE(program.start(), StartupResult::Running);
-        QCOMPARE(programContext().settingsFilePath, file);
+        QCOMPARE(program.restart(), StartupResult::Running);
+        QCOMPARE(programContext().settingsFilePath, userSettings);
+        QCOMPARE(::norvel::test::brokerWindow()->txtNom->text(), QStringLiteral("Marc Gagnon"));
+        QVERIFY(snapshot(program.folder.path()) == before);
         QVERIFY(program.dialogs.messages.isEmpty());
-        saveBroker(program, QStringLiteral("Marc Gagnon"));
+
+        // A file that cannot be written is told; the program goes on, the file stays as it was.
+        saveBroker(program, QStringLiteral("Luc Roy"));
         QCOMPARE(program.dialogs.messages.size(), 1);
         const Dialogs::Message &m = program.dialogs.messages.at(0);
-        QCOMPARE(m.text, program.text("French", QStringLiteral("modCotalmira-Msg"),
-                                      QStringLiteral("ErrParam_1")) +
-                             QDir::toNativeSeparators(file) +
-                             program.text("French", QStringLiteral("modCotalmira-Msg"),
-                                          QStringLiteral("ErrParam_2")) +
-                             QStringLiteral("\r\n(") + reason + QLatin1Char(')'));
+        const auto msg = [&](const char *key) {
+            return program.text("English", QStringLiteral("modCotalmira-Msg"), QLatin1String(key));
+        };
+        QCOMPARE(m.text, msg("ErrParam_1") + QDir::toNativeSeparators(userSettings) +
+                             msg("ErrParam_2") + QStringLiteral("\r\n(read-only file)"));
         QCOMPARE(m.icon, Dialogs::Icon::Exclamation);
-        QCOMPARE(bytesOf(file), content);
+        QCOMPARE(bytesOf(userSettings), content);
         QVERIFY(::norvel::test::mainWindow()->isVisible());
     }
 };
