@@ -4,6 +4,7 @@
 // limits, and what one requirement takes away from another.
 #include "domain/databaserates.h"
 #include "domain/language.h"
+#include "domain/livepremiums.h"
 #include "domain/quote.h"
 #include "domain/quotereport.h"
 #include "domain/ratedatabase.h"
@@ -154,6 +155,20 @@ private Q_SLOTS:
         QVERIFY(!eve.ok() && eve.ratesFrom == QDate(2010, 9, 1) && !eve.prices.PrimeVieEmp);
         sources.vintage->effective = QDate(2010, 8, 31);
         QVERIFY(makeQuote(snapshotOf({}), {{}, QDate(2010, 8, 31), {}}, sources).ok());
+
+        // The live line tells what the quote waits for, by the field's caption.
+        const auto line = [&](const Quote &q) { return livePremiumLine(q, french_); };
+        const auto value = [&](const char *key) {
+            return french_.text(QStringLiteral("frmCotalmira-Val"), QLatin1String(key));
+        };
+        QCOMPARE(line(young), value("PrimesAttente") + QStringLiteral("âge"));
+        QCOMPARE(line(quote(snapshotOf({45, 17}), &rates)),
+                 value("PrimesAttente") + QStringLiteral("coemprunteur \u2013 âge"));
+        QCOMPARE(line(noDatabase), value("PrimesTarifManquant"));
+        QCOMPARE(line(eve), value("PrimesTarifsFuturs") + QStringLiteral("1 septembre 2010"));
+        // Over 59 the borrower has no disability options: the co-borrower's premium alone.
+        QVERIFY(line(quote(snapshotOf({61, 45}), &rates))
+                    .contains(value("PrimeVieInv24") + u' ' + value("PrimeCoemp") + QChar(0xA0)));
     }
 
     // -1: that coverage is not asked for. Each pair of rows straddles one band limit.
