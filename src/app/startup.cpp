@@ -135,9 +135,10 @@ StartupResult startProgram(const StartupOptions &options, MainWindow **shown)
 {
     // Reading the system's fonts costs as much as all the rest before the window shows; it
     // runs on another core meanwhile, and whatever needs a font first waits for it. Every way
-    // out of here waits for the reading to end.
-    const std::future<void> fonts =
-        std::async(std::launch::async, [] { QFontDatabase::families(); });
+    // out of here waits for the reading to end; without a thread to spare, nothing is read
+    // ahead.
+    const std::future<void> fonts = std::async(std::launch::async | std::launch::deferred,
+                                               [] { QFontDatabase::families(); });
 
     ProgramContext &state = programContext();
     state.dialogs = options.dialogs;

@@ -10,8 +10,9 @@ QImage readPicture(const QString &file)
     return image;
 }
 
+// Where no thread can be had, the picture is decoded when it is taken.
 PendingPicture::PendingPicture(const QString &file)
-    : decoded_(std::async(std::launch::async, readPicture, file))
+    : decoded_(std::async(std::launch::async | std::launch::deferred, readPicture, file))
 {
 }
 
