@@ -133,13 +133,6 @@ bool openRates(const QString &path)
 
 StartupResult startProgram(const StartupOptions &options, MainWindow **shown)
 {
-    // Reading the system's fonts costs as much as all the rest before the window shows; it
-    // runs on another core meanwhile, and whatever needs a font first waits for it. Every way
-    // out of here waits for the reading to end; without a thread to spare, nothing is read
-    // ahead.
-    const std::future<void> fonts = std::async(std::launch::async | std::launch::deferred,
-                                               [] { QFontDatabase::families(); });
-
     ProgramContext &state = programContext();
     state.dialogs = options.dialogs;
     QApplication::setWindowIcon(programIcon());
@@ -172,6 +165,13 @@ StartupResult startProgram(const StartupOptions &options, MainWindow **shown)
     }
     if (options.channel)
         options.channel->listen(program.absoluteFilePath(), openFromOutside);
+
+    // Reading the system's fonts costs as much as all the rest before the window shows; it
+    // runs on another core meanwhile (not for a copy that only hands a file over), and
+    // whatever needs a font first waits for it. Every way out of here waits for the reading to
+    // end; without a thread to spare, nothing is read ahead.
+    const std::future<void> fonts = std::async(std::launch::async | std::launch::deferred,
+                                               [] { QFontDatabase::families(); });
 
     if (options.splashMilliseconds >= 0) {
         SplashWindow splash(options.splashMilliseconds);
