@@ -1,9 +1,14 @@
 #include "ui/programicon.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace norvel {
 
@@ -39,21 +44,49 @@ void paintIcon(QPainter &painter)
     painter.drawPolyline(QPolygonF({{113, 152}, {124, 163}, {145, 139}}));
 }
 
+// The drawing at the size asked, the first time it is asked: a window shows one or two sizes,
+// and painting every usual size ahead cost start-up more than a tenth of its own work.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const QString key = QStringLiteral("norvel-icon-%1x%2-%3")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(int(mode));
+        QPixmap drawn;
+        if (QPixmapCache::find(key, &drawn))
+            return drawn;
+        drawn = QPixmap(size);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        painter.scale(size.width() / 256.0, size.height() / 256.0);
+        paintIcon(painter);
+        painter.end();
+        // Disabled and selected looks as the style makes them of any icon.
+        if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            drawn = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+        }
+        QPixmapCache::insert(key, drawn);
+        return drawn;
+    }
+
+    QIconEngine *clone() const override { return new ProgramIconEngine; }
+    QString key() const override { return QStringLiteral("norvel-program-icon"); }
+};
+
 } // namespace
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.scale(size / 256.0, size / 256.0);
-        paintIcon(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 } // namespace norvel
