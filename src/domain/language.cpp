@@ -67,6 +67,7 @@ struct LangCache {
     QByteArray content;
     ProfileIndex index;
     QHash<QString, QString> texts;
+    std::optional<QLocale> locale; // the one the file names, once asked
     bool read = false;
     quint64 revision = 0;
 };
@@ -89,13 +90,32 @@ Language::Language(const QString &path)
 QLocale Language::locale() const
 {
     const QString name = text(QStringLiteral("modCotalmira-Val"), QStringLiteral("Locale"));
-    return name.isEmpty() ? QLocale() : QLocale(name);
+    if (name.isEmpty())
+        return QLocale();
+    // Made again only when the texts are read again: a locale costs more to make than a lookup.
+    LanguageCache *cache = current();
+    if (!cache)
+        return QLocale(name);
+    if (!cache->locale)
+        cache->locale = QLocale(name);
+    return *cache->locale;
+}
+
+Language Language::held() const
+{
+    Language copy = *this;
+    if (!current())
+        copy.cache_.reset(); // unreadable now: every text empty, as a lookup would find
+    copy.held_ = true;
+    return copy;
 }
 
 LanguageCache *Language::current() const
 {
     if (!cache_)
         return nullptr;
+    if (held_)
+        return cache_.get();
     LanguageCache &cache = *cache_;
     const std::optional<FileStamp> stamp = stampOf(path_);
     if (!stamp)
@@ -112,6 +132,7 @@ LanguageCache *Language::current() const
             cache.content = content;
             cache.index = ProfileIndex(content);
             cache.texts.clear();
+            cache.locale.reset();
             cache.revision = ++lastRevision;
         }
         cache.read = true;

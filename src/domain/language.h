@@ -31,6 +31,10 @@ public:
     // The file's locale (dates, the toolkit's words); the machine's when it names none.
     QLocale locale() const;
 
+    // This language as its file holds it now, read once: a copy whose lookups do not look at
+    // the file again, for a walk that reads a whole window's texts at once.
+    Language held() const;
+
     // Why a file cannot serve as a language file (" not found", ...); empty when it can.
     static QString problemWith(const QString &path);
 
@@ -40,6 +44,7 @@ private:
 
     QString path_;
     std::shared_ptr<LanguageCache> cache_;
+    bool held_ = false;
 };
 
 // The same lookup over a language file's content.

@@ -41,8 +41,10 @@ void TranslateControl(TranslationNode &object, const QString &section, const Lan
             object.setPicture(t, ResolvePath(t, programDir));
 }
 
-void TranslateForm(TranslationNode &window, const Language &language, const QString &programDir)
+void TranslateForm(TranslationNode &window, const Language &current, const QString &programDir)
 {
+    // One reading of the file for the whole window, not one per text.
+    const Language language = current.held();
     const QString section = window.name();
     TranslateControl(window, section, language, programDir);
     if (const std::optional<int> count = window.controlCount()) {
