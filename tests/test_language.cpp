@@ -7,6 +7,7 @@
 #include "support/programfolder.h"
 #include "ui/langstring.h"
 #include "ui/objectnode.h"
+#include "ui/pendingpicture.h"
 #include "ui/programcontext.h"
 #include "ui/scripteddialogs.h"
 
@@ -18,6 +19,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -96,6 +98,16 @@ private Q_SLOTS:
         writeLanguage(QStringLiteral("live.lng"), "[frmMDI]\r\nfrmMDI-Caption=two\r\n");
         QCOMPARE(live.text(QStringLiteral("frmMDI"), QStringLiteral("frmMDI-Caption")),
                  QStringLiteral("two"));
+        // A held language keeps what it read; the live one, and its locale, follow the file.
+        const Language held = live.held();
+        QCOMPARE(live.locale().name(), QLocale().name());
+        writeLanguage(QStringLiteral("live.lng"),
+                      "[frmMDI]\r\nfrmMDI-Caption=three\r\n[modCotalmira-Val]\r\nLocale=fr_CA\r\n");
+        QCOMPARE(held.text(QStringLiteral("frmMDI"), QStringLiteral("frmMDI-Caption")),
+                 QStringLiteral("two"));
+        QCOMPARE(live.locale().name(), QStringLiteral("fr_CA"));
+        writeLanguage(QStringLiteral("live.lng"), "[modCotalmira-Val]\r\nLocale=en_CA\r\n");
+        QCOMPARE(live.locale().name(), QStringLiteral("en_CA"));
     }
 
     void missingFileIsReportedAndOldOneKept()
@@ -222,6 +234,18 @@ private Q_SLOTS:
         TranslateForm(static_cast<QObject *>(&form));
         QCOMPARE(box->property("Tag").toString(), QStringLiteral(".\\Img\\picture_en.png"));
         QCOMPARE(box->picture.size(), QSize(8, 6));
+
+        // A large picture is decoded in place, into a buffer of its own: the same pixels, with
+        // or without transparency.
+        for (const char *name : {"Img/large.jpg", "Img/large.png"}) {
+            QImage large(1200, 800, QImage::Format_ARGB32);
+            large.fill(QColor(20, 40, 200, 128));
+            for (int y = 0; y < large.height(); ++y)
+                large.setPixel(y, y, qRgba(y % 256, 255 - y % 256, 0, 255));
+            const QString file = dir_.filePath(QLatin1String(name));
+            QVERIFY(large.save(file));
+            QCOMPARE(readPicture(file), QImage(file));
+        }
 
         // A picture that cannot be loaded leaves the one shown.
         useLanguage("[frmTest]\r\nImage1-Picture#Tag=.\\Img\\missing.jpg\r\n");

@@ -262,6 +262,13 @@ private Q_SLOTS:
         setToday(QDate());
         ReportPreview *preview = quoteForm()->findChild<QuoteCommand *>()->preview();
         QVERIFY(preview);
+        // The icon is drawn at the size asked: a white house on a night-blue tile, corners clear.
+        const QImage icon = w->windowIcon().pixmap(QSize(48, 48)).toImage();
+        QCOMPARE(icon.size(), QSize(48, 48));
+        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+        QCOMPARE(icon.pixelColor(15, 24), QColor(Qt::white));
+        QVERIFY(qBlue(icon.pixel(24, 43)) > 2 * qRed(icon.pixel(24, 43)));
+        QVERIFY(w->windowIcon().pixmap(QSize(48, 48), QIcon::Disabled).toImage() != icon);
         double least = 21;
         for (QWidget *window : QList<QWidget *>{w, brokerWindow(), &about, preview}) {
             QVERIFY(!window->windowIcon().isNull());
