@@ -100,8 +100,9 @@ int main(int argc, char *argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const Results r(folder);
-    const auto norvelStart = r.ms(QStringLiteral("StartupProcessNorvel"));
-    const auto floorStart = r.ms(QStringLiteral("StartupProcessFloor"));
+    // Medians of alternating runs.
+    const auto norvelStart = r.counter(QStringLiteral("StartupProcesses"), QStringLiteral("norvel_ms"));
+    const auto floorStart = r.counter(QStringLiteral("StartupProcesses"), QStringLiteral("floor_ms"));
     const auto norvelPeak = r.counter(QStringLiteral("PeakMemoryNorvelAfterTenQuotes"), QStringLiteral("peak_MiB"));
     const auto floorPeak = r.counter(QStringLiteral("PeakMemoryFloor"), QStringLiteral("peak_MiB"));
     const QString soak = QStringLiteral("SoakTenThousandQuotes");
