@@ -2,6 +2,7 @@
 #include "base/filenames.h"
 #include "base/instancelock.h"
 #include "base/instancename.h"
+#include "base/largepages.h"
 #include "base/programlauncher.h"
 #include "base/regularfile.h"
 #include "base/settingsstore.h"
@@ -28,6 +29,26 @@ class PlatformTest : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void heapServesStartUpFromLargePages()
+    {
+        if (!QFileInfo::exists(QStringLiteral("/sys/kernel/mm/transparent_hugepage")))
+            QSKIP("this system has no large pages for a program to ask for");
+        QVERIFY(useLargePagesForHeap());
+        QFile maps(QStringLiteral("/proc/self/smaps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly | QIODevice::Text));
+        bool inHeap = false, advised = false;
+        for (const QByteArray &line : maps.readAll().split('\n')) {
+            if (line.contains('-') && line.contains(" rw"))
+                inHeap = line.endsWith("[heap]");
+            advised = advised || (inHeap && line.startsWith("VmFlags:") && line.contains(" hg"));
+        }
+        QVERIFY(advised);
+        // A block the size of a window's backing store comes from the heap, not a mapping.
+        void *volatile block = std::malloc(3 << 20);
+        QVERIFY(quintptr(block) < quintptr(sbrk(0)));
+        std::free(block);
+    }
 
     void instanceLockIsHeldOnlyWhileItsOwnerLives()
     {

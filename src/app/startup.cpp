@@ -3,6 +3,7 @@
 #include "app/externalfiles.h"
 #include "base/instancechannel.h"
 #include "base/instancelock.h"
+#include "base/largepages.h"
 #include "base/profile.h"
 #include "base/settingsstore.h"
 #include "domain/language.h"
@@ -133,6 +134,8 @@ bool openRates(const QString &path)
 
 StartupResult startProgram(const StartupOptions &options, MainWindow **shown)
 {
+    // Most of what start-up costs on a virtual machine is the first touch of each page of memory.
+    useLargePagesForHeap();
     ProgramContext &state = programContext();
     state.dialogs = options.dialogs;
     QApplication::setWindowIcon(programIcon());

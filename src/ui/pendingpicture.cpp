@@ -1,6 +1,6 @@
 #include "ui/pendingpicture.h"
 
-#include "base/largebuffer.h"
+#include "base/largepages.h"
 
 #include <QImageReader>
 
