@@ -34,6 +34,13 @@ private Q_SLOTS:
     {
         if (!QFileInfo::exists(QStringLiteral("/sys/kernel/mm/transparent_hugepage")))
             QSKIP("this system has no large pages for a program to ask for");
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the address sanitizer's allocator keeps a heap of its own");
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+        QSKIP("the address sanitizer's allocator keeps a heap of its own");
+#endif
+#endif
         QVERIFY(useLargePagesForHeap());
         QFile maps(QStringLiteral("/proc/self/smaps"));
         QVERIFY(maps.open(QIODevice::ReadOnly | QIODevice::Text));
