@@ -45,15 +45,15 @@ void StartupToMainWindow(benchmark::State &state)
 }
 BENCHMARK(StartupToMainWindow)->Unit(benchmark::kMillisecond);
 
-// Whole processes, from their start to the shown main window: Norvel's and the floor's, whose
-// form has as many widgets as Norvel's main window once shown. The two alternate, so that a
-// machine busier for a while slows both alike, and each gives the median of its runs.
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// Whole processes, from their start to the shown main window: Norvel's and the floor's, whose
+// form has as many widgets as Norvel's main window once shown. The two alternate, so that a
+// machine busier for a while slows both alike, and each gives the median of its runs.
 void StartupProcesses(benchmark::State &state)
 {
     const qint64 widgets =
