@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,24 @@ namespace norvel {
 namespace {
 
 constexpr const char *kFormProperty = "norvelForm";
+
+enum class PictureHolder { None, Picture, PictureFile };
+
+// How a class takes a picture, looked up once per class: every translation asks it of every
+// control, and a look through a widget's methods is not cheap.
+PictureHolder pictureHolder(const QMetaObject *meta)
+{
+    static QHash<const QMetaObject *, PictureHolder> known;
+    if (const auto found = known.constFind(meta); found != known.cend())
+        return *found;
+    const PictureHolder holder = meta->indexOfMethod("setPictureFile(QString)") >= 0
+                                     ? PictureHolder::PictureFile
+                                 : meta->indexOfMethod("setPicture(QImage)") >= 0
+                                     ? PictureHolder::Picture
+                                     : PictureHolder::None;
+    known.insert(meta, holder);
+    return holder;
+}
 
 // Language texts break lines with CR LF; Qt widgets break them on LF alone.
 QString display(QString text)
@@ -174,11 +193,7 @@ void ObjectNode::setListEntry(int n, const QString &text)
 
 bool ObjectNode::hasPicture() const
 {
-    if (!object_)
-        return false;
-    const QMetaObject *meta = object_->metaObject();
-    return meta->indexOfMethod("setPicture(QImage)") >= 0 ||
-           meta->indexOfMethod("setPictureFile(QString)") >= 0;
+    return object_ && pictureHolder(object_->metaObject()) != PictureHolder::None;
 }
 
 void ObjectNode::setPicture(const QString &tag, const QString &file)
@@ -187,7 +202,7 @@ void ObjectNode::setPicture(const QString &tag, const QString &file)
         return;
     object_->setProperty("Tag", tag);
     // A holder that takes the file decodes it in its own time; the others get the picture now.
-    if (object_->metaObject()->indexOfMethod("setPictureFile(QString)") >= 0) {
+    if (pictureHolder(object_->metaObject()) == PictureHolder::PictureFile) {
         QMetaObject::invokeMethod(object_, "setPictureFile", Q_ARG(QString, file));
         return;
     }
