@@ -79,6 +79,20 @@ quint64 lastRevision = 0;
 
 struct LanguageCache : LangCache {};
 
+namespace {
+
+// A text of the file as last read, kept once looked up.
+QString lookup(LanguageCache &cache, const QString &section, const QString &key)
+{
+    const QString id = section + QChar(u'\n') + key;
+    const auto found = cache.texts.constFind(id);
+    if (found != cache.texts.cend())
+        return *found;
+    return *cache.texts.insert(id, textOf(cache.index.value(section, key)));
+}
+
+} // namespace
+
 Language::Language() = default;
 
 Language::Language(const QString &path)
@@ -89,13 +103,13 @@ Language::Language(const QString &path)
 
 QLocale Language::locale() const
 {
-    const QString name = text(QStringLiteral("modCotalmira-Val"), QStringLiteral("Locale"));
+    LanguageCache *cache = current();
+    const QString name =
+        cache ? lookup(*cache, QStringLiteral("modCotalmira-Val"), QStringLiteral("Locale"))
+              : QString();
     if (name.isEmpty())
         return QLocale();
     // Made again only when the texts are read again: a locale costs more to make than a lookup.
-    LanguageCache *cache = current();
-    if (!cache)
-        return QLocale(name);
     if (!cache->locale)
         cache->locale = QLocale(name);
     return *cache->locale;
@@ -149,15 +163,8 @@ quint64 Language::revision() const
 
 QString Language::text(const QString &section, const QString &key) const
 {
-    LanguageCache *current = this->current();
-    if (!current)
-        return {};
-    LanguageCache &cache = *current;
-    const QString id = section + QChar(u'\n') + key;
-    const auto found = cache.texts.constFind(id);
-    if (found != cache.texts.cend())
-        return *found;
-    return *cache.texts.insert(id, textOf(cache.index.value(section, key)));
+    LanguageCache *cache = current();
+    return cache ? lookup(*cache, section, key) : QString();
 }
 
 QString Language::problemWith(const QString &path)
